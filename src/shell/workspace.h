@@ -1,0 +1,203 @@
+#pragma once
+#include <cstdint>
+
+namespace zc {
+
+// Canvas limits: every store holds the largest canvas and is addressed with the row length of the
+// current work width.
+constexpr int kMaxCanvasWidth = 1680;
+constexpr int kMaxCanvasHeight = 1120;
+constexpr int kPlaneCells = kMaxCanvasWidth * kMaxCanvasHeight;  // 1,881,600
+
+// Page identifiers as the program numbers them.
+enum PageIdValue : int32_t {
+  kPageTop = 0,
+  kPageFilter = 1,
+  kPageSwap = 2,
+  kPageZindleEye = 3,
+  kPageChange = 8,
+  kPageOutline = 9,
+  kPagePattern = 10,
+  kPageTransfer = 11,
+  kPageAppear = 12,
+};
+
+constexpr int32_t kNoSlot = 99;
+constexpr int32_t kCommentShown = 99;
+constexpr int32_t kRestoreComment = 10;
+constexpr int32_t kCalculatorComment = 11;
+
+struct Size {
+  int32_t width = 0;
+  int32_t height = 0;
+  constexpr bool operator==(const Size&) const = default;
+};
+
+// One axis of the image frame's scroll bars.
+struct ScrollAxis {
+  int32_t position = 0;  // pixels from the start of the track
+  double positionCopy = 0.0;
+  int32_t thumbLength = 0;
+  double range = 0.0;
+  int32_t pixelShift = 0;  // canvas column (row) shown at the frame's left (top) edge
+  int32_t dragActive = 0;
+  int32_t dragStart = 0;
+  int32_t dragCurrent = 0;
+};
+
+struct RubberBandState {
+  int32_t active = 0;
+  int16_t startX = 0, startY = 0;
+  int16_t currentX = 0, currentY = 0;
+};
+
+// The shared key pad's state; the page owning the pad decides what its target is.
+struct CalculatorState {
+  int32_t digitCount = 0;
+  int32_t lastDigit = 0;
+  int32_t entry = 0;
+  int32_t amount = 0;
+  int32_t operation = 0;  // 0 none, 1 plus, 2 minus
+  int32_t clearKey = 0;   // 0 none, 1 C, 2 AC
+  int32_t switchOn = 0;   // the "cal" key
+  int32_t enteredDigits = 0;  // digits already taken into the entry
+};
+
+struct TopPageState {
+  int32_t helpTopic = 0;
+};
+
+struct FilterPageState {
+  int32_t start = 0;            // f
+  int32_t end = 255;            // t
+  int32_t lightCoreMode = 0;    // 0 off, 1 action, 2 f is the target, 3 t is the target
+  int32_t spectrumSwitch = 0;
+  int32_t step = 8;
+  int32_t stepTarget = 0;
+  int32_t calIndicator = 0;
+  int32_t colorPower = 100;
+  int32_t eachPower[3] = {100, 100, 100};  // red, green, blue
+  int32_t eachPowerMode = 0;
+  int32_t colorPowerTarget = 0;
+  int32_t colorPowerAction = 0;
+  int32_t peach = 0;
+  int32_t berry = 0;
+  int32_t helpTopic = 0;
+};
+
+// 4%, 50% and 96% points of each plane's histogram (blue, green, red).
+struct ChannelStatsState {
+  int32_t low[3] = {0, 0, 0};
+  int32_t median[3] = {0, 0, 0};
+  int32_t high[3] = {0, 0, 0};
+};
+
+struct SwapPageState {
+  int32_t way = 0;
+  int32_t listState = 0;  // 0 closed, 1 open, 2 open and a store asked for
+  int32_t keepRequest = 0;
+  int32_t helpTopic = 0;
+};
+
+struct ZindleEyeRequestState {
+  int32_t run = 0;
+  int32_t variant = 1;
+  int32_t horn = 0;
+  int32_t blind = 0;
+};
+
+struct ZindleEyePageState {
+  int32_t bright = 100;
+  int32_t dark = 0;
+  int32_t helpTopic = 0;
+};
+
+// Pages whose operations are not built yet keep only what the shell needs of them.
+struct OtherPageState {
+  int32_t helpTopic = 0;
+  int32_t step = 0;
+};
+
+struct AppearPageState {
+  int32_t helpTopic = 0;
+  int32_t step = 0;
+  Size canvasSize{1680, 1120};
+};
+
+// Every field of the program with its start value. One static instance; resetWorkspace() puts
+// every field back.
+struct Workspace {
+  int32_t pageId = kPageTop;
+  int32_t language = 1;  // 1 Japanese, 2 English
+  int32_t pointerX = 0, pointerY = 0;
+
+  int32_t getImageRequest = 1;
+  int32_t saveAsRequest = 0;
+  int32_t restoreRequest = 0;
+  int32_t keepRequest = 0;
+  int32_t callSlot = kNoSlot;
+  int32_t newImageFlag = 1;
+  int32_t keepZeroState = 0;
+  int32_t pageComment = 0;
+  int32_t deleteKeepAnswer = 0;
+
+  Size canvasSize{1440, 960};
+  int32_t canvasChoice = 2;
+  Size workSize{1440, 960};
+  Size imageSize{0, 0};
+  Size shownSizeRemembered{2000, 1000};
+  Size viewSize{960, 640};
+  Size wholeViewSize{960, 640};
+  double wholeViewScaleX = 1.0, wholeViewScaleY = 1.0;
+  Size transferImageSize{1680, 1120};
+  Size backImageSize{1680, 1120};
+  int32_t wholeViewMode = 0;
+
+  ScrollAxis scrollX{0, 0.0, 920, 0.0, 0, 0, 0, 0};
+  ScrollAxis scrollY{0, 0.0, 600, 0.0, 0, 0, 0, 0};
+  int32_t scrollCommand = 0;
+  int32_t scrollClickX = 0, scrollClickY = 0;
+
+  RubberBandState rubberBand;
+  int32_t brushDragActive = 0;
+
+  char currentImagePath[260] = {};
+  char currentImageTitle[260] = {};
+
+  CalculatorState calculator;
+  ChannelStatsState channelStats;
+  ZindleEyeRequestState zindleEyeRequest;
+  int32_t colorCondition = 1;
+
+  TopPageState top;
+  FilterPageState filter;
+  SwapPageState swap;
+  ZindleEyePageState zindleEye;
+  OtherPageState change, outline, pattern, transfer;
+  AppearPageState appear;
+};
+
+// The image stores: three colour planes and the mark plane, then the canvas buffer.
+struct ImageStores {
+  int32_t planes[4][kPlaneCells];  // blue, green, red, marks
+  uint8_t canvas[kPlaneCells * 3];  // the paint's back buffer, blue green red, bottom-up
+};
+
+Workspace& ws();
+ImageStores& stores();
+void resetWorkspace();
+
+inline int32_t* plane(int k) { return stores().planes[k]; }
+inline uint8_t* canvasBuffer() { return stores().canvas; }
+
+// The page's position in the tab bar, which is also its keep slot number.
+int tabIndexOf(int32_t pageId);
+int32_t pageIdOfTab(int tabIndex);
+
+inline bool english() { return ws().language == 2; }
+// Picks the text of the current language.
+inline const char* tr(const char* japanese, const char* english_) {
+  return english() ? english_ : japanese;
+}
+
+}  // namespace zc
