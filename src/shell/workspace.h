@@ -57,9 +57,9 @@ struct CalculatorState {
   int32_t lastDigit = 0;
   int32_t entry = 0;
   int32_t amount = 0;
-  int32_t operation = 0;  // 0 none, 1 plus, 2 minus
-  int32_t clearKey = 0;   // 0 none, 1 C, 2 AC
-  int32_t switchOn = 0;   // the "cal" key
+  int32_t operation = 0;      // 0 none, 1 plus, 2 minus
+  int32_t clearKey = 0;       // 0 none, 1 C, 2 AC
+  int32_t switchOn = 0;       // the "cal" key
   int32_t enteredDigits = 0;  // digits already taken into the entry
 };
 
@@ -68,9 +68,9 @@ struct TopPageState {
 };
 
 struct FilterPageState {
-  int32_t start = 0;            // f
-  int32_t end = 255;            // t
-  int32_t lightCoreMode = 0;    // 0 off, 1 action, 2 f is the target, 3 t is the target
+  int32_t start = 0;          // f
+  int32_t end = 255;          // t
+  int32_t lightCoreMode = 0;  // 0 off, 1 action, 2 f is the target, 3 t is the target
   int32_t spectrumSwitch = 0;
   int32_t step = 8;
   int32_t stepTarget = 0;
@@ -179,7 +179,7 @@ struct Workspace {
 
 // The image stores: three colour planes and the mark plane, then the canvas buffer.
 struct ImageStores {
-  int32_t planes[4][kPlaneCells];  // blue, green, red, marks
+  int32_t planes[4][kPlaneCells];   // blue, green, red, marks
   uint8_t canvas[kPlaneCells * 3];  // the paint's back buffer, blue green red, bottom-up
 };
 
@@ -187,14 +187,20 @@ Workspace& ws();
 ImageStores& stores();
 void resetWorkspace();
 
-inline int32_t* plane(int k) { return stores().planes[k]; }
-inline uint8_t* canvasBuffer() { return stores().canvas; }
+inline int32_t* plane(int k) {
+  return stores().planes[k];
+}
+inline uint8_t* canvasBuffer() {
+  return stores().canvas;
+}
 
 // The page's position in the tab bar, which is also its keep slot number.
 int tabIndexOf(int32_t pageId);
 int32_t pageIdOfTab(int tabIndex);
 
-inline bool english() { return ws().language == 2; }
+inline bool english() {
+  return ws().language == 2;
+}
 // Picks the text of the current language.
 inline const char* tr(const char* japanese, const char* english_) {
   return english() ? english_ : japanese;

@@ -1,0 +1,45 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "shell/image_buffers.h"
+#include "shell/workspace.h"
+
+namespace zc {
+
+// The program's own image file: an uncompressed 24-bit BMP of the canvas size, 54-byte header,
+// rows bottom-up with no padding (every canvas width is a multiple of 4).
+constexpr int kBmpHeaderBytes = 54;
+
+// Where the pixels of a file come from or go to.
+enum class PixelForm {
+  Pixels = 1,  // bytes 0, 1, 2 of a picture in memory (normally the canvas buffer)
+  Planes = 2,  // the low 8 bits of the three image planes
+};
+
+// Source or target of a file's pixels; cells are addressed with the work width.
+struct PixelTarget {
+  PixelForm form = PixelForm::Planes;
+  uint8_t* pixels = nullptr;  // PixelForm::Pixels
+  PlaneView planes;           // PixelForm::Planes
+  int rowLength = 0;          // the work width
+};
+
+PixelTarget canvasTarget();  // the canvas buffer at the work size
+PixelTarget planesTarget();  // the image planes at the work size
+
+// The 54 header bytes for a w x h file.
+std::vector<uint8_t> bmpHeader(int width, int height);
+
+// Writes the file with the canvas size. The picture goes to a temporary file first and replaces
+// the old one only when it is complete, so a failed write never destroys an existing file.
+// Shows the write-failure box and returns false when the file cannot be written.
+bool writeImageFile(const std::string& path, const PixelTarget& source, Size size);
+
+// Reads a file as if it had the canvas size. A missing file is created empty and reads black;
+// bytes the file does not hold read as 0. Shows the read-failure box and leaves the target
+// unchanged when the file cannot be opened or read.
+bool readImageFile(const std::string& path, const PixelTarget& target, Size size);
+
+}  // namespace zc

@@ -1,0 +1,37 @@
+#pragma once
+#include <string>
+
+#include "files/bmp_codec.h"
+
+namespace zc {
+
+// Working files that carry pictures between pages.
+enum WorkingFile : int {
+  kStartFile = 0,     // name reserved, never written
+  kTargetFile = 1,    // name reserved, never written, deleted at exit
+  kTransferFile = 2,  // the Appear page's transfer image
+  kBackFile = 3,      // the Appear page's back image
+  kIsoFile = 4,       // written by the Transfer page, never read
+};
+
+std::string slotFileName(int slot);      // "KEEP0.bmp" ... "KEEP8.bmp"
+std::string workingFileName(int which);  // "0000start.bmp" ... "0000iso.bmp"
+
+bool writeSlotFile(int slot, const PixelTarget& source);
+bool readSlotFile(int slot, const PixelTarget& target);
+bool writeWorkingFile(int which, const PixelTarget& source);
+// Also makes the next paint treat the picture as new (the remembered shown size is reset).
+bool readWorkingFile(int which, const PixelTarget& target);
+
+// The open dialog: on confirmation the chosen file becomes the current image file. Returns
+// whether the user confirmed.
+bool runOpenDialog();
+// The save-with-a-name dialog: on confirmation the image planes are written to the chosen file.
+// The title pair lets pages use their own dialog titles.
+bool runSaveAsDialog(const char* japaneseTitle, const char* englishTitle);
+bool runSaveAsDialog();
+
+void deleteKeepFiles();     // KEEP0.bmp ... KEEP8.bmp; missing files are no error
+void deleteWorkingFiles();  // all but the reserved start file
+
+}  // namespace zc

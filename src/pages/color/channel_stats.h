@@ -1,0 +1,14 @@
+#pragma once
+#include "shell/image_buffers.h"
+#include "shell/workspace.h"
+
+namespace zc {
+
+// Measures the 4%, 50% and 96% points of each plane's histogram over bins 1 .. 254 (the bins 0
+// and 255 are left out). Each point becomes the last bin at which the running count of bins
+// 1 .. i is still below its threshold; a point whose threshold is already reached at bin 1, or a
+// plane with no value in 1 .. 254, keeps its previous value. Values below 0 count as 0 and values
+// above 255 as 255, so they are left out like those bins.
+void computeChannelStats(const PlaneView& planes, ChannelStatsState& stats);
+
+}  // namespace zc

@@ -1,0 +1,49 @@
+#pragma once
+#include "platform/surface.h"
+#include "text/labels.h"
+
+namespace zc {
+
+// How a label button's frame looks.
+enum class ButtonLook {
+  Raised,  // thin top and left edges, thick right and bottom edges in the item's colour
+  On,      // the item's mode or step is active: a thin near-black rectangle
+  Plain,   // headings, scale numbers: text only
+};
+
+struct LabelButton {
+  int x = 0;
+  int y = 0;
+  int width = 88;
+  Rgb frame = kWhite;
+  ButtonLook look = ButtonLook::Raised;
+  bool greyed = false;  // an item that cannot be used: text in light grey
+  int fontHeight = 12;
+  Rgb textColour = kLabelText;
+};
+
+// Exclusive rectangle test: x0 < x < x1 and y0 < y < y1.
+constexpr bool inside(int x, int y, int x0, int y0, int x1, int y1) {
+  return x > x0 && x < x1 && y > y0 && y < y1;
+}
+
+// Draws a label button with the text of the current language.
+void drawButton(Surface& surface, const LabelButton& button, const LabelText& label);
+void drawButton(Surface& surface, const LabelButton& button, const char* text);
+
+// The ten flag-mark colours by number.
+Rgb markColour(int number);
+// A reset mark: the flag drawn with unit u at (a, y); its box is 7.5u wide and 5u high.
+void drawResetMark(Surface& surface, int a, int y, int colourNumber, int unit = 6);
+
+// Glyph boxes of the small switches: a square of the given side with two opposed triangles
+// (diamond switch), or an arrow pointing up, down, left or right.
+void drawDiamondGlyph(Surface& surface, int x, int y, int side, Rgb colour);
+enum class ArrowDirection { Up, Down, Left, Right };
+void drawArrowGlyph(Surface& surface, int x, int y, int side, Rgb colour, ArrowDirection direction);
+
+// A horizontal bar of w x h at (x, y) with its frame, filled with vertical lines from the left up
+// to and including column `filledTo` (nothing when filledTo < 0).
+void drawBar(Surface& surface, int x, int y, int w, int h, Rgb frame, Rgb fill, int filledTo);
+
+}  // namespace zc

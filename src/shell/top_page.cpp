@@ -1,0 +1,167 @@
+#include "shell/top_page.h"
+
+#include "shell/controls.h"
+#include "shell/page_contract.h"
+#include "shell/screen.h"
+#include "shell/workspace.h"
+#include "text/labels.h"
+
+namespace zc {
+namespace {
+
+constexpr Rgb kCanvasColour{180, 180, 40};
+constexpr Rgb kGetImageColour{80, 160, 240};
+constexpr Rgb kKeepColour{0, 220, 220};
+constexpr Rgb kLanguageColour{255, 192, 128};
+constexpr Rgb kWholeViewColour{80, 220, 180};
+constexpr Rgb kResetTextColour{16, 32, 96};
+
+LabelButton item(int y, Rgb frame, ButtonLook look = ButtonLook::Raised, bool greyed = false) {
+  LabelButton b;
+  b.x = 4;
+  b.y = y;
+  b.width = 88;
+  b.frame = frame;
+  b.look = look;
+  b.greyed = greyed;
+  return b;
+}
+
+ButtonLook onWhen(bool on) {
+  return on ? ButtonLook::On : ButtonLook::Raised;
+}
+
+void drawPanel(Surface& s) {
+  const Workspace& w = ws();
+  drawButton(s, item(4, kWhite), label(TopLabel::Heading));
+  drawResetMark(s, 10, 46, 0);
+  drawButton(s, item(89, kWhite, ButtonLook::Plain), label(TopLabel::Canvas));
+  drawButton(s, item(109, kGreyedText, ButtonLook::Raised, true), label(TopLabel::Canvas960));
+  drawButton(s, item(135, kCanvasColour, onWhen(w.canvasChoice == 2)), label(TopLabel::Canvas1200));
+  drawButton(s, item(161, kGreyedText, ButtonLook::Raised, true), label(TopLabel::Canvas1440));
+  drawButton(s, item(187, kGreyedText, ButtonLook::Raised, true), label(TopLabel::Canvas1680));
+  drawButton(s, item(226, kWhite, ButtonLook::Plain), label(TopLabel::GetImageHeading));
+  drawButton(s, item(246, kGetImageColour), label(TopLabel::GetImage));
+  drawButton(s, item(285, kWhite, ButtonLook::Plain), label(TopLabel::KeepHeading));
+  drawButton(s, item(305, kKeepColour), label(TopLabel::SaveKeep0));
+  drawButton(s, item(344, kWhite, ButtonLook::Plain), label(TopLabel::LanguageHeading));
+  drawButton(s, item(364, kLanguageColour), label(TopLabel::LanguageSwitch));
+  LabelButton heading = item(403, kWhite);
+  heading.x = 0;
+  heading.width = 96;
+  drawButton(s, heading, label(TopLabel::WholeViewHeading));
+  drawButton(s, item(423, kWholeViewColour, onWhen(w.wholeViewMode == 1)),
+             label(TopLabel::WholeViewImage));
+  drawButton(s, item(449, kWholeViewColour, onWhen(w.wholeViewMode == 2)),
+             label(TopLabel::WholeViewCanvas));
+  drawButton(s, item(475, kWholeViewColour), label(TopLabel::WholeViewBack));
+  LabelButton noteCode = item(574, kWhite, ButtonLook::Plain);
+  noteCode.x = 0;
+  noteCode.width = 98;
+  drawButton(s, noteCode, label(TopLabel::NoteCode));
+}
+
+// The "reset mark" text and the legend of the comment notation, drawn after the tab bar.
+void drawLegend(Surface& s) {
+  LabelButton resetText = item(30, kWhite, ButtonLook::Plain);
+  resetText.textColour = kResetTextColour;
+  drawButton(s, resetText, label(TopLabel::ResetMarkText));
+  static constexpr TopLabel kLegend[6] = {TopLabel::Legend0, TopLabel::Legend1, TopLabel::Legend2,
+                                          TopLabel::Legend3, TopLabel::Legend4, TopLabel::Legend5};
+  for (int i = 0; i < 6; ++i) {
+    LabelButton line = item(594 + 18 * i, kWhite, ButtonLook::Plain);
+    line.x = 0;  // the text stands at x + 2 = 2
+    line.textColour = (i % 2 == 0) ? Rgb{200, 100, 100} : Rgb{100, 100, 200};
+    drawButton(s, line, label(kLegend[i]));
+  }
+}
+
+bool press(int x, int y) {
+  Workspace& w = ws();
+  if (!(x > 4 && x < 92)) return false;
+  int32_t& topic = w.top.helpTopic;
+  if (y > 0 && y < 24) {
+    w.pageComment = 0;
+  } else if (y > 30 && y < 46) {
+    topic = 2;
+  } else if (y > 46 && y < 76) {
+    w.newImageFlag = 1;
+    topic = 2;
+    w.scrollX.position = w.scrollY.position = 0;
+    w.scrollX.pixelShift = w.scrollY.pixelShift = 0;
+  } else if ((y > 89 && y < 109) || (y > 109 && y < 129) || (y > 161 && y < 181) ||
+             (y > 187 && y < 207)) {
+    topic = 9;
+  } else if (y > 135 && y < 155) {
+    w.canvasChoice = 2;
+    w.canvasSize = Size{1200, 800};
+    w.getImageRequest = 1;
+    topPageDefaults();
+    topic = 9;
+  } else if (y > 226 && y < 246) {
+    topic = 10;
+  } else if (y > 246 && y < 266) {
+    w.getImageRequest = 1;
+    topPageDefaults();
+  } else if (y > 285 && y < 305) {
+    topic = 7;
+  } else if (y > 305 && y < 325) {
+    w.keepRequest = 1;
+    topic = 7;
+  } else if (y > 344 && y < 364) {
+    topic = 8;
+  } else if (y > 364 && y < 384) {
+    w.language = w.language == 1 ? 2 : 1;
+    topic = 8;
+  } else if (y > 403 && y < 423) {
+    topic = 11;
+  } else if (y > 423 && y < 443) {
+    w.wholeViewMode = 1;
+    topic = 11;
+  } else if (y > 449 && y < 469) {
+    w.wholeViewMode = 2;
+    topic = 11;
+  } else if (y > 475 && y < 495) {
+    w.wholeViewMode = 0;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void paint(Surface& s) {
+  Workspace& w = ws();
+  drawPanel(s);
+  restoreOrCallStep(0);
+  planesToCanvas();
+  showCanvas(s, w.wholeViewMode);
+  canvasToPlanes();
+  keepStep(0);
+  saveStep();
+  drawTabBar(s);
+  drawLegend(s);
+  commentStep(s, 0, w.top.helpTopic);
+}
+
+int32_t* helpTopic() {
+  return &ws().top.helpTopic;
+}
+
+}  // namespace
+
+void topPageDefaults() {
+  Workspace& w = ws();
+  w.pageId = kPageTop;
+  w.newImageFlag = 1;
+  w.keepZeroState = 0;
+  w.wholeViewMode = 0;
+  w.scrollX.position = w.scrollY.position = 0;
+  w.scrollX.positionCopy = w.scrollY.positionCopy = 0.0;
+  w.scrollX.pixelShift = w.scrollY.pixelShift = 0;
+  w.top.helpTopic = 0;
+  w.pageComment = 0;
+}
+
+const PageBlock kTopPage{kPageTop, 0, topPageDefaults, press, paint, helpTopic, nullptr};
+
+}  // namespace zc

@@ -1,0 +1,7 @@
+#pragma once
+#include "shell/page_contract.h"
+
+namespace zc {
+extern const PageBlock kTopPage;
+void topPageDefaults();
+}  // namespace zc

@@ -1,0 +1,197 @@
+#include "shell/window_procedure.h"
+
+#include <algorithm>
+#include <string>
+
+#include "files/keep_files.h"
+#include "shell/page_contract.h"
+#include "shell/screen.h"
+#include "shell/workspace.h"
+#include "text/labels.h"
+
+namespace zc {
+
+const char* const kInitialWindowTitle =
+    "ジンドルキャンバスサンプル ZINDLE CANVAS SAMPLE vabosample";
+
+namespace {
+
+void goToPage(int32_t target) {
+  Workspace& w = ws();
+  const int32_t from = w.pageId;
+  w.pageId = target;
+  int appearStep = -1;
+  if (target == kPageAppear) {
+    if (from == kPageTop) {
+      writeWorkingFile(kBackFile, planesTarget());
+      appearStep = 3;
+    } else if (from == kPageOutline || from == kPagePattern || from == kPageTransfer) {
+      writeSlotFile(8, planesTarget());
+      writeWorkingFile(kTransferFile, planesTarget());
+      appearStep = 2;
+    } else {
+      writeSlotFile(8, planesTarget());
+      if (from != kPageAppear) {
+        writeWorkingFile(kBackFile, planesTarget());
+        appearStep = 3;
+      }
+    }
+  } else {
+    writeSlotFile(tabIndexOf(target), planesTarget());
+  }
+  pageBlock(target).defaults();
+  if (appearStep >= 0) w.appear.step = appearStep;
+  w.restoreRequest = 0;
+}
+
+// Tab bar: twelve cells of 80 pixels from x = 120; only x < 1060 can be hit.
+bool tabBarPress(int x, int y) {
+  if (!(y > 0 && y < 32 && x > 100 && x < 1060)) return false;
+  Workspace& w = ws();
+  if (x <= 120 || x % 80 == 40) return false;  // cell borders are not part of any cell
+  const int cell = (x - 120) / 80;
+  if (cell < 9) {
+    if (cell == 0 && w.pageId == kPageTop) return false;
+    goToPage(pageIdOfTab(cell));
+    return true;
+  }
+  switch (cell) {
+    case 9:
+      w.saveAsRequest = 1;
+      return true;
+    case 10:
+      w.restoreRequest = 1;
+      w.pageComment = kRestoreComment;
+      return true;
+    case 11:
+      w.getImageRequest = 1;
+      w.callSlot = tabIndexOf(w.pageId);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void closeFlow() {
+  Workspace& w = ws();
+  const std::string title = tr(kMessageTitle.japanese, kMessageTitle.english);
+  const MessageAnswer deleteKeep =
+      platform().messageBox(title, tr(kDeleteKeepQuestion.japanese, kDeleteKeepQuestion.english),
+                            MessageBoxKind::YesNoQuestion);
+  w.deleteKeepAnswer = deleteKeep == MessageAnswer::Yes ? 1 : 0;
+  if (w.deleteKeepAnswer) deleteKeepFiles();
+  const MessageAnswer end = platform().messageBox(
+      title, tr(kCloseQuestion.japanese, kCloseQuestion.english), MessageBoxKind::YesNoQuestion);
+  if (end == MessageAnswer::Yes) {
+    deleteWorkingFiles();
+    platform().destroyWindow();
+  }
+}
+
+void paintCycle(Surface& s) {
+  Workspace& w = ws();
+  if (w.getImageRequest) {
+    s.text(100, 470, "[Enter] ⇒ ファイルを開く", Rgb{0, 0, 0}, 16, true);
+    platform().present();
+    runOpenDialog();
+    LoadedBitmap bitmap;
+    if (!platform().loadBitmap(w.currentImagePath, bitmap)) return;
+    w.imageSize = Size{std::min(bitmap.width, w.canvasSize.width),
+                       std::min(bitmap.height, w.canvasSize.height)};
+    computeWholeViewSize(w.imageSize.width, w.imageSize.height);
+    w.getImageRequest = 0;
+  }
+  if (w.pageId == kPageAppear) w.appear.canvasSize = w.canvasSize;
+  platform().setTitle(std::string(w.currentImageTitle) + " / " +
+                      tr(kProductTitle.japanese, kProductTitle.english));
+  w.viewSize = Size{kViewWidth, kViewHeight};
+  w.workSize = w.pageId == kPageAppear ? w.appear.canvasSize : w.canvasSize;
+
+  LoadedBitmap bitmap;
+  if (!platform().loadBitmap(w.currentImagePath, bitmap)) return;
+
+  drawFrame(s);
+  computeThumbs();
+  applyScrollCommandAndDrag();
+  drawThumbs(s);
+  computePixelShifts();
+
+  const Size shown{std::min(w.imageSize.width, kViewWidth),
+                   std::min(w.imageSize.height, kViewHeight)};
+  if (!(shown == w.shownSizeRemembered)) {
+    w.shownSizeRemembered = shown;
+    w.newImageFlag = 1;
+  }
+  buildCanvasBuffer(bitmap);
+
+  if (w.pageId == kPageTop && w.newImageFlag == 1 && w.keepZeroState == 0) {
+    canvasToPlanes();
+    writeSlotFile(0, canvasTarget());
+    w.newImageFlag = 2;
+    w.keepZeroState = 2;
+  }
+  if (w.callSlot >= 1 && w.callSlot <= 8) {
+    writeSlotFile(w.callSlot, canvasTarget());
+    if (w.callSlot == 8) {
+      writeWorkingFile(kTransferFile, canvasTarget());
+      w.transferImageSize = w.imageSize;
+    }
+  }
+  pageBlock(w.pageId).paint(s);
+}
+
+class ShellWindowProcedure final : public WindowProcedure {
+ public:
+  void handle(const Message& m) override {
+    Workspace& w = ws();
+    switch (m.kind) {
+      case MessageKind::LeftDown: {
+        w.pointerX = m.x;
+        w.pointerY = m.y;
+        scrollBarPress(m.x, m.y);
+        if (tabBarPress(m.x, m.y)) return;
+        const PageBlock& page = pageBlock(w.pageId);
+        if (page.press && page.press(m.x, m.y)) return;
+        platform().invalidate();
+        return;
+      }
+      case MessageKind::LeftUp:
+        w.pointerX = m.x;
+        w.pointerY = m.y;
+        scrollBarRelease(m.x, m.y);
+        platform().invalidate();
+        return;
+      case MessageKind::RightDown: {
+        w.pointerX = m.x;
+        w.pointerY = m.y;
+        const PageBlock& page = pageBlock(w.pageId);
+        if (page.rightPress && insideImageArea(m.x, m.y)) page.rightPress(m.x, m.y);
+        platform().invalidate();
+        return;
+      }
+      case MessageKind::MouseMove:
+        w.pointerX = m.x;
+        w.pointerY = m.y;
+        scrollBarMove(m.x, m.y);
+        return;
+      case MessageKind::KeyDown:
+        if (m.key == Key::Enter) w.getImageRequest = 1;
+        platform().invalidate();
+        return;
+      case MessageKind::Close:
+        closeFlow();
+        return;
+    }
+  }
+
+  void paint() override { paintCycle(platform().surface()); }
+};
+
+}  // namespace
+
+WindowProcedure& shellWindowProcedure() {
+  static ShellWindowProcedure procedure;
+  return procedure;
+}
+
+}  // namespace zc

@@ -1,0 +1,245 @@
+#include "replay/replay.h"
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "files/bmp_codec.h"
+#include "platform/headless/headless_platform.h"
+#include "shell/window_procedure.h"
+#include "shell/workspace.h"
+
+namespace zc {
+namespace {
+
+// Stops the run: a script line that cannot be carried out.
+struct ReplayStop {
+  std::string reason;
+};
+
+bool tokenize(const std::string& line, std::vector<std::string>& words) {
+  words.clear();
+  size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
+    if (i >= line.size() || line[i] == '#') break;
+    std::string word;
+    if (line[i] == '"') {
+      const size_t end = line.find('"', i + 1);
+      if (end == std::string::npos) return false;
+      word = line.substr(i + 1, end - i - 1);
+      i = end + 1;
+    } else {
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r' &&
+             line[i] != '#') {
+        word += line[i++];
+      }
+    }
+    words.push_back(word);
+  }
+  return true;
+}
+
+bool toInt(const std::string& text, int& value) {
+  if (text.empty()) return false;
+  size_t used = 0;
+  try {
+    value = std::stoi(text, &used);
+  } catch (...) {
+    return false;
+  }
+  return used == text.size();
+}
+
+bool coordinates(const std::vector<std::string>& words, size_t count, std::vector<int>& values) {
+  if (words.size() != count + 1) return false;
+  values.assign(count, 0);
+  for (size_t i = 0; i < count; ++i) {
+    if (!toInt(words[i + 1], values[i])) return false;
+  }
+  return true;
+}
+
+class Driver {
+ public:
+  Driver(const std::string& scriptFolder, std::ostream& out)
+      : scriptFolder_(scriptFolder),
+        out_(out),
+        platform_([this](const std::string& line) { out_ << line << '\n'; },
+                  [](const std::string& what) { throw ReplayStop{what}; }) {
+    resetWorkspace();
+    setPlatform(&platform_);
+  }
+  ~Driver() { setPlatform(nullptr); }
+
+  // Returns false when the window is gone and the script must stop.
+  void run(const std::vector<std::string>& w) {
+    const std::string& c = w[0];
+    std::vector<int> v;
+    if (c == "open" || c == "save") {
+      if (w.size() != 2) throw ReplayStop{"malformed line"};
+      ScriptedAnswer a;
+      a.kind = c == "open" ? ScriptedAnswer::Open : ScriptedAnswer::Save;
+      a.shownPath = w[1];
+      a.path = c == "open" ? resolveAgainstScript(w[1]) : w[1];
+      platform_.queueAnswer(a);
+      return;
+    }
+    if (c == "cancel") {
+      if (w.size() != 1) throw ReplayStop{"malformed line"};
+      platform_.queueAnswer(ScriptedAnswer{ScriptedAnswer::Cancel, "", ""});
+      return;
+    }
+    if (c == "answer") {
+      if (w.size() != 2 || (w[1] != "yes" && w[1] != "no")) throw ReplayStop{"malformed line"};
+      platform_.queueAnswer(
+          ScriptedAnswer{w[1] == "yes" ? ScriptedAnswer::Yes : ScriptedAnswer::No, "", ""});
+      return;
+    }
+    startWindow();
+    if (c == "click") {
+      need(coordinates(w, 2, v));
+      send(MessageKind::LeftDown, v[0], v[1]);
+      send(MessageKind::LeftUp, v[0], v[1]);
+    } else if (c == "ldown" || c == "lup" || c == "move" || c == "rclick") {
+      need(coordinates(w, 2, v));
+      const MessageKind kind = c == "ldown"  ? MessageKind::LeftDown
+                               : c == "lup"  ? MessageKind::LeftUp
+                               : c == "move" ? MessageKind::MouseMove
+                                             : MessageKind::RightDown;
+      send(kind, v[0], v[1]);
+    } else if (c == "drag") {
+      need(coordinates(w, 4, v));
+      drag(v[0], v[1], v[2], v[3]);
+    } else if (c == "key") {
+      need(w.size() == 2 && (w[1] == "enter" || w[1] == "space"));
+      Message m{MessageKind::KeyDown};
+      m.key = w[1] == "enter" ? Key::Enter : Key::Space;
+      deliver(m);
+    } else if (c == "close") {
+      need(w.size() == 1);
+      deliver(Message{MessageKind::Close});
+    } else if (c == "shot") {
+      need(w.size() == 2);
+      if (!platform_.surface().savePng(w[1])) throw ReplayStop{"cannot write " + w[1]};
+    } else if (c == "planes") {
+      need(w.size() == 2);
+      if (!writeImageFile(w[1], planesTarget(), ws().workSize)) {
+        throw ReplayStop{"cannot write " + w[1]};
+      }
+    } else if (c == "pixel") {
+      need(coordinates(w, 2, v));
+      const Rgb p = platform_.surface().pixel(v[0], v[1]);
+      out_ << "pixel " << v[0] << ' ' << v[1] << ' ' << int(p.r) << ',' << int(p.g) << ','
+           << int(p.b) << '\n';
+    } else if (c == "texts") {
+      need(w.size() == 2 && (w[1] == "on" || w[1] == "off"));
+      setTextLog(w[1] == "on");
+    } else {
+      throw ReplayStop{"unknown command '" + c + "'"};
+    }
+    platform_.runPendingPaints(shellWindowProcedure());
+  }
+
+  bool windowGone() const { return platform_.destroyed(); }
+
+ private:
+  static void need(bool ok) {
+    if (!ok) throw ReplayStop{"malformed line"};
+  }
+
+  std::string resolveAgainstScript(const std::string& path) const {
+    std::filesystem::path p(path);
+    if (p.is_absolute() || scriptFolder_.empty()) return path;
+    return (std::filesystem::path(scriptFolder_) / p).string();
+  }
+
+  // The window is created, shown and painted once, before the first input.
+  void startWindow() {
+    if (started_) return;
+    started_ = true;
+    platform_.setTitle("ジンドルキャンバスサンプル ZINDLE CANVAS SAMPLE vabosample");
+    platform_.invalidate();
+    platform_.runPendingPaints(shellWindowProcedure());
+  }
+
+  void send(MessageKind kind, int x, int y) {
+    Message m{kind};
+    m.x = x;
+    m.y = y;
+    deliver(m);
+  }
+
+  void deliver(const Message& m) {
+    if (platform_.destroyed()) return;
+    shellWindowProcedure().handle(m);
+  }
+
+  void drag(int x0, int y0, int x1, int y1) {
+    send(MessageKind::LeftDown, x0, y0);
+    const int distance = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+    const int steps = std::max(1, (distance + 7) / 8);
+    for (int i = 1; i <= steps; ++i) {
+      send(MessageKind::MouseMove, x0 + (x1 - x0) * i / steps, y0 + (y1 - y0) * i / steps);
+    }
+    send(MessageKind::LeftUp, x1, y1);
+  }
+
+  void setTextLog(bool on) {
+    if (!on) {
+      platform_.surface().setTextObserver(nullptr);
+      return;
+    }
+    platform_.surface().setTextObserver([this](int x, int y, Rgb c, std::string_view text) {
+      out_ << "text " << x << ' ' << y << ' ' << int(c.r) << ',' << int(c.g) << ',' << int(c.b)
+           << " \"" << text << "\"\n";
+    });
+  }
+
+  std::string scriptFolder_;
+  std::ostream& out_;
+  HeadlessPlatform platform_;
+  bool started_ = false;
+};
+
+}  // namespace
+
+int runReplay(std::istream& script, const std::string& scriptFolder, std::ostream& out,
+              std::ostream& err) {
+  Driver driver(scriptFolder, out);
+  std::string line;
+  int number = 0;
+  std::vector<std::string> words;
+  while (std::getline(script, line)) {
+    ++number;
+    try {
+      if (!tokenize(line, words)) throw ReplayStop{"malformed line"};
+      if (words.empty()) continue;
+      driver.run(words);
+    } catch (const ReplayStop& stop) {
+      out.flush();
+      err << "line " << number << ": " << stop.reason << ": " << line << '\n';
+      return 2;
+    }
+    if (driver.windowGone()) break;
+  }
+  out.flush();
+  return 0;
+}
+
+int runReplayFile(const std::string& scriptPath, std::ostream& out, std::ostream& err) {
+  std::ifstream in(scriptPath);
+  if (!in) {
+    err << "cannot read script " << scriptPath << '\n';
+    return 2;
+  }
+  const std::string folder = std::filesystem::path(scriptPath).parent_path().string();
+  return runReplay(in, folder, out, err);
+}
+
+}  // namespace zc
