@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <map>
 #include <utility>
+#include <vector>
 
 namespace zc {
 
@@ -215,16 +216,22 @@ void Surface::stretchBottomUp(const uint8_t* pixels, int srcW, int srcH, int sx,
   const int i1 = std::min(dw, kWidth - dx);
   const int j0 = std::max(0, -dy);
   const int j1 = std::min(dh, kHeight - dy);
+  if (i0 >= i1 || j0 >= j1) return;
+  // The source column of every destination column, worked out once for all rows.
+  std::vector<int> columns(static_cast<size_t>(i1 - i0));
+  for (int i = i0; i < i1; ++i) {
+    columns[static_cast<size_t>(i - i0)] = sx + static_cast<int>(static_cast<int64_t>(i) * sw / dw);
+  }
   for (int j = j0; j < j1; ++j) {
     const int row = sy + static_cast<int>(static_cast<int64_t>(j) * sh / dh);
     if (row < 0 || row >= srcH) continue;
     const uint8_t* srcRow = pixels + static_cast<size_t>(srcH - 1 - row) * srcW * 3;
     uint32_t* out = impl_->row(dy + j) + dx;
     for (int i = i0; i < i1; ++i) {
-      const int col = sx + static_cast<int>(static_cast<int64_t>(i) * sw / dw);
+      const int col = columns[static_cast<size_t>(i - i0)];
       if (col < 0 || col >= srcW) continue;
-      const uint8_t* s = srcRow + static_cast<size_t>(col) * 3;
-      out[i] = 0xff000000u | (uint32_t{s[2]} << 16) | (uint32_t{s[1]} << 8) | uint32_t{s[0]};
+      const uint8_t* p = srcRow + static_cast<size_t>(col) * 3;
+      out[i] = 0xff000000u | (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | uint32_t{p[0]};
     }
   }
 }
