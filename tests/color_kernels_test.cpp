@@ -168,7 +168,7 @@ TEST(FilterValues, Validation) {
 TEST(FilterValues, BeltClicks) {
   FilterPageState s;  // 0 ~ 255: middle ((0 + 255) / 2) * 52 / 256 + 24 = 49
   EXPECT_EQ(filterBeltMiddle(s), 49);
-  EXPECT_EQ(beltMarkX(255), 75);
+  EXPECT_EQ(beltMarkX(kLightCoreBelt, 255), 75);
   clickFilterBelt(s, 50);  // right of the middle: the end, (50 - 24) * 256 / 52 = 128
   EXPECT_EQ(s.start, 0);
   EXPECT_EQ(s.end, 128);

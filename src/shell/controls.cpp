@@ -94,3 +94,58 @@ void drawBar(Surface& s, int x, int y, int w, int h, Rgb frame, Rgb fill, int fi
 }
 
 }  // namespace zc
+
+namespace zc {
+namespace {
+
+// The start moved up to or past the end pushes the end to start + 1; at 255 the pair is 254, 255.
+void pushEndAbove(int32_t& start, int32_t& end) {
+  if (start >= end) end = start + 1;
+  if (end > 255) start = 254, end = 255;
+}
+
+// The end moved down to or below the start pulls the start to end - 1; at 0 the pair is 0, 1.
+void pullStartBelow(int32_t& start, int32_t& end) {
+  if (start >= end) start = end - 1;
+  if (start < 0) start = 0, end = 1;
+}
+
+}  // namespace
+
+int beltValueAt(const BeltGeometry& belt, int x) {
+  return std::clamp((x - belt.left) * 256 / belt.length, 0, 255);
+}
+
+int beltMarkX(const BeltGeometry& belt, int value) {
+  return belt.left + value * belt.length / 256;
+}
+
+int beltMiddle(const BeltGeometry& belt, int start, int end) {
+  return ((start + end) / 2) * belt.length / 256 + belt.left;
+}
+
+void clickDoubleBelt(const BeltGeometry& belt, int32_t& start, int32_t& end, int x, bool linked) {
+  const int v = beltValueAt(belt, x);
+  const bool moveStart = x < beltMiddle(belt, start, end);
+  if (moveStart) {
+    start = v;
+    if (linked) end = v + 1;
+    pushEndAbove(start, end);
+  } else {
+    end = v;
+    if (linked) start = v - 1;
+    pullStartBelow(start, end);
+  }
+}
+
+void stepBeltStart(int32_t& start, int32_t& end, int delta) {
+  start = std::max(0, start + delta);
+  pushEndAbove(start, end);
+}
+
+void stepBeltEnd(int32_t& start, int32_t& end, int delta) {
+  end = std::min(255, end + delta);
+  pullStartBelow(start, end);
+}
+
+}  // namespace zc

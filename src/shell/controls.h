@@ -47,3 +47,25 @@ void drawArrowGlyph(Surface& surface, int x, int y, int side, Rgb colour, ArrowD
 void drawBar(Surface& surface, int x, int y, int w, int h, Rgb frame, Rgb fill, int filledTo);
 
 }  // namespace zc
+
+namespace zc {
+
+// A double belt holds a start and an end value, 0 <= start < end <= 255, marked on a belt of
+// `length` pixels from x = left (the Filter page's light-core belt: 24, 52).
+struct BeltGeometry {
+  int left = 24;
+  int length = 52;
+};
+// The value of a click at x: (x - left) * 256 / length, within 0 .. 255.
+int beltValueAt(const BeltGeometry& belt, int x);
+int beltMarkX(const BeltGeometry& belt, int value);
+// Between the two marks: a click left of it moves the start, otherwise the end.
+int beltMiddle(const BeltGeometry& belt, int start, int end);
+// A click on the belt. Linked (the spectrum core) keeps the other value at a distance of one.
+void clickDoubleBelt(const BeltGeometry& belt, int32_t& start, int32_t& end, int x, bool linked);
+// The diamond switches: move the start or the end by delta; the other value is pushed along so
+// that start < end (at 255 the pair becomes 254, 255; at 0 it becomes 0, 1).
+void stepBeltStart(int32_t& start, int32_t& end, int delta);
+void stepBeltEnd(int32_t& start, int32_t& end, int delta);
+
+}  // namespace zc

@@ -158,10 +158,11 @@ void drawPanelValues(Surface& s) {
   drawDiamondGlyph(s, 78, 107, 10, kLightCoreColour);
   drawDiamondGlyph(s, 88, 107, 10, kLightCoreColour);
   // The centre belt: the range between the two marks filled.
-  const int from = kBeltLeft + f.start * kBeltLength / 256;
-  const int to = kBeltLeft + f.end * kBeltLength / 256;
+  const int from = beltMarkX(kLightCoreBelt, f.start);
+  const int to = beltMarkX(kLightCoreBelt, f.end);
   for (int x = from; x <= to; ++x) s.line(x, 108, x, 127, kLightCoreColour);
-  s.rectangleOutline(kBeltLeft, 107, kBeltLeft + kBeltLength, 127, kBeltFrame);
+  s.rectangleOutline(kLightCoreBelt.left, 107, kLightCoreBelt.left + kLightCoreBelt.length, 127,
+                     kBeltFrame);
   s.line(from, 104, from, 130, kLabelText);
   s.line(to, 104, to, 130, kLabelText);
 

@@ -39,72 +39,28 @@ void validateFilterValues(FilterPageState& filter) {
   filter.step = std::clamp(filter.step, 2, 98);
 }
 
-int beltValueAt(int x) {
-  return (x - kBeltLeft) * 256 / kBeltLength;
-}
-
-int beltMarkX(int value) {
-  return kBeltLeft + value * kBeltLength / 256;
-}
-
 int filterBeltMiddle(const FilterPageState& filter) {
-  return ((filter.start + filter.end) / 2) * kBeltLength / 256 + kBeltLeft;
+  return beltMiddle(kLightCoreBelt, filter.start, filter.end);
 }
-
-namespace {
-
-// The start moved up to or past the end pushes the end to start + 1; at 255 the pair is 254, 255.
-void pushEndAbove(FilterPageState& filter) {
-  if (filter.start >= filter.end) filter.end = filter.start + 1;
-  if (filter.end > 255) filter.start = 254, filter.end = 255;
-}
-
-// The end moved down to or below the start pulls the start to end - 1; at 0 the pair is 0, 1.
-void pullStartBelow(FilterPageState& filter) {
-  if (filter.start >= filter.end) filter.start = filter.end - 1;
-  if (filter.start < 0) filter.start = 0, filter.end = 1;
-}
-
-}  // namespace
 
 void clickFilterBelt(FilterPageState& filter, int x) {
-  const int v = std::clamp(beltValueAt(x), 0, 255);
-  const bool moveStart = x < filterBeltMiddle(filter);
-  if (filter.spectrumSwitch != 0) {
-    if (moveStart) {
-      filter.start = v;
-      filter.end = v + 1;
-      pushEndAbove(filter);
-    } else {
-      filter.end = v;
-      filter.start = v - 1;
-      pullStartBelow(filter);
-    }
-  } else if (moveStart) {
-    filter.start = v;
-    pushEndAbove(filter);
-  } else {
-    filter.end = v;
-    pullStartBelow(filter);
-  }
+  clickDoubleBelt(kLightCoreBelt, filter.start, filter.end, x, filter.spectrumSwitch != 0);
 }
 
 void filterStartDown(FilterPageState& filter) {
-  filter.start = std::max(0, filter.start - filter.step);
+  stepBeltStart(filter.start, filter.end, -filter.step);
 }
 
 void filterStartUp(FilterPageState& filter) {
-  filter.start += filter.step;
-  pushEndAbove(filter);
+  stepBeltStart(filter.start, filter.end, filter.step);
 }
 
 void filterEndDown(FilterPageState& filter) {
-  filter.end = std::max(0, filter.end - filter.step);
-  pullStartBelow(filter);
+  stepBeltEnd(filter.start, filter.end, -filter.step);
 }
 
 void filterEndUp(FilterPageState& filter) {
-  filter.end = std::min(255, filter.end + filter.step);
+  stepBeltEnd(filter.start, filter.end, filter.step);
 }
 
 void filterStepUp(FilterPageState& filter) {

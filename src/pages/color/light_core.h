@@ -1,4 +1,5 @@
 #pragma once
+#include "shell/controls.h"
 #include "shell/image_buffers.h"
 #include "shell/workspace.h"
 
@@ -17,13 +18,8 @@ void applyLightCore(const PlaneView& planes, const PixelView& out, int start, in
 // 2 .. 98. Run after the calculator has changed one of them.
 void validateFilterValues(FilterPageState& filter);
 
-// Belt geometry: the belt spans x 24 .. 76, 52 pixels for the values 0 .. 255.
-constexpr int kBeltLeft = 24;
-constexpr int kBeltLength = 52;
-// The value of a click at x on the belt, (x - 24) * 256 / 52.
-int beltValueAt(int x);
-// The x at which the belt draws the mark of `value`.
-int beltMarkX(int value);
+// The light-core belt spans x 24 .. 76, 52 pixels for the values 0 .. 255.
+constexpr BeltGeometry kLightCoreBelt{24, 52};
 // The belt's middle between the start and end marks; clicks left of it move the start.
 int filterBeltMiddle(const FilterPageState& filter);
 
