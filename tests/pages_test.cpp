@@ -170,12 +170,14 @@ TEST_F(PageFlow, FilterTypedRangeActionAndKeepStoreTheLightCore) {
                         "\"\n"
                         "click 240 10\n"
                         "click 10 140\n"                                            // f box
-                        "click 45 565\nclick 15 615\nclick 15 645\n"                // 5 0 +
+                        "texts on\nclick 45 565\nclick 15 615\ntexts off\n"         // 5 0
+                        "click 15 645\n"                                            // +
                         "click 70 140\n"                                            // t box
                         "click 15 590\nclick 15 615\nclick 45 565\nclick 45 645\n"  // 1 0 5 -
                         "click 10 165\n"                                            // action
                         "click 10 485\n");                                          // set KEEP1
   ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(r.has("text 70 609 64,64,64 \"50\"")) << "the entry shows right-aligned";
   const Picture source = test::readBmp(photo);
   ASSERT_EQ(source.width, 768);
   const Picture kept = test::readOwnBmp("KEEP1.bmp", 1440, 960);

@@ -96,3 +96,100 @@ int calculatorEntryLeftX() {
 }
 
 }  // namespace zc
+
+#include <cstdio>
+
+#include "shell/controls.h"
+#include "text/labels.h"
+
+namespace zc {
+namespace {
+
+constexpr int kColumnLeft[3] = {8, 36, 64};  // exclusive left bounds of the digit columns
+constexpr int kColumnRight[3] = {34, 62, 92};
+constexpr int kDigitOfKey[3][3] = {{7, 8, 9}, {4, 5, 6}, {1, 2, 3}};
+constexpr Rgb kKeyColour{220, 220, 220};
+
+LabelButton key(int x, int y, int width, Rgb frame, ButtonLook look = ButtonLook::Raised) {
+  LabelButton b;
+  b.x = x;
+  b.y = y;
+  b.width = width;
+  b.frame = frame;
+  b.look = look;
+  return b;
+}
+
+}  // namespace
+
+PadHit keyPadHit(int x, int y, int top) {
+  if (inside(x, y, 8, top, 50, top + 20)) return {PadKey::Cal, 0};
+  if (inside(x, y, 56, top, 92, top + 20)) return {PadKey::AllClear, 0};
+  for (int row = 0; row < 3; ++row) {
+    const int rowTop = top + 26 * (row + 1);
+    for (int column = 0; column < 3; ++column) {
+      if (inside(x, y, kColumnLeft[column], rowTop, kColumnRight[column], rowTop + 20)) {
+        return {PadKey::Digit, kDigitOfKey[row][column]};
+      }
+    }
+  }
+  if (inside(x, y, 8, top + 104, 34, top + 124)) return {PadKey::Digit, 0};
+  const int signTop = top + 130;
+  if (inside(x, y, 8, signTop, 32, signTop + 20)) return {PadKey::Plus, 0};
+  if (inside(x, y, 38, signTop, 62, signTop + 20)) return {PadKey::Minus, 0};
+  if (inside(x, y, 68, signTop, 92, signTop + 20)) return {PadKey::Clear, 0};
+  return {};
+}
+
+void pressPadKey(const PadHit& hit) {
+  switch (hit.key) {
+    case PadKey::AllClear:
+      calculatorPressAllClear();
+      break;
+    case PadKey::Digit:
+      calculatorPressDigit(hit.digit);
+      break;
+    case PadKey::Plus:
+      calculatorPressPlus();
+      break;
+    case PadKey::Minus:
+      calculatorPressMinus();
+      break;
+    case PadKey::Clear:
+      calculatorPressClear();
+      break;
+    case PadKey::Cal:
+    case PadKey::None:
+      return;
+  }
+  ws().pageComment = kCalculatorComment;
+}
+
+void drawKeyPad(Surface& s, int top, bool calOn) {
+  drawButton(s, key(8, top, 42, Rgb{200, 200, 40}, calOn ? ButtonLook::On : ButtonLook::Raised),
+             label(FilterLabel::Cal));
+  drawButton(s, key(56, top, 36, Rgb{220, 200, 200}), label(FilterLabel::AllClear));
+  for (int row = 0; row < 3; ++row) {
+    for (int column = 0; column < 3; ++column) {
+      const int digit = kDigitOfKey[row][column];
+      drawButton(s, key(8 + 30 * column, top + 26 * (row + 1), 26, kKeyColour),
+                 label(static_cast<FilterLabel>(static_cast<int>(FilterLabel::Digit0) + digit)));
+    }
+  }
+  drawButton(s, key(8, top + 104, 26, kKeyColour), label(FilterLabel::Digit0));
+  drawButton(s, key(38, top + 104, 56, kKeyColour), label(FilterLabel::TypedNumber));
+  drawButton(s, key(8, top + 130, 24, Rgb{200, 220, 200}), label(FilterLabel::Plus));
+  drawButton(s, key(38, top + 130, 24, Rgb{200, 200, 220}), label(FilterLabel::Minus));
+  drawButton(s, key(68, top + 130, 24, Rgb{220, 200, 200}), label(FilterLabel::Clear));
+}
+
+void drawPadEntry(Surface& s, int top) {
+  const CalculatorState& c = ws().calculator;
+  if (c.enteredDigits > 0 || c.entry > 0) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", c.entry);
+    s.text(calculatorEntryLeftX(), top + 104, text, kLabelText, 12);
+  }
+}
+
+}  // namespace zc

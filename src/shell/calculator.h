@@ -27,3 +27,26 @@ bool runCalculator(int32_t* target);
 int calculatorEntryLeftX();
 
 }  // namespace zc
+
+#include "platform/surface.h"
+
+namespace zc {
+
+// The key pad as drawn in a page's column; `top` is the y of its "cal" and ＡＣ row (505 on the
+// Filter page). Rows follow every 26 pixels: 7 8 9, 4 5 6, 1 2 3, 0 with the entry, ＋ － Ｃ.
+enum class PadKey { None, Cal, AllClear, Digit, Plus, Minus, Clear };
+struct PadHit {
+  PadKey key = PadKey::None;
+  int digit = 0;
+};
+// Which key a left press at (x, y) hits (bounds exclusive, as every panel item).
+PadHit keyPadHit(int x, int y, int top);
+// Records the key's press for the next paint and asks for the calculator comment. The "cal" key is
+// the page's own switch and is left to the page.
+void pressPadKey(const PadHit& hit);
+// Draws the keys and the entry field.
+void drawKeyPad(Surface& surface, int top, bool calOn);
+// Draws the entry right-aligned in its field, after the paint has run the calculator.
+void drawPadEntry(Surface& surface, int top);
+
+}  // namespace zc

@@ -36,11 +36,7 @@ enum Topic {
   kKeepTopic
 };
 
-// The key pad: digits 7 8 9 / 4 5 6 / 1 2 3 in three columns, 0 below the first column.
-constexpr int kDigitColumnsLeft[3] = {9, 37, 65};    // first x inside each column
-constexpr int kDigitColumnsRight[3] = {33, 61, 91};  // last x inside
-constexpr int kDigitRows[3] = {531, 557, 583};
-constexpr int kDigitOfKey[3][3] = {{7, 8, 9}, {4, 5, 6}, {1, 2, 3}};
+constexpr int kPadTop = 505;
 
 FilterPageState& filter() {
   return ws().filter;
@@ -131,27 +127,11 @@ void drawPanelTop(Surface& s) {
   drawButton(s, button(4, 407, 94, kWhite), label(FilterLabel::ColorBalanceHeading));
   drawButton(s, button(4, 427, 84, kPowerColour, onWhen(f.peach != 0)), label(FilterLabel::Peach));
   drawButton(s, button(4, 453, 84, kPowerColour, onWhen(f.berry != 0)), label(FilterLabel::Berry));
-  // The key pad.
-  drawButton(s, button(8, 505, 42, Rgb{200, 200, 40}, onWhen(f.calIndicator != 0)),
-             label(FilterLabel::Cal));
-  drawButton(s, button(56, 505, 36, Rgb{220, 200, 200}), label(FilterLabel::AllClear));
-  for (int row = 0; row < 3; ++row) {
-    for (int column = 0; column < 3; ++column) {
-      const int digit = kDigitOfKey[row][column];
-      drawButton(s, button(8 + 30 * column, kDigitRows[row], 26, kPowerColour),
-                 label(static_cast<FilterLabel>(static_cast<int>(FilterLabel::Digit0) + digit)));
-    }
-  }
-  drawButton(s, button(8, 609, 26, kPowerColour), label(FilterLabel::Digit0));
-  drawButton(s, button(38, 609, 56, kPowerColour), label(FilterLabel::TypedNumber));
-  drawButton(s, button(8, 635, 24, Rgb{200, 220, 200}), label(FilterLabel::Plus));
-  drawButton(s, button(38, 635, 24, Rgb{200, 200, 220}), label(FilterLabel::Minus));
-  drawButton(s, button(68, 635, 24, Rgb{220, 200, 200}), label(FilterLabel::Clear));
+  drawKeyPad(s, kPadTop, f.calIndicator != 0);
 }
 
 void drawPanelValues(Surface& s) {
   const FilterPageState& f = filter();
-  const CalculatorState& c = ws().calculator;
   char text[1032];
   drawDiamondGlyph(s, 2, 107, 10, kLightCoreColour);
   drawDiamondGlyph(s, 12, 107, 10, kLightCoreColour);
@@ -207,10 +187,7 @@ void drawPanelValues(Surface& s) {
     drawBar(s, 2, y + 10, 96, 10, kBeltFrame, fill, lowerPowerFill(power));
   }
 
-  if (c.enteredDigits > 0 || c.entry > 0) {
-    std::snprintf(text, sizeof text, "%d", c.entry);
-    s.text(calculatorEntryLeftX(), 609, text, kLabelText, 12);
-  }
+  drawPadEntry(s, kPadTop);
   drawButton(s, button(26, 661, 62, kWhite), label(FilterLabel::StepHeading));
   drawDiamondGlyph(s, 4, 665, 10, kStepColour);
   std::snprintf(text, sizeof text,
@@ -282,48 +259,14 @@ bool pressEachPower(int x, int y) {
 }
 
 bool pressKeyPad(int x, int y) {
-  Workspace& w = ws();
-  FilterPageState& f = filter();
-  auto calculatorKey = [&] { w.pageComment = kCalculatorComment; };
-  if (x >= 9 && x < 50 && y > 505 && y < 525) {
-    setCal(!f.calIndicator);
-    if (f.calIndicator) calculatorKey();
-    return true;
+  const PadHit hit = keyPadHit(x, y, kPadTop);
+  if (hit.key == PadKey::None) return false;
+  if (hit.key == PadKey::Cal) {
+    setCal(!filter().calIndicator);
+    if (filter().calIndicator) ws().pageComment = kCalculatorComment;
   }
-  if (x > 56 && x <= 91 && y > 505 && y < 525) {
-    calculatorPressAllClear();
-    calculatorKey();
-    return true;
-  }
-  for (int row = 0; row < 3; ++row) {
-    for (int column = 0; column < 3; ++column) {
-      if (x >= kDigitColumnsLeft[column] && x <= kDigitColumnsRight[column] &&
-          y > kDigitRows[row] && y < kDigitRows[row] + 20) {
-        calculatorPressDigit(kDigitOfKey[row][column]);
-        calculatorKey();
-        return true;
-      }
-    }
-  }
-  if (x >= 9 && x <= 33 && y > 609 && y < 629) {
-    calculatorPressDigit(0);
-    calculatorKey();
-    return true;
-  }
-  if (y > 635 && y < 655) {
-    if (x >= 9 && x < 32) {
-      calculatorPressPlus();
-    } else if (x > 38 && x <= 61) {
-      calculatorPressMinus();
-    } else if (x > 68 && x <= 91) {
-      calculatorPressClear();
-    } else {
-      return false;
-    }
-    calculatorKey();
-    return true;
-  }
-  return false;
+  pressPadKey(hit);
+  return true;
 }
 
 bool press(int x, int y) {
