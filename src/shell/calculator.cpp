@@ -110,16 +110,6 @@ constexpr int kColumnRight[3] = {34, 62, 92};
 constexpr int kDigitOfKey[3][3] = {{7, 8, 9}, {4, 5, 6}, {1, 2, 3}};
 constexpr Rgb kKeyColour{220, 220, 220};
 
-LabelButton key(int x, int y, int width, Rgb frame, ButtonLook look = ButtonLook::Raised) {
-  LabelButton b;
-  b.x = x;
-  b.y = y;
-  b.width = width;
-  b.frame = frame;
-  b.look = look;
-  return b;
-}
-
 }  // namespace
 
 PadHit keyPadHit(int x, int y, int top) {
@@ -166,21 +156,22 @@ void pressPadKey(const PadHit& hit) {
 }
 
 void drawKeyPad(Surface& s, int top, bool calOn) {
-  drawButton(s, key(8, top, 42, Rgb{200, 200, 40}, calOn ? ButtonLook::On : ButtonLook::Raised),
+  drawButton(s,
+             makeButton(8, top, 42, Rgb{200, 200, 40}, calOn ? ButtonLook::On : ButtonLook::Raised),
              label(FilterLabel::Cal));
-  drawButton(s, key(56, top, 36, Rgb{220, 200, 200}), label(FilterLabel::AllClear));
+  drawButton(s, makeButton(56, top, 36, Rgb{220, 200, 200}), label(FilterLabel::AllClear));
   for (int row = 0; row < 3; ++row) {
     for (int column = 0; column < 3; ++column) {
       const int digit = kDigitOfKey[row][column];
-      drawButton(s, key(8 + 30 * column, top + 26 * (row + 1), 26, kKeyColour),
+      drawButton(s, makeButton(8 + 30 * column, top + 26 * (row + 1), 26, kKeyColour),
                  label(static_cast<FilterLabel>(static_cast<int>(FilterLabel::Digit0) + digit)));
     }
   }
-  drawButton(s, key(8, top + 104, 26, kKeyColour), label(FilterLabel::Digit0));
-  drawButton(s, key(38, top + 104, 56, kKeyColour), label(FilterLabel::TypedNumber));
-  drawButton(s, key(8, top + 130, 24, Rgb{200, 220, 200}), label(FilterLabel::Plus));
-  drawButton(s, key(38, top + 130, 24, Rgb{200, 200, 220}), label(FilterLabel::Minus));
-  drawButton(s, key(68, top + 130, 24, Rgb{220, 200, 200}), label(FilterLabel::Clear));
+  drawButton(s, makeButton(8, top + 104, 26, kKeyColour), label(FilterLabel::Digit0));
+  drawButton(s, makeButton(38, top + 104, 56, kKeyColour), label(FilterLabel::TypedNumber));
+  drawButton(s, makeButton(8, top + 130, 24, Rgb{200, 220, 200}), label(FilterLabel::Plus));
+  drawButton(s, makeButton(38, top + 130, 24, Rgb{200, 200, 220}), label(FilterLabel::Minus));
+  drawButton(s, makeButton(68, top + 130, 24, Rgb{220, 200, 200}), label(FilterLabel::Clear));
 }
 
 void drawPadEntry(Surface& s, int top) {

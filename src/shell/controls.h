@@ -22,6 +22,22 @@ struct LabelButton {
   Rgb textColour = kLabelText;
 };
 
+// A label button at (x, y) of the given width with its frame colour and look.
+inline LabelButton makeButton(int x, int y, int width, Rgb frame,
+                              ButtonLook look = ButtonLook::Raised) {
+  LabelButton b;
+  b.x = x;
+  b.y = y;
+  b.width = width;
+  b.frame = frame;
+  b.look = look;
+  return b;
+}
+// The look of an item that is on while `on` holds.
+inline ButtonLook onWhen(bool on) {
+  return on ? ButtonLook::On : ButtonLook::Raised;
+}
+
 // Exclusive rectangle test: x0 < x < x1 and y0 < y < y1.
 constexpr bool inside(int x, int y, int x0, int y0, int x1, int y1) {
   return x > x0 && x < x1 && y > y0 && y < y1;

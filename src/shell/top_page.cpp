@@ -16,13 +16,9 @@ constexpr Rgb kLanguageColour{255, 192, 128};
 constexpr Rgb kWholeViewColour{80, 220, 180};
 constexpr Rgb kResetTextColour{16, 32, 96};
 
+// Items stand at x = 4 and are 88 wide.
 LabelButton item(int y, Rgb frame, ButtonLook look = ButtonLook::Raised, bool greyed = false) {
-  LabelButton b;
-  b.x = 4;
-  b.y = y;
-  b.width = 88;
-  b.frame = frame;
-  b.look = look;
+  LabelButton b = makeButton(4, y, 88, frame, look);
   b.greyed = greyed;
   return b;
 }

@@ -42,15 +42,6 @@ FilterPageState& filter() {
   return ws().filter;
 }
 
-LabelButton button(int x, int y, int width, Rgb frame, ButtonLook look = ButtonLook::Raised) {
-  LabelButton b;
-  b.x = x;
-  b.y = y;
-  b.width = width;
-  b.frame = frame;
-  b.look = look;
-  return b;
-}
 ButtonLook onWhen(bool on) {
   return on ? ButtonLook::On : ButtonLook::Raised;
 }
@@ -113,20 +104,22 @@ void defaults() {
 
 void drawPanelTop(Surface& s) {
   const FilterPageState& f = filter();
-  drawButton(s, button(8, 2, 84, kWhite), label(FilterLabel::Heading));
+  drawButton(s, makeButton(8, 2, 84, kWhite), label(FilterLabel::Heading));
   drawResetMark(s, 2, 22, 2);
   drawResetMark(s, 52, 22, 9);
-  drawButton(s, button(4, 55, 84, Rgb{80, 160, 240}), label(FilterLabel::GetImage));
-  drawButton(s, button(4, 85, 88, kWhite), label(FilterLabel::LightCoreHeading));
-  drawButton(s, button(72, 81, 26, kLightCoreColour, onWhen(f.spectrumSwitch != 0)),
+  drawButton(s, makeButton(4, 55, 84, Rgb{80, 160, 240}), label(FilterLabel::GetImage));
+  drawButton(s, makeButton(4, 85, 88, kWhite), label(FilterLabel::LightCoreHeading));
+  drawButton(s, makeButton(72, 81, 26, kLightCoreColour, onWhen(f.spectrumSwitch != 0)),
              label(FilterLabel::SpectrumCore));
-  drawButton(s, button(4, 185, 84, kWhite), label(FilterLabel::ColorPowerHeading));
-  drawButton(s, button(6, 271, 84, kWhite), label(FilterLabel::EachPowerHeading));
-  drawButton(s, button(4, 369, 84, kPowerColour, onWhen(f.colorPowerAction != 0)),
+  drawButton(s, makeButton(4, 185, 84, kWhite), label(FilterLabel::ColorPowerHeading));
+  drawButton(s, makeButton(6, 271, 84, kWhite), label(FilterLabel::EachPowerHeading));
+  drawButton(s, makeButton(4, 369, 84, kPowerColour, onWhen(f.colorPowerAction != 0)),
              label(FilterLabel::ColorPowerAction));
-  drawButton(s, button(4, 407, 94, kWhite), label(FilterLabel::ColorBalanceHeading));
-  drawButton(s, button(4, 427, 84, kPowerColour, onWhen(f.peach != 0)), label(FilterLabel::Peach));
-  drawButton(s, button(4, 453, 84, kPowerColour, onWhen(f.berry != 0)), label(FilterLabel::Berry));
+  drawButton(s, makeButton(4, 407, 94, kWhite), label(FilterLabel::ColorBalanceHeading));
+  drawButton(s, makeButton(4, 427, 84, kPowerColour, onWhen(f.peach != 0)),
+             label(FilterLabel::Peach));
+  drawButton(s, makeButton(4, 453, 84, kPowerColour, onWhen(f.berry != 0)),
+             label(FilterLabel::Berry));
   drawKeyPad(s, kPadTop, f.calIndicator != 0);
 }
 
@@ -149,21 +142,21 @@ void drawPanelValues(Surface& s) {
   std::snprintf(text, sizeof text,
                 tr(label(FilterLabel::FValue).japanese, label(FilterLabel::FValue).english),
                 f.start);
-  drawButton(s, button(4, 133, 30, kLightCoreColour, onWhen(f.lightCoreMode == 2)), text);
-  drawButton(s, button(40, 133, 20, kWhite), label(FilterLabel::Separator));
+  drawButton(s, makeButton(4, 133, 30, kLightCoreColour, onWhen(f.lightCoreMode == 2)), text);
+  drawButton(s, makeButton(40, 133, 20, kWhite), label(FilterLabel::Separator));
   std::snprintf(text, sizeof text,
                 tr(label(FilterLabel::TValue).japanese, label(FilterLabel::TValue).english), f.end);
-  drawButton(s, button(62, 133, 30, kLightCoreColour, onWhen(f.lightCoreMode == 3)), text);
+  drawButton(s, makeButton(62, 133, 30, kLightCoreColour, onWhen(f.lightCoreMode == 3)), text);
 
   std::snprintf(
       text, sizeof text,
       tr(label(FilterLabel::ColorPowerValue).japanese, label(FilterLabel::ColorPowerValue).english),
       f.colorPower);
-  drawButton(s, button(30, 205, 44, kPowerColour, onWhen(f.colorPowerTarget != 0)), text);
+  drawButton(s, makeButton(30, 205, 44, kPowerColour, onWhen(f.colorPowerTarget != 0)), text);
   drawDiamondGlyph(s, 78, 207, 10, kBeltFrame);
   drawDiamondGlyph(s, 88, 207, 10, kBeltFrame);
   auto scale = [&](int x, int y, FilterLabel item) {
-    LabelButton b = button(x, y, 30, kWhite, ButtonLook::Plain);
+    LabelButton b = makeButton(x, y, 30, kWhite, ButtonLook::Plain);
     b.fontHeight = 10;
     drawButton(s, b, label(item));
   };
@@ -188,16 +181,16 @@ void drawPanelValues(Surface& s) {
   }
 
   drawPadEntry(s, kPadTop);
-  drawButton(s, button(26, 661, 62, kWhite), label(FilterLabel::StepHeading));
+  drawButton(s, makeButton(26, 661, 62, kWhite), label(FilterLabel::StepHeading));
   drawDiamondGlyph(s, 4, 665, 10, kStepColour);
   std::snprintf(text, sizeof text,
                 tr(label(FilterLabel::StepValue).japanese, label(FilterLabel::StepValue).english),
                 f.step);
-  drawButton(s, button(26, 681, 44, kStepColour, onWhen(f.stepTarget != 0)), text);
+  drawButton(s, makeButton(26, 681, 44, kStepColour, onWhen(f.stepTarget != 0)), text);
   drawArrowGlyph(s, 79, 681, 10, kStepColour, ArrowDirection::Up);
   drawArrowGlyph(s, 79, 691, 10, kStepColour, ArrowDirection::Down);
-  drawButton(s, button(4, 479, 84, Rgb{0, 220, 220}), label(FilterLabel::SetKeep1));
-  drawButton(s, button(4, 159, 88, kLightCoreColour, onWhen(f.lightCoreMode == 1)),
+  drawButton(s, makeButton(4, 479, 84, Rgb{0, 220, 220}), label(FilterLabel::SetKeep1));
+  drawButton(s, makeButton(4, 159, 88, kLightCoreColour, onWhen(f.lightCoreMode == 1)),
              label(FilterLabel::LightCoreAction));
 }
 

@@ -44,13 +44,7 @@ int wayTopic(int way) {
 }
 
 LabelButton button(int y, Rgb frame, ButtonLook look = ButtonLook::Raised) {
-  LabelButton b;
-  b.x = 4;
-  b.y = y;
-  b.width = kButtonWidth;
-  b.frame = frame;
-  b.look = look;
-  return b;
+  return makeButton(4, y, kButtonWidth, frame, look);
 }
 
 void drawPanel(Surface& s) {
