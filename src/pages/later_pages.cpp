@@ -2,7 +2,6 @@
 
 #include <type_traits>
 
-#include "pages/fog/zindle_eye_page.h"
 #include "shell/controls.h"
 #include "shell/workspace.h"
 
