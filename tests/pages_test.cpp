@@ -163,6 +163,21 @@ TEST_F(PageFlow, SwapClosedListStoresThePlanesAsTheyAre) {
   EXPECT_EQ(test::readOwnBmp("KEEP2.bmp", 1440, 960).at(10, 10), (Rgb{0, 200, 0}));
 }
 
+// Filter page: colour power set on its belt and run by its action button.
+TEST_F(PageFlow, FilterColorPowerActionChangesThePlanesAndShowsAtOnce) {
+  const auto r = replay(
+      "open small.bmp\n"
+      "click 240 10\n"
+      "click 50 232\n"  // upper colour power belt: (50 - 2) * 100 / 96 = 50
+      "click 10 377\n"  // action
+      "pixel 300 200\n"
+      "click 10 485\n");  // set KEEP1
+  ASSERT_EQ(r.status, 0) << r.err;
+  // Grey index 119, weight s[119] / s[75] = 0.9156, factor 0.5: 200 -> 156, 100 -> 111, 10 -> 70.
+  EXPECT_TRUE(r.has("pixel 300 200 156,111,70")) << r.out;
+  EXPECT_EQ(test::readOwnBmp("KEEP1.bmp", 1440, 960).at(5, 5), (Rgb{156, 111, 70}));
+}
+
 // Filter page: values typed on the key pad, the light core shown and kept.
 TEST_F(PageFlow, FilterTypedRangeActionAndKeepStoreTheLightCore) {
   const std::string photo = test::testdata("photos/kodim23.bmp");

@@ -197,6 +197,23 @@ TEST_F(ShellFlow, RestoreReturnsToTheEntryImage) {
   EXPECT_TRUE(r.has("pixel 150 100 10,20,250"));
 }
 
+TEST_F(ShellFlow, SaveWritesThePlanesUnderTheChosenNameAndCancelWritesNothing) {
+  const auto r = replay(
+      "open red.bmp\n"
+      "click 400 10\n"
+      "cancel\nclick 880 10\n"
+      "save saved.bmp\nclick 880 10\n"
+      "click 160 10\nclick 40 374\n"  // Top page, English
+      "save \"with space.bmp\"\nclick 880 10\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(r.has("dialog save \"名前をつけて保存する\" -> cancel"));
+  EXPECT_TRUE(r.has("dialog save \"名前をつけて保存する\" -> saved.bmp"));
+  EXPECT_TRUE(r.has("dialog save \"SAVE WITH A NAME\" -> with space.bmp"));
+  EXPECT_EQ(test::fileSize("saved.bmp"), kSlotBytes1440);
+  EXPECT_EQ(test::readOwnBmp("saved.bmp", 1440, 960).at(3, 3), (Rgb{200, 30, 40}));
+  EXPECT_EQ(test::fileSize("with space.bmp"), kSlotBytes1440);
+}
+
 TEST_F(ShellFlow, CloseNoThenYesEndsAndKeepsTheSlots) {
   const auto r = replay(
       "open red.bmp\n"
