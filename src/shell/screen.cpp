@@ -73,6 +73,13 @@ bool overVerticalTrack(int x, int y) {
 bool overHorizontalTrack(int x, int y) {
   return x > 120 && x < 1040 && y > 672 && y < 692;
 }
+// A drag goes on while the pointer stays over its scroll bar, arrows included.
+bool overVerticalBar(int x, int y) {
+  return x > 1060 && x < 1080 && y > 32 && y < 672;
+}
+bool overHorizontalBar(int x, int y) {
+  return x > 100 && x < 1060 && y > 672 && y < 692;
+}
 
 void endDrag(ScrollAxis& a) {
   a.dragActive = 0;
@@ -192,7 +199,7 @@ void scrollBarPress(int x, int y) {
 void scrollBarMove(int x, int y) {
   Workspace& w = ws();
   if (w.scrollY.dragActive) {
-    if (overVerticalTrack(x, y)) {
+    if (overVerticalBar(x, y)) {
       w.scrollY.dragCurrent = y;
       dragStep(w.scrollY);
     } else {
@@ -200,7 +207,7 @@ void scrollBarMove(int x, int y) {
     }
   }
   if (w.scrollX.dragActive) {
-    if (overHorizontalTrack(x, y)) {
+    if (overHorizontalBar(x, y)) {
       w.scrollX.dragCurrent = x;
       dragStep(w.scrollX);
     } else {
