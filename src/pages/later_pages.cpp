@@ -19,12 +19,6 @@ auto& stateOf() {
     return w.pattern;
   else if constexpr (Page == kPageTransfer)
     return w.transfer;
-  else if constexpr (Page == kPageFilter)
-    return w.filter;
-  else if constexpr (Page == kPageSwap)
-    return w.swap;
-  else if constexpr (Page == kPageZindleEye)
-    return w.zindleEye;
   else
     return w.appear;
 }
@@ -72,42 +66,17 @@ void paint(Surface& s) {
 }
 
 template <int32_t Page>
-constexpr PageBlock block() {
-  return PageBlock{Page, 0, defaults<Page>, press<Page>, paint<Page>, helpTopic<Page>, nullptr};
+PageBlock block() {
+  return PageBlock{Page,        tabIndexOf(Page), defaults<Page>, press<Page>,
+                   paint<Page>, helpTopic<Page>,  nullptr};
 }
 
 }  // namespace
 
-// Stand-in until its own page block is in.
-const PageBlock kZindleEyePage = [] {
-  auto b = block<kPageZindleEye>();
-  b.tabIndex = 3;
-  return b;
-}();
-const PageBlock kChangePage = [] {
-  auto b = block<kPageChange>();
-  b.tabIndex = 4;
-  return b;
-}();
-const PageBlock kOutlinePage = [] {
-  auto b = block<kPageOutline>();
-  b.tabIndex = 5;
-  return b;
-}();
-const PageBlock kPatternPage = [] {
-  auto b = block<kPagePattern>();
-  b.tabIndex = 6;
-  return b;
-}();
-const PageBlock kTransferPage = [] {
-  auto b = block<kPageTransfer>();
-  b.tabIndex = 7;
-  return b;
-}();
-const PageBlock kAppearPage = [] {
-  auto b = block<kPageAppear>();
-  b.tabIndex = 8;
-  return b;
-}();
+const PageBlock kChangePage = block<kPageChange>();
+const PageBlock kOutlinePage = block<kPageOutline>();
+const PageBlock kPatternPage = block<kPagePattern>();
+const PageBlock kTransferPage = block<kPageTransfer>();
+const PageBlock kAppearPage = block<kPageAppear>();
 
 }  // namespace zc

@@ -285,3 +285,29 @@ void drawTabBar(Surface& s) {
 }
 
 }  // namespace zc
+
+#include "shell/controls.h"
+
+namespace zc {
+
+void drawWholeViewButtons(Surface& s, int top, const WholeViewLabels& labels) {
+  constexpr Rgb kWholeViewColour{80, 220, 180};
+  const int32_t mode = ws().wholeViewMode;
+  drawButton(s, makeButton(4, top, 88, kWholeViewColour, onWhen(mode == 1)), labels.image);
+  drawButton(s, makeButton(4, top + 26, 88, kWholeViewColour, onWhen(mode == 2)), labels.canvas);
+  drawButton(s, makeButton(4, top + 52, 88, kWholeViewColour), labels.back);
+}
+
+bool pressWholeViewButtons(int x, int y, int top, int32_t& helpTopic, int32_t wholeViewTopic) {
+  for (int32_t mode : {1, 2, 0}) {
+    const int buttonTop = top + 26 * (mode == 0 ? 2 : mode - 1);
+    if (inside(x, y, 4, buttonTop, 92, buttonTop + 20)) {
+      ws().wholeViewMode = mode;
+      if (mode != 0) helpTopic = wholeViewTopic;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace zc

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/platform.h"
 #include "platform/surface.h"
+#include "text/labels.h"
 
 namespace zc {
 
@@ -42,4 +43,18 @@ void showCanvas(Surface& surface, int wholeViewMode);
 
 void drawTabBar(Surface& surface);
 
+}  // namespace zc
+
+namespace zc {
+// The three whole-view buttons ("image", "canvas", "back") in a page's column, 26 pixels apart
+// from `top`, at x = 4 and 88 wide.
+struct WholeViewLabels {
+  const LabelText& image;
+  const LabelText& canvas;
+  const LabelText& back;
+};
+void drawWholeViewButtons(Surface& surface, int top, const WholeViewLabels& labels);
+// A press on one of them sets the whole-view mode ("image" and "canvas" also ask for the page's
+// whole-view topic). False when the press hits none of them.
+bool pressWholeViewButtons(int x, int y, int top, int32_t& helpTopic, int32_t wholeViewTopic);
 }  // namespace zc

@@ -13,7 +13,6 @@ constexpr Rgb kCanvasColour{180, 180, 40};
 constexpr Rgb kGetImageColour{80, 160, 240};
 constexpr Rgb kKeepColour{0, 220, 220};
 constexpr Rgb kLanguageColour{255, 192, 128};
-constexpr Rgb kWholeViewColour{80, 220, 180};
 constexpr Rgb kResetTextColour{16, 32, 96};
 
 // Items stand at x = 4 and are 88 wide.
@@ -46,11 +45,9 @@ void drawPanel(Surface& s) {
   heading.x = 0;
   heading.width = 96;
   drawButton(s, heading, label(TopLabel::WholeViewHeading));
-  drawButton(s, item(423, kWholeViewColour, onWhen(w.wholeViewMode == 1)),
-             label(TopLabel::WholeViewImage));
-  drawButton(s, item(449, kWholeViewColour, onWhen(w.wholeViewMode == 2)),
-             label(TopLabel::WholeViewCanvas));
-  drawButton(s, item(475, kWholeViewColour), label(TopLabel::WholeViewBack));
+  drawWholeViewButtons(s, 423,
+                       {label(TopLabel::WholeViewImage), label(TopLabel::WholeViewCanvas),
+                        label(TopLabel::WholeViewBack)});
   LabelButton noteCode = item(574, kWhite, ButtonLook::Plain);
   noteCode.x = 0;
   noteCode.width = 98;
@@ -111,14 +108,7 @@ bool press(int x, int y) {
     topic = 8;
   } else if (y > 403 && y < 423) {
     topic = 11;
-  } else if (y > 423 && y < 443) {
-    w.wholeViewMode = 1;
-    topic = 11;
-  } else if (y > 449 && y < 469) {
-    w.wholeViewMode = 2;
-    topic = 11;
-  } else if (y > 475 && y < 495) {
-    w.wholeViewMode = 0;
+  } else if (pressWholeViewButtons(x, y, 423, topic, 11)) {
   } else {
     return false;
   }

@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kTab = 3;
 constexpr Rgb kControlFrame{222, 222, 222};
-constexpr Rgb kWholeViewColour{80, 220, 180};
 constexpr Rgb kBarFrame{192, 192, 192};
 constexpr Rgb kBrightFill{192, 192, 192};
 constexpr Rgb kDarkFill{64, 64, 64};
@@ -86,11 +85,10 @@ void drawControls(Surface& s) {
              label(ZindleEyeLabel::Blind));
   drawButton(s, makeButton(0, 475, 96, kWhite, ButtonLook::Plain),
              label(ZindleEyeLabel::WholeViewHeading));
-  drawButton(s, makeButton(4, 495, 88, kWholeViewColour, onWhen(w.wholeViewMode == 1)),
-             label(ZindleEyeLabel::WholeViewImage));
-  drawButton(s, makeButton(4, 521, 88, kWholeViewColour, onWhen(w.wholeViewMode == 2)),
-             label(ZindleEyeLabel::WholeViewCanvas));
-  drawButton(s, makeButton(4, 547, 88, kWholeViewColour), label(ZindleEyeLabel::WholeViewBack));
+  drawWholeViewButtons(
+      s, 495,
+      {label(ZindleEyeLabel::WholeViewImage), label(ZindleEyeLabel::WholeViewCanvas),
+       label(ZindleEyeLabel::WholeViewBack)});
 }
 
 int brightLowerFill(int bright) {
@@ -243,14 +241,7 @@ bool press(int x, int y) {
     topic = kBrightTopic;
   } else if (inside(x, y, 4, 475, 92, 495)) {
     topic = kWholeViewTopic;
-  } else if (inside(x, y, 4, 495, 92, 515)) {
-    w.wholeViewMode = 1;
-    topic = kWholeViewTopic;
-  } else if (inside(x, y, 4, 521, 92, 541)) {
-    w.wholeViewMode = 2;
-    topic = kWholeViewTopic;
-  } else if (inside(x, y, 4, 547, 92, 567)) {
-    w.wholeViewMode = 0;
+  } else if (pressWholeViewButtons(x, y, 495, topic, kWholeViewTopic)) {
   } else {
     return false;
   }
