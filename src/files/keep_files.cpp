@@ -13,12 +13,12 @@ namespace {
 const char* const kWorkingFileNames[5] = {"0000start.bmp", "0000tar.bmp", "0000trfr.bmp",
                                           "0000back.bmp", "0000iso.bmp"};
 
-FileDialogSpec bitmapDialog(const std::string& title) {
-  FileDialogSpec spec;
-  spec.title = title;
-  spec.filters = {{"ビットマップファイル(*.bmp)", "*.bmp"}, {"すべてのファイル(*.*)", "*.*"}};
-  spec.defaultSuffix = "bmp";
-  return spec;
+FileDialogOptions bitmapDialog(const std::string& title) {
+  FileDialogOptions options;
+  options.title = title;
+  options.filters = {{"ビットマップファイル(*.bmp)", "*.bmp"}, {"すべてのファイル(*.*)", "*.*"}};
+  options.defaultSuffix = "bmp";
+  return options;
 }
 
 void removeQuietly(const std::string& name) {

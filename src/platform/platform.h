@@ -31,7 +31,7 @@ struct FileFilter {
   std::string pattern;  // "*.bmp"
 };
 
-struct FileDialogSpec {
+struct FileDialogOptions {
   std::string title;
   std::vector<FileFilter> filters;  // the first one is selected
   std::string defaultSuffix;        // without the dot
@@ -62,9 +62,9 @@ class Platform {
   virtual void destroyWindow() = 0;
 
   // Returns false when the user cancels; on confirmation fills path with the chosen file.
-  virtual bool openFileDialog(const FileDialogSpec& spec, std::string& path) = 0;
+  virtual bool openFileDialog(const FileDialogOptions& options, std::string& path) = 0;
   // The same with an overwrite prompt, for saving.
-  virtual bool saveFileDialog(const FileDialogSpec& spec, std::string& path) = 0;
+  virtual bool saveFileDialog(const FileDialogOptions& options, std::string& path) = 0;
   virtual MessageAnswer messageBox(const std::string& title, const std::string& text,
                                    MessageBoxKind kind) = 0;
 

@@ -77,13 +77,13 @@ bool HeadlessPlatform::takeAnswer(std::initializer_list<ScriptedAnswer::Kind> ki
 }
 
 bool HeadlessPlatform::fileDialog(const char* kind, ScriptedAnswer::Kind confirm,
-                                  const FileDialogSpec& spec, std::string& path) {
+                                  const FileDialogOptions& options, std::string& path) {
   ScriptedAnswer answer;
   if (!takeAnswer({confirm, ScriptedAnswer::Cancel}, answer)) {
-    missing_(std::string(kind) + " dialog \"" + spec.title + "\" has no answer");
+    missing_(std::string(kind) + " dialog \"" + options.title + "\" has no answer");
     return false;
   }
-  const std::string prefix = std::string("dialog ") + kind + " " + quoted(spec.title) + " -> ";
+  const std::string prefix = std::string("dialog ") + kind + " " + quoted(options.title) + " -> ";
   if (answer.kind == ScriptedAnswer::Cancel) {
     log_(prefix + "cancel");
     return false;
@@ -93,12 +93,12 @@ bool HeadlessPlatform::fileDialog(const char* kind, ScriptedAnswer::Kind confirm
   return true;
 }
 
-bool HeadlessPlatform::openFileDialog(const FileDialogSpec& spec, std::string& path) {
-  return fileDialog("open", ScriptedAnswer::Open, spec, path);
+bool HeadlessPlatform::openFileDialog(const FileDialogOptions& options, std::string& path) {
+  return fileDialog("open", ScriptedAnswer::Open, options, path);
 }
 
-bool HeadlessPlatform::saveFileDialog(const FileDialogSpec& spec, std::string& path) {
-  return fileDialog("save", ScriptedAnswer::Save, spec, path);
+bool HeadlessPlatform::saveFileDialog(const FileDialogOptions& options, std::string& path) {
+  return fileDialog("save", ScriptedAnswer::Save, options, path);
 }
 
 MessageAnswer HeadlessPlatform::messageBox(const std::string& title, const std::string& text,

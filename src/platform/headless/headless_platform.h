@@ -52,14 +52,14 @@ class HeadlessPlatform final : public Platform {
   void present() override {}
   void setTitle(const std::string& title) override;
   void destroyWindow() override;
-  bool openFileDialog(const FileDialogSpec& spec, std::string& path) override;
-  bool saveFileDialog(const FileDialogSpec& spec, std::string& path) override;
+  bool openFileDialog(const FileDialogOptions& options, std::string& path) override;
+  bool saveFileDialog(const FileDialogOptions& options, std::string& path) override;
   MessageAnswer messageBox(const std::string& title, const std::string& text,
                            MessageBoxKind kind) override;
   bool loadBitmap(const std::string& path, LoadedBitmap& bitmap) override;
 
  private:
-  bool fileDialog(const char* kind, ScriptedAnswer::Kind confirm, const FileDialogSpec& spec,
+  bool fileDialog(const char* kind, ScriptedAnswer::Kind confirm, const FileDialogOptions& options,
                   std::string& path);
   // The first queued answer of one of the given kinds, removed from the queue.
   bool takeAnswer(std::initializer_list<ScriptedAnswer::Kind> kinds, ScriptedAnswer& answer);

@@ -173,16 +173,16 @@ void QtPlatform::deliver(const Message& message) {
   procedure_.handle(message);
 }
 
-bool QtPlatform::fileDialog(const FileDialogSpec& spec, std::string& path, bool save) {
-  QFileDialog dialog(destroyed_ ? nullptr : window_, qs(spec.title));
+bool QtPlatform::fileDialog(const FileDialogOptions& options, std::string& path, bool save) {
+  QFileDialog dialog(destroyed_ ? nullptr : window_, qs(options.title));
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   QStringList filters;
-  for (const FileFilter& filter : spec.filters) filters << nameFilter(filter);
+  for (const FileFilter& filter : options.filters) filters << nameFilter(filter);
   if (!filters.isEmpty()) {
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.first());
   }
-  dialog.setDefaultSuffix(qs(spec.defaultSuffix));
+  dialog.setDefaultSuffix(qs(options.defaultSuffix));
   if (save) {
     // Qt asks before an existing file is replaced unless told otherwise.
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -199,12 +199,12 @@ bool QtPlatform::fileDialog(const FileDialogSpec& spec, std::string& path, bool 
   return true;
 }
 
-bool QtPlatform::openFileDialog(const FileDialogSpec& spec, std::string& path) {
-  return fileDialog(spec, path, false);
+bool QtPlatform::openFileDialog(const FileDialogOptions& options, std::string& path) {
+  return fileDialog(options, path, false);
 }
 
-bool QtPlatform::saveFileDialog(const FileDialogSpec& spec, std::string& path) {
-  return fileDialog(spec, path, true);
+bool QtPlatform::saveFileDialog(const FileDialogOptions& options, std::string& path) {
+  return fileDialog(options, path, true);
 }
 
 MessageAnswer QtPlatform::messageBox(const std::string& title, const std::string& text,

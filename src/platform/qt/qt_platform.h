@@ -27,8 +27,8 @@ class QtPlatform final : public Platform {
   void present() override;
   void setTitle(const std::string& title) override;
   void destroyWindow() override;
-  bool openFileDialog(const FileDialogSpec& spec, std::string& path) override;
-  bool saveFileDialog(const FileDialogSpec& spec, std::string& path) override;
+  bool openFileDialog(const FileDialogOptions& options, std::string& path) override;
+  bool saveFileDialog(const FileDialogOptions& options, std::string& path) override;
   MessageAnswer messageBox(const std::string& title, const std::string& text,
                            MessageBoxKind kind) override;
   bool loadBitmap(const std::string& path, LoadedBitmap& bitmap) override;
@@ -40,7 +40,7 @@ class QtPlatform final : public Platform {
   // The paint that invalidate() scheduled, run from the event loop.
   void scheduledPaint();
   void postPaint();
-  bool fileDialog(const FileDialogSpec& spec, std::string& path, bool save);
+  bool fileDialog(const FileDialogOptions& options, std::string& path, bool save);
 
   WindowProcedure& procedure_;
   Surface surface_;
