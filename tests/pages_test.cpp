@@ -109,16 +109,22 @@ TEST_F(PageFlow, CommentsLiveForOnePaintAndFollowTheLanguage) {
       "texts off\n"
       "click 500 300\n"
       "texts on\n"
-      "click 500 300\n");
+      "click 500 300\n"
+      "texts off\n"
+      "click 160 10\nclick 40 374\nclick 320 10\n"  // English, then the Swap page again
+      "texts on\n"
+      "click 960 10\n");
   ASSERT_EQ(r.status, 0) << r.err;
   for (int y : {698, 712, 726, 740, 754}) {
     EXPECT_TRUE(r.out.find("text 120 " + std::to_string(y) + " 0,0,0 ") != std::string::npos) << y;
   }
   EXPECT_TRUE(r.has("text 120 698 50,100,200 \"復元← [<>] KEEP8画像を呼び出す;\""));
   EXPECT_TRUE(r.has("text 120 712 50,100,200 \"黒い画面 [←] KEEP8画像が存在していない;\""));
-  // The last paint, after a click on nothing, shows no comment.
-  const std::string last = r.out.substr(r.out.rfind("paint"));
-  EXPECT_EQ(last.find("text 120 698"), std::string::npos);
+  // The paint after a click on nothing shows no comment.
+  const size_t quiet = r.out.find("paint", r.out.find("KEEP8画像が存在していない"));
+  EXPECT_EQ(r.out.substr(quiet, r.out.find("paint", quiet + 5) - quiet).find("text 120 698"),
+            std::string::npos);
+  EXPECT_TRUE(r.has("text 120 698 50,100,200 \"Restore← [<>] call KEEP2.bmp image;\""));
 }
 
 // Swap page: the live view, storing with the list open and closed.
