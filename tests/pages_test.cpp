@@ -105,11 +105,8 @@ TEST_F(PageFlow, CommentsLiveForOnePaintAndFollowTheLanguage) {
       "texts off\n"
       "click 800 10\n"
       "texts on\n"
-      "click 960 10\n"  // Restore on the Appear page
-      "texts off\n"
-      "click 500 300\n"
-      "texts on\n"
-      "click 500 300\n"
+      "click 960 10\n"   // Restore on the Appear page
+      "click 500 300\n"  // a click on nothing: the comment is gone
       "texts off\n"
       "click 160 10\nclick 40 374\nclick 320 10\n"  // English, then the Swap page again
       "texts on\n"
