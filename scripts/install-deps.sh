@@ -28,4 +28,4 @@ if [ "$(id -u)" -ne 0 ]; then
   as_root=(sudo)
 fi
 "${as_root[@]}" apt-get update
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y "${missing[@]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
