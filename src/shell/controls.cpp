@@ -1,6 +1,7 @@
 #include "shell/controls.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "shell/workspace.h"
 
@@ -27,6 +28,12 @@ void drawButton(Surface& s, const LabelButton& b, const char* text) {
 
 void drawButton(Surface& s, const LabelButton& b, const LabelText& label) {
   drawButton(s, b, tr(label.japanese, label.english));
+}
+
+void drawValueBox(Surface& s, const LabelButton& b, const LabelText& format, int value) {
+  char text[1032];  // the program's shared size for a formatted label
+  std::snprintf(text, sizeof text, tr(format.japanese, format.english), value);
+  drawButton(s, b, text);
 }
 
 Rgb markColour(int number) {

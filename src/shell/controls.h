@@ -47,6 +47,10 @@ constexpr bool inside(int x, int y, int x0, int y0, int x1, int y1) {
 void drawButton(Surface& surface, const LabelButton& button, const LabelText& label);
 void drawButton(Surface& surface, const LabelButton& button, const char* text);
 
+// A value box: a label button showing a number formatted by the label's printf format; it is
+// drawn on while it is the calculator's target.
+void drawValueBox(Surface& surface, const LabelButton& button, const LabelText& format, int value);
+
 // The ten flag-mark colours by number.
 Rgb markColour(int number);
 // A reset mark: the flag drawn with unit u at (a, y); its box is 7.5u wide and 5u high.

@@ -125,7 +125,6 @@ void drawPanelTop(Surface& s) {
 
 void drawPanelValues(Surface& s) {
   const FilterPageState& f = filter();
-  char text[1032];
   drawDiamondGlyph(s, 2, 107, 10, kLightCoreColour);
   drawDiamondGlyph(s, 12, 107, 10, kLightCoreColour);
   drawDiamondGlyph(s, 78, 107, 10, kLightCoreColour);
@@ -139,20 +138,14 @@ void drawPanelValues(Surface& s) {
   s.line(from, 104, from, 130, kLabelText);
   s.line(to, 104, to, 130, kLabelText);
 
-  std::snprintf(text, sizeof text,
-                tr(label(FilterLabel::FValue).japanese, label(FilterLabel::FValue).english),
-                f.start);
-  drawButton(s, makeButton(4, 133, 30, kLightCoreColour, onWhen(f.lightCoreMode == 2)), text);
+  drawValueBox(s, makeButton(4, 133, 30, kLightCoreColour, onWhen(f.lightCoreMode == 2)),
+               label(FilterLabel::FValue), f.start);
   drawButton(s, makeButton(40, 133, 20, kWhite), label(FilterLabel::Separator));
-  std::snprintf(text, sizeof text,
-                tr(label(FilterLabel::TValue).japanese, label(FilterLabel::TValue).english), f.end);
-  drawButton(s, makeButton(62, 133, 30, kLightCoreColour, onWhen(f.lightCoreMode == 3)), text);
+  drawValueBox(s, makeButton(62, 133, 30, kLightCoreColour, onWhen(f.lightCoreMode == 3)),
+               label(FilterLabel::TValue), f.end);
 
-  std::snprintf(
-      text, sizeof text,
-      tr(label(FilterLabel::ColorPowerValue).japanese, label(FilterLabel::ColorPowerValue).english),
-      f.colorPower);
-  drawButton(s, makeButton(30, 205, 44, kPowerColour, onWhen(f.colorPowerTarget != 0)), text);
+  drawValueBox(s, makeButton(30, 205, 44, kPowerColour, onWhen(f.colorPowerTarget != 0)),
+               label(FilterLabel::ColorPowerValue), f.colorPower);
   drawDiamondGlyph(s, 78, 207, 10, kBeltFrame);
   drawDiamondGlyph(s, 88, 207, 10, kBeltFrame);
   auto scale = [&](int x, int y, FilterLabel item) {
@@ -183,10 +176,8 @@ void drawPanelValues(Surface& s) {
   drawPadEntry(s, kPadTop);
   drawButton(s, makeButton(26, 661, 62, kWhite), label(FilterLabel::StepHeading));
   drawDiamondGlyph(s, 4, 665, 10, kStepColour);
-  std::snprintf(text, sizeof text,
-                tr(label(FilterLabel::StepValue).japanese, label(FilterLabel::StepValue).english),
-                f.step);
-  drawButton(s, makeButton(26, 681, 44, kStepColour, onWhen(f.stepTarget != 0)), text);
+  drawValueBox(s, makeButton(26, 681, 44, kStepColour, onWhen(f.stepTarget != 0)),
+               label(FilterLabel::StepValue), f.step);
   drawArrowGlyph(s, 79, 681, 10, kStepColour, ArrowDirection::Up);
   drawArrowGlyph(s, 79, 691, 10, kStepColour, ArrowDirection::Down);
   drawButton(s, makeButton(4, 479, 84, Rgb{0, 220, 220}), label(FilterLabel::SetKeep1));
