@@ -246,6 +246,19 @@ TEST_F(ShellFlow, CloseYesThenNoDeletesTheSlotsAndGoesOn) {
   EXPECT_EQ(r.count("paint"), 3);  // the click after the questions still repaints
 }
 
+TEST_F(ShellFlow, PathLongerThanThePathBufferIsRefused) {
+  std::filesystem::path deep = std::string(120, 'a');
+  deep /= std::string(120, 'b');
+  std::filesystem::create_directories(deep);
+  const std::string longPath = (std::filesystem::current_path() / deep / "red.bmp").string();
+  ASSERT_GT(longPath.size(), 260u);
+  std::filesystem::copy_file("red.bmp", longPath);
+  const auto r = replay("open " + longPath + "\nopen blue.bmp\nclick 500 300\npixel 150 100\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.count("dialog open"), 2);
+  EXPECT_TRUE(r.has("pixel 150 100 10,20,250"));
+}
+
 TEST_F(ShellFlow, ScriptErrorsStopWithStatusTwo) {
   EXPECT_EQ(replay("open red.bmp\nfrobnicate 1 2\n").status, 2);
   EXPECT_EQ(replay("open red.bmp\nclick 1\n").status, 2);
@@ -303,7 +316,14 @@ TEST_F(FileCodec, FailedWriteReportsAndLeavesNoPartialFile) {
   EXPECT_FALSE(writeImageFile("plain-file/x.bmp", planesTarget(), ws().canvasSize));
   EXPECT_NE(log_.find("message \"PutBmp\" \"ピクセルデータの書き込みに失敗しました\" -> ok"),
             std::string::npos);
-  // A write goes to a side file first, so an existing picture survives until the new one is whole.
+  // A write goes to a side file first, so an existing picture survives a write that fails.
+  std::ofstream("KEEP6.bmp") << "old";
+  std::filesystem::create_directory("KEEP6.bmp.part");  // the side file cannot be made
+  EXPECT_FALSE(writeSlotFile(6, planesTarget()));
+  std::ifstream kept("KEEP6.bmp");
+  std::string old;
+  kept >> old;
+  EXPECT_EQ(old, "old");
   std::ofstream("KEEP5.bmp") << "old";
   ASSERT_TRUE(writeSlotFile(5, planesTarget()));
   EXPECT_EQ(test::fileSize("KEEP5.bmp"), kSlotBytes1440);
