@@ -57,22 +57,24 @@ bool loadBitmapFile(const std::string& path, LoadedBitmap& bitmap) {
   bitmap = LoadedBitmap{};
   if (path.empty()) return false;
   std::error_code error;
-  const std::filesystem::path file(path);
-  if (!std::filesystem::is_regular_file(file, error)) return false;
+  // Keyed by the absolute path: the same name in another folder is another file.
+  const std::filesystem::path file = std::filesystem::absolute(path, error);
+  if (error || !std::filesystem::is_regular_file(file, error)) return false;
   const std::uintmax_t size = std::filesystem::file_size(file, error);
   if (error) return false;
   const auto modified = std::filesystem::last_write_time(file, error);
   if (error) return false;
 
   DecodedFile& last = lastFile();
-  if (!(last.valid && last.path == path && last.size == size && last.modified == modified)) {
+  const std::string key = file.string();
+  if (!(last.valid && last.path == key && last.size == size && last.modified == modified)) {
     last.valid = false;
     last.decoded = false;
     last.width = last.height = 0;
     last.pixels.clear();
     last.decoded = decode(path, last);
     if (!last.decoded) last.pixels = {};
-    last.path = path;
+    last.path = key;
     last.size = size;
     last.modified = modified;
     last.valid = true;
