@@ -49,14 +49,14 @@ void drawIcons(Surface& s) {
   // The both button: a square with its right half filled; the weak both: a half-filled diamond.
   s.rectangleOutline(42, 116, 54, 128, kControlFrame, 2);
   s.fillRect(48, 116, 54, 128, kControlFrame);
-  for (int i = 0; i <= 7; ++i) {
-    const int half = 7 - i;
-    s.line(77 + i, 122 - half, 77 + i, 122 + half + 1, kControlFrame);
-  }
-  for (int i = 0; i <= 7; ++i) {
-    s.line(77 - i, 122 - (7 - i), 77 - i, 122 - (7 - i) + 1, kControlFrame);
-    s.line(77 - i, 122 + (7 - i), 77 - i, 122 + (7 - i) + 1, kControlFrame);
-  }
+  // Diamond of half-diagonal 7 around (77, 122): outline with a 2-pixel pen, right half filled.
+  constexpr int cx = 77, cy = 122, d = 7;
+  s.line(cx, cy - d, cx + d, cy, kControlFrame, 2);
+  s.line(cx + d, cy, cx, cy + d, kControlFrame, 2);
+  s.line(cx, cy + d, cx - d, cy, kControlFrame, 2);
+  s.line(cx - d, cy, cx, cy - d, kControlFrame, 2);
+  for (int i = 0; i <= d; ++i)
+    s.line(cx + i, cy - (d - i), cx + i, cy + (d - i) + 1, kControlFrame);
 }
 
 void drawControls(Surface& s) {
