@@ -26,11 +26,7 @@ auto& stateOf() {
 // The page's tab label stands as its heading until its own panel is built.
 template <int32_t Page>
 void drawHeading(Surface& s) {
-  LabelButton heading;
-  heading.x = 4;
-  heading.y = 4;
-  heading.width = 88;
-  drawButton(s, heading, tabLabel(tabIndexOf(Page)));
+  drawButton(s, makeButton(4, 4, 88, kWhite), tabLabel(tabIndexOf(Page)));
 }
 
 template <int32_t Page>

@@ -196,24 +196,20 @@ void scrollBarPress(int x, int y) {
   }
 }
 
+// An active drag follows the pointer while it stays over the bar and ends when it leaves.
+void moveDrag(ScrollAxis& a, bool overBar, int coordinate) {
+  if (!a.dragActive) return;
+  if (!overBar) {
+    endDrag(a);
+    return;
+  }
+  a.dragCurrent = coordinate;
+  dragStep(a);
+}
+
 void scrollBarMove(int x, int y) {
-  Workspace& w = ws();
-  if (w.scrollY.dragActive) {
-    if (overVerticalBar(x, y)) {
-      w.scrollY.dragCurrent = y;
-      dragStep(w.scrollY);
-    } else {
-      endDrag(w.scrollY);
-    }
-  }
-  if (w.scrollX.dragActive) {
-    if (overHorizontalBar(x, y)) {
-      w.scrollX.dragCurrent = x;
-      dragStep(w.scrollX);
-    } else {
-      endDrag(w.scrollX);
-    }
-  }
+  moveDrag(ws().scrollY, overVerticalBar(x, y), y);
+  moveDrag(ws().scrollX, overHorizontalBar(x, y), x);
 }
 
 void scrollBarRelease(int x, int y) {

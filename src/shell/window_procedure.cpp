@@ -144,10 +144,12 @@ class ShellWindowProcedure final : public WindowProcedure {
  public:
   void handle(const Message& m) override {
     Workspace& w = ws();
+    if (m.kind != MessageKind::KeyDown && m.kind != MessageKind::Close) {
+      w.pointerX = m.x;
+      w.pointerY = m.y;
+    }
     switch (m.kind) {
       case MessageKind::LeftDown: {
-        w.pointerX = m.x;
-        w.pointerY = m.y;
         scrollBarPress(m.x, m.y);
         if (tabBarPress(m.x, m.y)) return;
         const PageBlock& page = pageBlock(w.pageId);
@@ -156,22 +158,16 @@ class ShellWindowProcedure final : public WindowProcedure {
         return;
       }
       case MessageKind::LeftUp:
-        w.pointerX = m.x;
-        w.pointerY = m.y;
         scrollBarRelease(m.x, m.y);
         platform().invalidate();
         return;
       case MessageKind::RightDown: {
-        w.pointerX = m.x;
-        w.pointerY = m.y;
         const PageBlock& page = pageBlock(w.pageId);
         if (page.rightPress && insideImageArea(m.x, m.y)) page.rightPress(m.x, m.y);
         platform().invalidate();
         return;
       }
       case MessageKind::MouseMove:
-        w.pointerX = m.x;
-        w.pointerY = m.y;
         scrollBarMove(m.x, m.y);
         return;
       case MessageKind::KeyDown:

@@ -1,7 +1,6 @@
 #include "pages/color/filter_page.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "pages/color/channel_stats.h"
 #include "pages/color/color_balance.h"
@@ -379,10 +378,8 @@ void paint(Surface& s) {
   if (runCalculator(calculatorTarget())) validateFilterValues(f);
   holdSpectrumCore(f);
   computeChannelStats(workPlanes(), ws().channelStats);
-  if (runPendingOperation()) {
-    computeChannelStats(workPlanes(), ws().channelStats);
-    platform().invalidate();
-  }
+  // The next paint shows the changed planes and measures them again.
+  if (runPendingOperation()) platform().invalidate();
   drawPanelValues(s);
   drawTabBar(s);
   commentStep(s, kTab, f.helpTopic);

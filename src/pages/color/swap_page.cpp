@@ -1,6 +1,5 @@
 #include "pages/color/swap_page.h"
 
-#include "files/keep_files.h"
 #include "pages/color/swap_ways.h"
 #include "shell/controls.h"
 #include "shell/image_buffers.h"
@@ -77,6 +76,7 @@ void drawPanel(Surface& s) {
 void defaults() {
   Workspace& w = ws();
   w.swap = SwapPageState{};
+  w.keepRequest = 0;
   w.saveAsRequest = 0;
   w.pageComment = kTab;
 }
@@ -119,7 +119,7 @@ bool press(int x, int y) {
   if (y > 30 && y < 60) {
     st.way = 0;
     st.listState = 0;
-    st.keepRequest = 0;
+    w.keepRequest = 0;
     w.saveAsRequest = 0;
     resetToEntryImage(kTab);
     st.helpTopic = kResetTopic;
@@ -136,7 +136,7 @@ bool press(int x, int y) {
   }
   if (st.listState == 0) {
     if (y > 90 && y < 110) {
-      st.keepRequest = 1;
+      w.keepRequest = 1;
       st.helpTopic = kKeepTopic;
       return true;
     }
@@ -150,11 +150,6 @@ bool press(int x, int y) {
   return pressOpenList(y);
 }
 
-void storeShownPicture() {
-  canvasToPlanes();
-  writeSlotFile(kTab, planesTarget());
-}
-
 void paint(Surface& s) {
   SwapPageState& st = ws().swap;
   restoreOrCallStep(kTab);
@@ -162,12 +157,9 @@ void paint(Surface& s) {
   drawPanel(s);
   if (st.listState != 0) applySwapWay(workPlanes(), workCanvas(), st.way);
   showCanvas(s, 0);
-  if (st.keepRequest == 1) {
-    storeShownPicture();
-    st.keepRequest = 0;
-  }
+  // "Set KEEP2" in the open list stores like the closed list's button, and the list stays open.
   if (st.listState == 2) {
-    storeShownPicture();
+    ws().keepRequest = 1;
     st.listState = 1;
   }
   keepStep(kTab);
