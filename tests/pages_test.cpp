@@ -93,7 +93,7 @@ TEST_F(PageFlow, CallOnTheTopPageKeepsSlotZeroUntilThePageIsEnteredAgain) {
   EXPECT_TRUE(r.has("title green.bmp / ジンドルキャンバスサンプル vabosample"));
   EXPECT_TRUE(r.has("pixel 300 200 200,100,10"));  // still the previous picture
   EXPECT_TRUE(r.has("pixel 300 200 0,200,0"));
-  EXPECT_EQ(test::readOwnBmp("KEEP0.bmp", 1440, 960).at(5, 5), (Rgb{0, 200, 0}));
+  EXPECT_EQ(test::keptPixel("KEEP0.bmp", 5, 5), (Rgb{0, 200, 0}));
 }
 
 TEST_F(PageFlow, CommentsLiveForOnePaintAndFollowTheLanguage) {
@@ -138,7 +138,7 @@ TEST_F(PageFlow, SwapWayTwelveStoredThenViewedAgainLooksUnreversed) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.has("pixel 300 200 55,155,245"));
   EXPECT_TRUE(r.has("pixel 300 200 200,100,10"));
-  EXPECT_EQ(test::readOwnBmp("KEEP2.bmp", 1440, 960).at(10, 10), (Rgb{55, 155, 245}));
+  EXPECT_EQ(test::keptPixel("KEEP2.bmp", 10, 10), (Rgb{55, 155, 245}));
 }
 
 TEST_F(PageFlow, SwapOverlapSelectsWayTwentyOneAndStoresNothing) {
@@ -151,7 +151,7 @@ TEST_F(PageFlow, SwapOverlapSelectsWayTwentyOneAndStoresNothing) {
   ASSERT_EQ(r.status, 0) << r.err;
   // Way 21 on (200, 100, 10): B' = 310 / 7 = 44, G' = 300 / 2 = 150, R' = 10 / 7 = 1.
   EXPECT_TRUE(r.has("pixel 300 200 1,150,44"));
-  EXPECT_EQ(test::readOwnBmp("KEEP2.bmp", 1440, 960).at(10, 10), kOrange);  // entry image only
+  EXPECT_EQ(test::keptPixel("KEEP2.bmp", 10, 10), kOrange);  // entry image only
 }
 
 TEST_F(PageFlow, SwapClosedListStoresThePlanesAsTheyAre) {
@@ -163,7 +163,7 @@ TEST_F(PageFlow, SwapClosedListStoresThePlanesAsTheyAre) {
       "click 20 75\nclick 20 454\nclick 20 75\n"  // way 12 chosen, list closed again
       "click 20 100\n");                          // Set KEEP2 with the list closed
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(test::readOwnBmp("KEEP2.bmp", 1440, 960).at(10, 10), (Rgb{0, 200, 0}));
+  EXPECT_EQ(test::keptPixel("KEEP2.bmp", 10, 10), (Rgb{0, 200, 0}));
 }
 
 // Filter page: colour power set on its belt and run by its action button.
@@ -178,7 +178,7 @@ TEST_F(PageFlow, FilterColorPowerActionChangesThePlanesAndShowsAtOnce) {
   ASSERT_EQ(r.status, 0) << r.err;
   // Grey index 119, weight s[119] / s[75] = 0.9156, factor 0.5: 200 -> 156, 100 -> 111, 10 -> 70.
   EXPECT_TRUE(r.has("pixel 300 200 156,111,70")) << r.out;
-  EXPECT_EQ(test::readOwnBmp("KEEP1.bmp", 1440, 960).at(5, 5), (Rgb{156, 111, 70}));
+  EXPECT_EQ(test::keptPixel("KEEP1.bmp", 5, 5), (Rgb{156, 111, 70}));
 }
 
 // Filter page: values typed on the key pad, the light core shown and kept.

@@ -115,6 +115,10 @@ Picture readOwnBmp(const std::filesystem::path& path, int width, int height) {
   return p;
 }
 
+Rgb keptPixel(const std::filesystem::path& path, int x, int y) {
+  return readOwnBmp(path, 1440, 960).at(x, y);
+}
+
 Picture readBmp(const std::filesystem::path& path) {
   const std::string data = readAll(path);
   if (data.size() < 54 || data[0] != 'B' || data[1] != 'M') return {};

@@ -43,6 +43,9 @@ Picture solidPicture(int width, int height, Rgb colour);
 void writeBmp(const std::filesystem::path& path, const Picture& picture);
 // Reads a file of the program's own layout with the given size (x, y with y = 0 the top row).
 Picture readOwnBmp(const std::filesystem::path& path, int width, int height);
+// Pixel (x, y), y = 0 the top row, of a file of the program's own layout at the start canvas
+// size 1440 x 960.
+Rgb keptPixel(const std::filesystem::path& path, int x, int y);
 // Reads a 24-bit BMP of any width (padded rows); an empty picture when it is not one.
 Picture readBmp(const std::filesystem::path& path);
 uintmax_t fileSize(const std::filesystem::path& path);

@@ -83,7 +83,7 @@ TEST(ZindleEyePage, BrightAndDarkShowLiveAndReachTheSlotOnlyThroughKeep) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.has("pixel 300 200 149,149,149"));
   EXPECT_TRUE(r.has("pixel 300 200 100,100,100"));
-  EXPECT_EQ(test::readOwnBmp("KEEP3.bmp", 1440, 960).at(5, 5), (Rgb{149, 149, 149}));
+  EXPECT_EQ(test::keptPixel("KEEP3.bmp", 5, 5), (Rgb{149, 149, 149}));
 }
 
 }  // namespace
