@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "core/workspace.h"
 #include "platform/headless/headless_platform.h"
-#include "shell/page_contract.h"
 #include "shell/window_procedure.h"
-#include "shell/workspace.h"
+#include "ui/page_contract.h"
 
 namespace zc {
 namespace {

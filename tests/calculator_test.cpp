@@ -1,10 +1,10 @@
-#include "shell/calculator.h"
+#include "ui/calculator.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "shell/workspace.h"
+#include "core/workspace.h"
 
 namespace zc {
 namespace {

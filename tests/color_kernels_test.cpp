@@ -3,12 +3,12 @@
 #include <array>
 #include <vector>
 
+#include "core/workspace.h"
 #include "pages/color/channel_stats.h"
 #include "pages/color/color_balance.h"
 #include "pages/color/color_power.h"
 #include "pages/color/light_core.h"
 #include "pages/color/swap_ways.h"
-#include "shell/workspace.h"
 
 namespace zc {
 namespace {

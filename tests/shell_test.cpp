@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/workspace.h"
 #include "files/bmp_codec.h"
 #include "files/keep_files.h"
 #include "platform/headless/headless_platform.h"
-#include "shell/screen.h"
-#include "shell/workspace.h"
 #include "test_support.h"
+#include "ui/screen.h"
 
 namespace zc {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <vector>
 
+#include "core/image_buffers.h"
 #include "pages/fog/fog_sweep.h"
-#include "shell/image_buffers.h"
 #include "test_support.h"
 
 namespace zc {

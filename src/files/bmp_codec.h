@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/image_buffers.h"
-#include "shell/workspace.h"
+#include "core/image_buffers.h"
+#include "core/workspace.h"
 
 namespace zc {
 

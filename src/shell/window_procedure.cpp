@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
+#include "core/workspace.h"
 #include "files/keep_files.h"
-#include "shell/page_contract.h"
-#include "shell/screen.h"
-#include "shell/workspace.h"
+#include "pages/page_table.h"
 #include "text/labels.h"
+#include "ui/screen.h"
 
 namespace zc {
 
@@ -20,27 +20,10 @@ void goToPage(int32_t target) {
   Workspace& w = ws();
   const int32_t from = w.pageId;
   w.pageId = target;
-  int appearStep = -1;
-  if (target == kPageAppear) {
-    if (from == kPageTop) {
-      writeWorkingFile(kBackFile, planesTarget());
-      appearStep = 3;
-    } else if (from == kPageOutline || from == kPagePattern || from == kPageTransfer) {
-      writeSlotFile(8, planesTarget());
-      writeWorkingFile(kTransferFile, planesTarget());
-      appearStep = 2;
-    } else {
-      writeSlotFile(8, planesTarget());
-      if (from != kPageAppear) {
-        writeWorkingFile(kBackFile, planesTarget());
-        appearStep = 3;
-      }
-    }
-  } else {
-    writeSlotFile(tabIndexOf(target), planesTarget());
-  }
-  pageBlock(target).defaults();
-  if (appearStep >= 0) w.appear.step = appearStep;
+  const PageBlock& page = pageBlock(target);
+  if (!page.enter) writeSlotFile(tabIndexOf(target), planesTarget());
+  page.defaults();
+  if (page.enter) page.enter(from);
   w.restoreRequest = 0;
 }
 
@@ -157,19 +140,25 @@ class ShellWindowProcedure final : public WindowProcedure {
         platform().invalidate();
         return;
       }
-      case MessageKind::LeftUp:
+      case MessageKind::LeftUp: {
         scrollBarRelease(m.x, m.y);
-        platform().invalidate();
-        return;
-      case MessageKind::RightDown: {
         const PageBlock& page = pageBlock(w.pageId);
-        if (page.rightPress && insideImageArea(m.x, m.y)) page.rightPress(m.x, m.y);
+        if (page.leftRelease) page.leftRelease(m.x, m.y);
         platform().invalidate();
         return;
       }
-      case MessageKind::MouseMove:
-        scrollBarMove(m.x, m.y);
+      case MessageKind::RightDown: {
+        const PageBlock& page = pageBlock(w.pageId);
+        if (page.rightPress) page.rightPress(m.x, m.y);
+        platform().invalidate();
         return;
+      }
+      case MessageKind::MouseMove: {
+        scrollBarMove(m.x, m.y);
+        const PageBlock& page = pageBlock(w.pageId);
+        if (page.pointerMove) page.pointerMove(m.x, m.y);
+        return;
+      }
       case MessageKind::KeyDown:
         if (m.key == Key::Enter) w.getImageRequest = 1;
         platform().invalidate();

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "core/workspace.h"
 #include "files/bmp_codec.h"
 #include "platform/headless/headless_platform.h"
 #include "shell/window_procedure.h"
-#include "shell/workspace.h"
 
 namespace zc {
 namespace {

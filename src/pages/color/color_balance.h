@@ -1,6 +1,6 @@
 #pragma once
-#include "shell/image_buffers.h"
-#include "shell/workspace.h"
+#include "core/image_buffers.h"
+#include "core/workspace.h"
 
 namespace zc {
 

@@ -2,21 +2,21 @@
 
 #include <algorithm>
 
+#include "core/image_buffers.h"
+#include "core/workspace.h"
 #include "pages/color/channel_stats.h"
 #include "pages/color/color_balance.h"
 #include "pages/color/color_power.h"
 #include "pages/color/light_core.h"
 #include "platform/platform.h"
-#include "shell/calculator.h"
-#include "shell/controls.h"
-#include "shell/image_buffers.h"
-#include "shell/screen.h"
-#include "shell/workspace.h"
+#include "ui/calculator.h"
+#include "ui/controls.h"
+#include "ui/screen.h"
 
 namespace zc {
 namespace {
 
-constexpr int kTab = 1;
+constexpr int kTab = tabIndexOf(kPageFilter);
 constexpr Rgb kLightCoreColour{128, 180, 192};
 constexpr Rgb kPowerColour{220, 220, 220};
 constexpr Rgb kPowerFill{170, 170, 170};
@@ -388,12 +388,8 @@ void paint(Surface& s) {
   saveStep();
 }
 
-int32_t* helpTopic() {
-  return &ws().filter.helpTopic;
-}
-
 }  // namespace
 
-const PageBlock kFilterPage{kPageFilter, kTab, defaults, press, paint, helpTopic, nullptr};
+const PageBlock kFilterPage{.defaults = defaults, .press = press, .paint = paint};
 
 }  // namespace zc

@@ -1,7 +1,7 @@
 #pragma once
-#include "shell/controls.h"
-#include "shell/image_buffers.h"
-#include "shell/workspace.h"
+#include "core/image_buffers.h"
+#include "core/workspace.h"
+#include "ui/controls.h"
 
 namespace zc {
 

@@ -1,15 +1,15 @@
 #include "pages/color/swap_page.h"
 
+#include "core/image_buffers.h"
+#include "core/workspace.h"
 #include "pages/color/swap_ways.h"
-#include "shell/controls.h"
-#include "shell/image_buffers.h"
-#include "shell/screen.h"
-#include "shell/workspace.h"
+#include "ui/controls.h"
+#include "ui/screen.h"
 
 namespace zc {
 namespace {
 
-constexpr int kTab = 2;
+constexpr int kTab = tabIndexOf(kPageSwap);
 constexpr int kButtonWidth = 90;
 constexpr Rgb kStayColour{200, 200, 100};
 constexpr Rgb kReversalColour{100, 200, 100};
@@ -168,12 +168,8 @@ void paint(Surface& s) {
   commentStep(s, kTab, st.helpTopic);
 }
 
-int32_t* helpTopic() {
-  return &ws().swap.helpTopic;
-}
-
 }  // namespace
 
-const PageBlock kSwapPage{kPageSwap, kTab, defaults, press, paint, helpTopic, nullptr};
+const PageBlock kSwapPage{.defaults = defaults, .press = press, .paint = paint};
 
 }  // namespace zc

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/page_contract.h"
+#include "ui/page_contract.h"
 
 namespace zc {
 extern const PageBlock kSwapPage;

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/image_buffers.h"
+#include "core/image_buffers.h"
 
 namespace zc {
 

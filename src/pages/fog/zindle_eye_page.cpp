@@ -1,16 +1,16 @@
 #include "pages/fog/zindle_eye_page.h"
 
+#include "core/image_buffers.h"
+#include "core/workspace.h"
 #include "pages/fog/bright_dark.h"
 #include "pages/fog/fog_sweep.h"
-#include "shell/controls.h"
-#include "shell/image_buffers.h"
-#include "shell/screen.h"
-#include "shell/workspace.h"
+#include "ui/controls.h"
+#include "ui/screen.h"
 
 namespace zc {
 namespace {
 
-constexpr int kTab = 3;
+constexpr int kTab = tabIndexOf(kPageZindleEye);
 constexpr Rgb kControlFrame{222, 222, 222};
 constexpr Rgb kBarFrame{192, 192, 192};
 constexpr Rgb kBrightFill{192, 192, 192};
@@ -278,12 +278,8 @@ void paint(Surface& s) {
   commentStep(s, kTab, w.zindleEye.helpTopic);
 }
 
-int32_t* helpTopic() {
-  return &ws().zindleEye.helpTopic;
-}
-
 }  // namespace
 
-const PageBlock kZindleEyePage{kPageZindleEye, kTab, defaults, press, paint, helpTopic, nullptr};
+const PageBlock kZindleEyePage{.defaults = defaults, .press = press, .paint = paint};
 
 }  // namespace zc

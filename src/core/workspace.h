@@ -1,6 +1,11 @@
 #pragma once
 #include <cstdint>
 
+#include "core/page_ids.h"
+#include "core/page_states.h"
+#include "core/size.h"
+#include "platform/rgb.h"
+
 namespace zc {
 
 // Canvas limits: every store holds the largest canvas and is addressed with the row length of the
@@ -9,29 +14,10 @@ constexpr int kMaxCanvasWidth = 1680;
 constexpr int kMaxCanvasHeight = 1120;
 constexpr int kPlaneCells = kMaxCanvasWidth * kMaxCanvasHeight;  // 1,881,600
 
-// Page identifiers as the program numbers them.
-enum PageIdValue : int32_t {
-  kPageTop = 0,
-  kPageFilter = 1,
-  kPageSwap = 2,
-  kPageZindleEye = 3,
-  kPageChange = 8,
-  kPageOutline = 9,
-  kPagePattern = 10,
-  kPageTransfer = 11,
-  kPageAppear = 12,
-};
-
 constexpr int32_t kNoSlot = 99;
 constexpr int32_t kCommentShown = 99;
 constexpr int32_t kRestoreComment = 10;
 constexpr int32_t kCalculatorComment = 11;
-
-struct Size {
-  int32_t width = 0;
-  int32_t height = 0;
-  constexpr bool operator==(const Size&) const = default;
-};
 
 // One axis of the image frame's scroll bars.
 struct ScrollAxis {
@@ -111,18 +97,6 @@ struct ZindleEyePageState {
   int32_t helpTopic = 0;
 };
 
-// Pages whose operations are not built yet keep only what the shell needs of them.
-struct OtherPageState {
-  int32_t helpTopic = 0;
-  int32_t step = 0;
-};
-
-struct AppearPageState {
-  int32_t helpTopic = 0;
-  int32_t step = 0;
-  Size canvasSize{1680, 1120};
-};
-
 // Every field of the program with its start value. One static instance; resetWorkspace() puts
 // every field back.
 struct Workspace {
@@ -166,13 +140,19 @@ struct Workspace {
   CalculatorState calculator;
   ChannelStatsState channelStats;
   ZindleEyeRequestState zindleEyeRequest;
-  int32_t colorCondition = 1;
+  int32_t colorCondition = 1;     // 1 all three colours, 2 grey, 3 red, 4 green, 5 blue
+  int32_t outlineColorIndex = 0;  // 0 .. 5, cycled by the pages' outline colour buttons
+  Rgb outlineRgb{0, 0, 0};
+  int32_t zoneColor = 255;  // the grey level painted on zone pixels
 
   TopPageState top;
   FilterPageState filter;
   SwapPageState swap;
   ZindleEyePageState zindleEye;
-  OtherPageState change, outline, pattern, transfer;
+  ChangePageState change;
+  OutlinePageState outline;
+  PatternPageState pattern;
+  TransferPageState transfer;
   AppearPageState appear;
 };
 
@@ -193,9 +173,10 @@ inline uint8_t* canvasBuffer() {
   return stores().canvas;
 }
 
-// The page's position in the tab bar, which is also its keep slot number.
-int tabIndexOf(int32_t pageId);
-int32_t pageIdOfTab(int tabIndex);
+// Sets every cell of the mark plane to 0, over the whole allocated size.
+void clearMarkPlane();
+// The outline colour of an outline colour index: black, white, cyan, grey 128, blue, red.
+Rgb outlineColorOf(int index);
 
 inline bool english() {
   return ws().language == 2;

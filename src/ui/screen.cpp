@@ -1,9 +1,9 @@
-#include "shell/screen.h"
+#include "ui/screen.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "shell/workspace.h"
+#include "core/workspace.h"
 #include "text/labels.h"
 
 namespace zc {
@@ -282,7 +282,7 @@ void drawTabBar(Surface& s) {
 
 }  // namespace zc
 
-#include "shell/controls.h"
+#include "ui/controls.h"
 
 namespace zc {
 

@@ -1,10 +1,10 @@
-#include "shell/page_contract.h"
+#include "ui/page_contract.h"
 
 #include <cstdio>
 
+#include "core/image_buffers.h"
+#include "core/workspace.h"
 #include "files/keep_files.h"
-#include "shell/image_buffers.h"
-#include "shell/workspace.h"
 #include "text/comments.h"
 
 namespace zc {
@@ -92,7 +92,7 @@ void resetToEntryImage(int tabIndex) {
 
 }  // namespace zc
 
-#include "shell/screen.h"
+#include "ui/screen.h"
 
 namespace zc {
 void standardPageBlock(Surface& s, int tabIndex, int32_t& helpTopic, void (*drawPanel)(Surface&)) {

@@ -1,10 +1,10 @@
-#include "shell/top_page.h"
+#include "pages/top/top_page.h"
 
-#include "shell/controls.h"
-#include "shell/page_contract.h"
-#include "shell/screen.h"
-#include "shell/workspace.h"
+#include "core/workspace.h"
 #include "text/labels.h"
+#include "ui/controls.h"
+#include "ui/page_contract.h"
+#include "ui/screen.h"
 
 namespace zc {
 namespace {
@@ -129,10 +129,6 @@ void paint(Surface& s) {
   commentStep(s, 0, w.top.helpTopic);
 }
 
-int32_t* helpTopic() {
-  return &ws().top.helpTopic;
-}
-
 }  // namespace
 
 void topPageDefaults() {
@@ -148,6 +144,6 @@ void topPageDefaults() {
   w.pageComment = 0;
 }
 
-const PageBlock kTopPage{kPageTop, 0, topPageDefaults, press, paint, helpTopic, nullptr};
+const PageBlock kTopPage{.defaults = topPageDefaults, .press = press, .paint = paint};
 
 }  // namespace zc

@@ -1,9 +1,9 @@
-#include "shell/controls.h"
+#include "ui/controls.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "shell/workspace.h"
+#include "core/workspace.h"
 
 namespace zc {
 

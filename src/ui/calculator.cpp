@@ -1,8 +1,8 @@
-#include "shell/calculator.h"
+#include "ui/calculator.h"
 
 #include <algorithm>
 
-#include "shell/workspace.h"
+#include "core/workspace.h"
 
 namespace zc {
 namespace {
@@ -99,8 +99,8 @@ int calculatorEntryLeftX() {
 
 #include <cstdio>
 
-#include "shell/controls.h"
 #include "text/labels.h"
+#include "ui/controls.h"
 
 namespace zc {
 namespace {

@@ -1,6 +1,6 @@
-#include "shell/image_buffers.h"
+#include "core/image_buffers.h"
 
-#include "shell/workspace.h"
+#include "core/workspace.h"
 
 namespace zc {
 

@@ -5,21 +5,25 @@
 
 namespace zc {
 
-// One page of the workbench: its settings reset, its left-panel hit tests and its paint block.
+// One page of the workbench: the hooks the shell calls. Every input hook runs after the scroll
+// bars and the tab bar have had their turn.
 struct PageBlock {
-  int32_t pageId = 0;
-  int tabIndex = 0;
+  // The page's reset: its settings to their defaults and its main comment asked for.
   void (*defaults)() = nullptr;
-  // A left press that no scroll bar or tab claimed; true when a page item was hit (the press then
-  // ends without a repaint of its own).
+  // Going to the page from another (or the same) page, after its defaults. Without this hook the
+  // page's keep slot is written from the image planes.
+  void (*enter)(int32_t fromPageId) = nullptr;
+  // A left press; true when a page item was hit (the press then ends without a repaint of its
+  // own).
   bool (*press)(int x, int y) = nullptr;
-  void (*paint)(Surface& surface) = nullptr;
-  int32_t* (*helpTopic)() = nullptr;
-  // Optional: a right press inside the image area; mouse moves and release of the page's drags.
+  // A right press anywhere in the client area; every right press repaints afterwards.
   void (*rightPress)(int x, int y) = nullptr;
+  // A pointer move, and a left release (the release repaints afterwards).
+  void (*pointerMove)(int x, int y) = nullptr;
+  void (*leftRelease)(int x, int y) = nullptr;
+  // The page block of the paint cycle.
+  void (*paint)(Surface& surface) = nullptr;
 };
-
-const PageBlock& pageBlock(int32_t pageId);
 
 // The steps every page block shares, in the order the blocks call them.
 // Reloads the page's keep slot when Restore or Call asked for it.

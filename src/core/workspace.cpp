@@ -1,0 +1,33 @@
+#include "core/workspace.h"
+
+#include <cstring>
+
+namespace zc {
+namespace {
+Workspace g_workspace;
+ImageStores g_stores;
+}  // namespace
+
+Workspace& ws() {
+  return g_workspace;
+}
+ImageStores& stores() {
+  return g_stores;
+}
+
+void resetWorkspace() {
+  g_workspace = Workspace{};
+  std::memset(&g_stores, 0, sizeof g_stores);
+}
+
+void clearMarkPlane() {
+  std::memset(g_stores.planes[3], 0, sizeof g_stores.planes[3]);
+}
+
+Rgb outlineColorOf(int index) {
+  static constexpr Rgb kColours[6] = {{0, 0, 0},       {255, 255, 255}, {0, 255, 255},
+                                      {128, 128, 128}, {0, 0, 255},     {255, 0, 0}};
+  return (index >= 0 && index < 6) ? kColours[index] : kColours[0];
+}
+
+}  // namespace zc

@@ -1,0 +1,6 @@
+#pragma once
+#include "ui/page_contract.h"
+
+namespace zc {
+extern const PageBlock kTransferPage;
+}  // namespace zc

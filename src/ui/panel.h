@@ -1,0 +1,83 @@
+#pragma once
+// A declared panel: a page's left column as one table of items in the order of its click table.
+// Each item says how it is drawn and where it is hit; one routine draws a table and one answers a
+// press with the first item hit. The items only describe: every value they show or change lives
+// in the Workspace record.
+#include <cstdint>
+#include <span>
+
+#include "platform/surface.h"
+#include "text/labels.h"
+#include "ui/controls.h"
+
+namespace zc {
+
+// A hit rectangle and which of its edges belong to it.
+struct HitZone {
+  enum Edge : uint8_t { kLeft = 1, kTop = 2, kRight = 4, kBottom = 8, kAll = 15 };
+  int16_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  uint8_t inclusive = 0;  // a set of Edge bits; an edge not in it is exclusive
+  constexpr bool empty() const { return x1 < x0 || y1 < y0; }
+  constexpr bool hits(int x, int y) const {
+    if (empty()) return false;
+    const bool inX =
+        (inclusive & kLeft ? x >= x0 : x > x0) && (inclusive & kRight ? x <= x1 : x < x1);
+    const bool inY =
+        (inclusive & kTop ? y >= y0 : y > y0) && (inclusive & kBottom ? y <= y1 : y < y1);
+    return inX && inY;
+  }
+};
+
+// Ranges written as "x0..x1; y0..y1", both ends included.
+constexpr HitZone zoneIncl(int x0, int x1, int y0, int y1) {
+  return HitZone{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1),
+                 static_cast<int16_t>(y1), HitZone::kAll};
+}
+// x0 < x < x1 and y0 < y < y1.
+constexpr HitZone zoneExcl(int x0, int y0, int x1, int y1) {
+  return HitZone{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1),
+                 static_cast<int16_t>(y1), 0};
+}
+// Any mix of bounds: the edges named in `inclusive` are included.
+constexpr HitZone zone(int x0, int y0, int x1, int y1, uint8_t inclusive) {
+  return HitZone{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1),
+                 static_cast<int16_t>(y1), inclusive};
+}
+
+enum class ItemKind : uint8_t {
+  Button,    // a label button with its label
+  ValueBox,  // a label button showing value() through the label's printf format
+  Custom,    // drawn by draw()
+  HitOnly,   // not drawn; only hit
+};
+
+struct PanelItem {
+  ItemKind kind = ItemKind::Button;
+  // The drawn box: position, width, frame colour, look, font height, text colour and static
+  // greying. Height is 20, as for every label button.
+  LabelButton box{};
+  const LabelText* label = nullptr;
+  bool (*on)() = nullptr;      // drawn on while this holds
+  bool (*greyed)() = nullptr;  // drawn greyed while this holds (box.greyed greys always)
+  int32_t (*value)() = nullptr;
+  void (*draw)(Surface&, const struct PanelItem&) = nullptr;  // Custom items
+  // Where the item is hit. An empty zone means the drawn box's inside: x + 1 .. x + width - 1,
+  // y + 1 .. y + 19, both ends included.
+  HitZone zone{0, 0, -1, -1, 0};
+  int32_t topic = 0;                       // the help topic a hit shows (0: none)
+  void (*action)(int x, int y) = nullptr;  // runs after the topic is set, and may change it
+};
+
+// The zone a press is tested against.
+HitZone hitZoneOf(const PanelItem& item);
+
+// Draws every item in table order.
+void drawPanel(Surface& surface, std::span<const PanelItem> items);
+// Draws one item.
+void drawPanelItem(Surface& surface, const PanelItem& item);
+
+// The first item whose zone holds the point: sets helpTopic to its topic (when it has one), runs
+// its action and answers true. False when no item is hit.
+bool pressPanel(std::span<const PanelItem> items, int x, int y, int32_t& helpTopic);
+
+}  // namespace zc
