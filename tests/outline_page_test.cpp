@@ -307,6 +307,29 @@ TEST_F(OutlinePage, StrokeGoesOnAfterAReleaseOutsideTheImageArea) {
   EXPECT_EQ(ws().brushDragActive, 0);
 }
 
+// Once fixed, a stroke leaves no mark: neither a colour change nor a further right click adds
+// the dab of its end again, and scrolling the view moves no dab either.
+TEST_F(OutlinePage, FixedStrokeLeavesNoMarkBehind) {
+  const auto r = replay("open grey.bmp\n" + kEnter + kBrushFat +
+                        "drag 300 300 400 300\nrclick 400 300\nplanes first.bmp\n"
+                        "click 80 435\nrclick 400 300\nplanes second.bmp\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(markedCells(), 0);
+  EXPECT_EQ(plannedGrey(350, 300), 0);
+  EXPECT_EQ(differingBytes(ownFilePixels("first.bmp"), ownFilePixels("second.bmp")), 0);
+
+  test::writeBmp("tiled.bmp", tiledPhotograph());
+  const auto scrolled =
+      replay("open tiled.bmp\n" + kEnter + kBrushFat + "drag 300 300 400 300\nclick 1070 660\n");
+  ASSERT_EQ(scrolled.status, 0) << scrolled.err;
+  EXPECT_EQ(ws().scrollY.pixelShift, 10);
+  std::vector<int32_t> marks(static_cast<size_t>(kW) * kH, 0);
+  for (int i = 0; i <= 13; ++i) {  // the press and 13 steps, all before the scroll
+    stampBrushDisc(marks.data(), kW, kH, 200 + 100 * i / 13, kH - 268, brushDisc(6, 100));
+  }
+  EXPECT_EQ(markedCells(), std::count(marks.begin(), marks.end(), 1));
+}
+
 // Choosing outline drawing erases the brush lines not yet fixed; the brush shows none again.
 TEST_F(OutlinePage, FineOutlineErasesUncommittedBrushLines) {
   const auto r =

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "core/canvas_point.h"
 #include "platform/rgb.h"
 
 namespace zc {
@@ -37,9 +38,11 @@ struct OutlinePageState {
 
   // The brush drag (its active flag is the Workspace's brushDragActive): the last position (the
   // press, then the previous pointer position) and the current one (the latest pointer position
-  // of a drag, kept after it; none after a clear), in window coordinates.
+  // of a drag, kept after it; none after a clear or a commit), in window coordinates, with the
+  // canvas cell the current one pointed at when it was reported.
   BrushPoint brushLast;
   BrushPoint brushCurrent;
+  CanvasCell brushCurrentCell;
   int32_t brushHasCurrent = 0;
   // The previous release position relative to the image area's corner.
   BrushPoint strokeReference;

@@ -109,17 +109,23 @@ void invertDisc(Surface& s, int x, int y, int d) {
   }
 }
 
-// One dab at window point (x, y): its marks in the mark plane at the canvas cell under the
-// scrolled view, and, outside a paint, the inverted disc on the window at once.
-void brushDab(BrushPoint at, bool showOnWindow) {
+// The marks of one dab around a canvas cell.
+void stampDab(CanvasCell centre) {
   const Workspace& w = ws();
   const BrushDisc disc = brushDisc(w.outline.brushSize, w.outline.brushScale);
-  if (showOnWindow) {
-    invertDisc(platform().surface(), at.x, at.y, disc.radius);
-    platform().present();
-  }
-  const CanvasCell centre = canvasCellAt(at.x, at.y);
   stampBrushDisc(plane(3), w.workSize.width, w.workSize.height, centre.column, centre.row, disc);
+}
+
+// A dab of the pointer at a window point: the inverted disc on the window at once (outside a
+// paint), and its marks at the canvas cell the point shows.
+void brushDab(BrushPoint at, CanvasCell centre) {
+  const OutlinePageState& o = page();
+  invertDisc(platform().surface(), at.x, at.y, brushDisc(o.brushSize, o.brushScale).radius);
+  platform().present();
+  stampDab(centre);
+}
+void brushDab(BrushPoint at) {
+  brushDab(at, canvasCellAt(at.x, at.y));
 }
 
 BrushPoint pointAt(int x, int y) {
@@ -135,7 +141,7 @@ void endStroke() {
 void brushPress(int x, int y) {
   ws().brushDragActive = 1;
   page().brushLast = pointAt(x, y);
-  brushDab(page().brushLast, true);
+  brushDab(page().brushLast);
 }
 
 // The next dabs are thinner the farther this release lies from the previous one.
@@ -149,26 +155,30 @@ void updateBrushScale() {
   o.strokeReference = p;
 }
 
+// The marks go, and with them the current position: nothing is left to stamp again.
+void forgetMarks() {
+  clearMarkPlane();
+  page().brushHasCurrent = 0;
+}
+
 // The brush's part of the paint: a dab at the current position, the lines shown in the brush
 // colour, and the commit a right click asked for.
 void brushPaintStep() {
   OutlinePageState& o = page();
+  // At the cell the position pointed at when it was reported: a view scrolled since then does
+  // not move the dab.
   if (o.brushHasCurrent && insideImageArea(o.brushCurrent.x, o.brushCurrent.y)) {
-    brushDab(o.brushCurrent, false);
+    stampDab(o.brushCurrentCell);
   }
   const Rgb colour = brushColour();
   paintMarkedCells(plane(3), workCanvas(), colour);
   if (o.brushFixRequest == 1) {
     writeMarkedCells(plane(3), workPlanes(), colour);
-    clearMarkPlane();
+    // Fixed lines leave no mark behind, not even the dab of the stroke's end.
+    forgetMarks();
     planesToCanvas();
     o.brushFixRequest = 0;
   }
-}
-
-void forgetMarks() {
-  clearMarkPlane();
-  page().brushHasCurrent = 0;
 }
 
 // ---- Page block, step 3 -----------------------------------------------------------------------
@@ -456,8 +466,9 @@ void pointerMove(int x, int y) {
   OutlinePageState& o = page();
   if (!ws().brushDragActive || !insideImageArea(x, y)) return;
   o.brushCurrent = pointAt(x, y);
+  o.brushCurrentCell = canvasCellAt(x, y);
   o.brushHasCurrent = 1;
-  brushDab(o.brushLast, true);
+  brushDab(o.brushLast);
   o.brushLast = o.brushCurrent;
 }
 
@@ -466,7 +477,7 @@ void pointerMove(int x, int y) {
 void leftRelease(int x, int y) {
   OutlinePageState& o = page();
   if (!ws().brushDragActive || !insideImageArea(x, y)) return;
-  if (o.brushHasCurrent) brushDab(o.brushCurrent, true);
+  if (o.brushHasCurrent) brushDab(o.brushCurrent, o.brushCurrentCell);
   if (o.brushMode == 1) updateBrushScale();
   ws().brushDragActive = 0;
 }
