@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -15,8 +16,8 @@ namespace {
 // with what the neighbouring rows reuse from it: the sums of horizontal neighbour pairs (the
 // corner groups take a pair and one cell) and the means of horizontal triples (the row groups of
 // the rows above and below). The column groups of a row are the means of vertical triples, one
-// pass per row. The loops are plain lanes of small integers, compiled for AVX2 where the machine
-// has it, and the rows are cut into two bands worked at the same time.
+// pass per row. The loops are plain lanes of small integers, compiled for AVX-512 and AVX2 where
+// the machine has them, and the rows are cut into two bands worked at the same time.
 //
 // Grey in integers: for means R, G, B in 0..255 and t = 299 R + 587 G + 114 B, the double
 // 0.299 R + 0.587 G + 0.114 B lies within 1e-12 of t / 1000, so it truncates to t / 1000
@@ -33,7 +34,6 @@ constexpr uint8_t kUncertain = 2;  // an integer grey may be one too high: decid
 
 // One row of the planes as it entered the band.
 struct RowLanes {
-  int row = -1;
   bool inRange = false;  // every cell of the row is within 0..255
   uint16_t* value[3];    // the cells
   uint16_t* pair[3];     // value[k] + value[k + 1], k < width - 1
@@ -56,8 +56,9 @@ struct MaskJob {
   int condition;
 };
 
-ZC_INLINE int exceeds(int difference, int judge) {
-  return (difference > judge) | (-difference > judge);
+// 1000 times the grey of the means, exactly.
+ZC_INLINE uint32_t weighted(uint16_t red, uint16_t green, uint16_t blue) {
+  return 299u * red + 587u * green + 114u * blue;
 }
 
 ZC_INLINE void greyOfMeans(const uint16_t* const mean[3], int from, int to,
@@ -66,7 +67,7 @@ ZC_INLINE void greyOfMeans(const uint16_t* const mean[3], int from, int to,
   const uint16_t* __restrict green = mean[1];
   const uint16_t* __restrict red = mean[2];
   for (int k = from; k < to; ++k) {
-    const uint32_t t = 299u * red[k] + 587u * green[k] + 114u * blue[k];
+    const uint32_t t = weighted(red[k], green[k], blue[k]);
     const uint32_t q = t / 1000u;
     grey[k] = static_cast<uint16_t>(q);
     exact[k] = t == q * 1000u;
@@ -84,7 +85,6 @@ ZC_INLINE bool loadRowBody(const PlaneView& planes, int r, bool withGrey, RowLan
       value[k] = static_cast<uint16_t>(source[k]);
     }
   }
-  lanes.row = r;
   lanes.inRange = (bits & ~0xFFu) == 0;
   if (!lanes.inRange) return false;
   for (int c = 0; c < 3; ++c) {
@@ -126,7 +126,7 @@ ZC_INLINE PlaneLanes planeLanes(const MaskJob& job, int c) {
                     job.up->pair[c], job.down->pair[c], job.mid->value[c]};
 }
 
-ZC_INLINE int exceeds16(int16_t difference, int16_t judge) {
+ZC_INLINE int exceeds(int16_t difference, int16_t judge) {
   return (difference > judge) | (static_cast<int16_t>(-difference) > judge);
 }
 ZC_INLINE uint16_t third(uint16_t sum) {
@@ -134,77 +134,43 @@ ZC_INLINE uint16_t third(uint16_t sum) {
 }
 
 // Which of the four pairs of pixel k differ beyond the judge in one plane (a bit each).
-ZC_INLINE int pairsBeyond(const uint16_t* __restrict upMean, const uint16_t* __restrict downMean,
-                          const uint16_t* __restrict columnMean, const uint16_t* __restrict upPair,
-                          const uint16_t* __restrict downPair, const uint16_t* __restrict mid,
-                          int k, int16_t judge) {
-  const uint16_t corner1 = third(static_cast<uint16_t>(upPair[k - 1] + mid[k - 1]));
-  const uint16_t corner2 = third(static_cast<uint16_t>(downPair[k] + mid[k + 1]));
-  const uint16_t corner3 = third(static_cast<uint16_t>(upPair[k] + mid[k + 1]));
-  const uint16_t corner4 = third(static_cast<uint16_t>(downPair[k - 1] + mid[k - 1]));
+ZC_INLINE int pairsBeyond(const PlaneLanes& p, int k, int16_t judge) {
+  const uint16_t corner1 = third(static_cast<uint16_t>(p.upPair[k - 1] + p.mid[k - 1]));
+  const uint16_t corner2 = third(static_cast<uint16_t>(p.downPair[k] + p.mid[k + 1]));
+  const uint16_t corner3 = third(static_cast<uint16_t>(p.upPair[k] + p.mid[k + 1]));
+  const uint16_t corner4 = third(static_cast<uint16_t>(p.downPair[k - 1] + p.mid[k - 1]));
   const auto d = [](uint16_t a, uint16_t b) { return static_cast<int16_t>(a - b); };
-  return exceeds16(d(upMean[k], downMean[k]), judge) |
-         exceeds16(d(columnMean[k - 1], columnMean[k + 1]), judge) << 1 |
-         exceeds16(d(corner1, corner2), judge) << 2 | exceeds16(d(corner3, corner4), judge) << 3;
+  return exceeds(d(p.upMean[k], p.downMean[k]), judge) |
+         exceeds(d(p.columnMean[k - 1], p.columnMean[k + 1]), judge) << 1 |
+         exceeds(d(corner1, corner2), judge) << 2 | exceeds(d(corner3, corner4), judge) << 3;
 }
 
 // One plane alone must exceed.
 ZC_INLINE void onePlaneMaskBody(const MaskJob& job, int c) {
   const PlaneLanes p = planeLanes(job, c);
-  const uint16_t* __restrict upMean = p.upMean;
-  const uint16_t* __restrict downMean = p.downMean;
-  const uint16_t* __restrict columnMean = p.columnMean;
-  const uint16_t* __restrict upPair = p.upPair;
-  const uint16_t* __restrict downPair = p.downPair;
-  const uint16_t* __restrict mid = p.mid;
-  uint8_t* __restrict mask = job.mask;
+  uint8_t* mask = job.mask;
   const int width = job.width;
   const int16_t judge = static_cast<int16_t>(job.judge);
   // The mask shares no memory with the lanes it is made from.
 #pragma GCC ivdep
   for (int k = 2; k < width - 2; ++k) {
-    const int pairs = pairsBeyond(upMean, downMean, columnMean, upPair, downPair, mid, k, judge);
-    mask[k] = static_cast<uint8_t>(pairs != 0 ? kEdge : 0);
+    mask[k] = static_cast<uint8_t>(pairsBeyond(p, k, judge) != 0 ? kEdge : 0);
   }
 }
 
 // All three planes must exceed in the same pair.
 ZC_INLINE void threePlaneMaskBody(const MaskJob& job) {
-  const PlaneLanes b = planeLanes(job, 0), g = planeLanes(job, 1), r = planeLanes(job, 2);
-  const uint16_t* __restrict bUpMean = b.upMean;
-  const uint16_t* __restrict bDownMean = b.downMean;
-  const uint16_t* __restrict bColumnMean = b.columnMean;
-  const uint16_t* __restrict bUpPair = b.upPair;
-  const uint16_t* __restrict bDownPair = b.downPair;
-  const uint16_t* __restrict bMid = b.mid;
-  const uint16_t* __restrict gUpMean = g.upMean;
-  const uint16_t* __restrict gDownMean = g.downMean;
-  const uint16_t* __restrict gColumnMean = g.columnMean;
-  const uint16_t* __restrict gUpPair = g.upPair;
-  const uint16_t* __restrict gDownPair = g.downPair;
-  const uint16_t* __restrict gMid = g.mid;
-  const uint16_t* __restrict rUpMean = r.upMean;
-  const uint16_t* __restrict rDownMean = r.downMean;
-  const uint16_t* __restrict rColumnMean = r.columnMean;
-  const uint16_t* __restrict rUpPair = r.upPair;
-  const uint16_t* __restrict rDownPair = r.downPair;
-  const uint16_t* __restrict rMid = r.mid;
-  uint8_t* __restrict mask = job.mask;
+  const PlaneLanes blue = planeLanes(job, 0), green = planeLanes(job, 1), red = planeLanes(job, 2);
+  uint8_t* mask = job.mask;
   const int width = job.width;
   const int16_t judge = static_cast<int16_t>(job.judge);
   // The mask shares no memory with the lanes it is made from.
 #pragma GCC ivdep
   for (int k = 2; k < width - 2; ++k) {
     const int pairs =
-        pairsBeyond(bUpMean, bDownMean, bColumnMean, bUpPair, bDownPair, bMid, k, judge) &
-        pairsBeyond(gUpMean, gDownMean, gColumnMean, gUpPair, gDownPair, gMid, k, judge) &
-        pairsBeyond(rUpMean, rDownMean, rColumnMean, rUpPair, rDownPair, rMid, k, judge);
+        pairsBeyond(blue, k, judge) & pairsBeyond(green, k, judge) & pairsBeyond(red, k, judge);
     mask[k] = static_cast<uint8_t>(pairs != 0 ? kEdge : 0);
   }
-}
-
-ZC_INLINE uint32_t weighted(uint16_t red, uint16_t green, uint16_t blue) {
-  return 299u * red + 587u * green + 114u * blue;
 }
 
 // One pair's integer greys: bit 0 a certain edge, bit 1 a doubtful decision.
@@ -454,7 +420,13 @@ void fineOutline(const PlaneView& planes, const PixelView& canvas, int judge, in
     Band(planes, canvas, judge, condition, colour, rowKernels(tuning.isa)).run(begin, end);
   };
   std::vector<std::thread> helpers;
-  for (int band = 1; band < bands; ++band) helpers.emplace_back(work, band);
+  for (int band = 1; band < bands; ++band) {
+    try {
+      helpers.emplace_back(work, band);
+    } catch (const std::system_error&) {
+      work(band);  // no thread to be had: this one works the band itself
+    }
+  }
   work(0);
   for (std::thread& helper : helpers) helper.join();
 }
