@@ -118,6 +118,36 @@ TEST_F(PatternPage, OnePickSetsEveryRangeToThePixelAndABrighterPickWidensEveryEn
   EXPECT_EQ(pattern().ranges[kZoneGrey], (ZoneRange{21, 21}));
 }
 
+TEST_F(PatternPage, APickReadsThePixelUnderThePointerOnTheScrolledCanvas) {
+  // Red counts the column, green the row from the top.
+  Picture p = solidPicture(1440, 960, Rgb{});
+  for (int y = 0; y < 960; ++y)
+    for (int x = 0; x < 1440; ++x)
+      p.pixels[static_cast<size_t>(y) * 1440 + x] =
+          Rgb{static_cast<uint8_t>(x % 250), static_cast<uint8_t>(y % 250), 0};
+  writeBmp("ramp.bmp", p);
+  // Three clicks right and two down: positions 30 and 20, shifts trunc(960 * 30 / 920) = 31 and
+  // trunc(640 * 20 / 600) = 21. Column 300 - 100 + 31; row 960 - (200 - 32) - 21 = 771 from the
+  // bottom, 188 from the top.
+  const auto r = replay("open ramp.bmp\n" + kTab + kZone + click(1050, 682) + click(1050, 682) +
+                        click(1050, 682) + click(1070, 662) + click(1070, 662) + click(300, 200));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(pattern().appoint.r, 231);
+  EXPECT_EQ(pattern().appoint.g, 188);
+}
+
+TEST_F(PatternPage, GetShadowCallsANewPictureIntoSlotSix) {
+  writeBmp("first.bmp", solidPicture(600, 400, Rgb{30, 20, 10}));
+  writeBmp("second.bmp", solidPicture(600, 400, Rgb{90, 80, 70}));
+  const auto r = replay("open first.bmp\nopen second.bmp\n" + kTab + kZone + "click 50 70\n" +
+                        "pixel 300 200\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.count("dialog open"), 2);
+  EXPECT_TRUE(r.has("pixel 300 200 90,80,70"));
+  EXPECT_EQ(test::keptPixel("KEEP6.bmp", 10, 10), (Rgb{90, 80, 70}));
+  EXPECT_EQ(pattern().zoneMode, 0);  // the page starts afresh
+}
+
 TEST_F(PatternPage, DrawZoneWithAnEmptyRangePaintsNothingAndAsksNothing) {
   writeBmp("halves.bmp", halves(Rgb{30, 20, 10}, Rgb{60, 50, 40}));
   const auto r = replay("open halves.bmp\n" + kTab + kZone + kDrawZone + "pixel 200 100\n");
