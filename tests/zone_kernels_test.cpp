@@ -4,8 +4,11 @@
 #include <array>
 #include <vector>
 
+#include "pages/outline_pattern/pattern_image.h"
 #include "pages/outline_pattern/zone_draw.h"
+#include "pages/outline_pattern/zone_pattern.h"
 #include "pages/outline_pattern/zone_pick.h"
+#include "test_support.h"
 
 namespace zc {
 namespace {
@@ -88,6 +91,43 @@ TEST(ZonePick, OnePickIsEveryRangeAndABrighterPickWidensEveryEnd) {
   zonePick(canvas, 0, 0, ranges);
   EXPECT_EQ(ranges[kZoneGrey], (ZoneRange{0, 51}));
   EXPECT_EQ(ranges[kZoneBlue], (ZoneRange{0, 40}));
+}
+
+// The one-pass form against zoneDraw then patternImage on the parrots photograph, placed on the
+// 1440 x 960 canvas as the page shows it (white around it).
+TEST(ZoneAndPattern, IsZoneDrawThenPatternImageBitForBitOnAPhotograph) {
+  const test::Picture photo = test::readBmp(test::testdata("photos/kodim23.bmp"));
+  ASSERT_EQ(photo.width, 768);
+  const int w = 1440, h = 960;
+  std::vector<uint8_t> canvas(static_cast<size_t>(w) * h * 3, 255);
+  for (int y = 0; y < photo.height; ++y) {
+    for (int x = 0; x < photo.width; ++x) {
+      uint8_t* px = &canvas[(static_cast<size_t>(h - 1 - y) * w + x) * 3];
+      const Rgb c = photo.at(x, y);
+      px[0] = c.b;
+      px[1] = c.g;
+      px[2] = c.r;
+    }
+  }
+  struct Case {
+    int from, to, zoneColor;
+  };
+  for (const Case c : {Case{90, 150, 255}, Case{0, 255, 255}, Case{255, 0, 255}, Case{0, 0, 255},
+                       Case{200, 255, 255}, Case{117, 117, 255}, Case{30, 80, 128}}) {
+    SCOPED_TRACE(std::to_string(c.from) + ".." + std::to_string(c.to) + " p " +
+                 std::to_string(c.zoneColor));
+    std::vector<uint8_t> plain = canvas, fast = canvas;
+    std::vector<int32_t> plainMarks(static_cast<size_t>(w) * h, 7), fastMarks = plainMarks;
+    const long matched = zoneDraw(PixelView{plain.data(), w, h}, c.from, c.to, c.zoneColor);
+    const long zoneCount =
+        patternImage(PixelView{plain.data(), w, h}, plainMarks.data(), c.zoneColor);
+    const ZonePatternCounts counts =
+        zoneAndPattern(PixelView{fast.data(), w, h}, fastMarks.data(), c.from, c.to, c.zoneColor);
+    EXPECT_EQ(counts.matched, matched);
+    EXPECT_EQ(counts.zoneCount, zoneCount);
+    EXPECT_TRUE(fast == plain);
+    EXPECT_TRUE(fastMarks == plainMarks);
+  }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "pages/outline_pattern/pattern_image.h"
 #include "pages/outline_pattern/zone_belts.h"
 #include "pages/outline_pattern/zone_draw.h"
+#include "pages/outline_pattern/zone_pattern.h"
 #include "pages/outline_pattern/zone_pick.h"
 #include "platform/platform.h"
 #include "text/pattern_texts.h"
@@ -556,14 +557,9 @@ void greyBoundCalculatorStep() {
   p.beltCopies[kZoneGrey] = grey;
 }
 
-void drawZoneStep() {
+// The draw-zone question, once per raising of the request.
+void askAboutZone(long examined, long matched) {
   PatternPageState& p = page();
-  const PixelView canvas = workCanvas();
-  long examined = 0, matched = 0;
-  if (p.areaMode == 1 && p.areaKind == 3) {
-    examined = static_cast<long>(canvas.width) * canvas.height;
-    matched = zoneDraw(canvas, p.ranges[kZoneGrey].from, p.ranges[kZoneGrey].to, ws().zoneColor);
-  }
   p.patternWarning = zoneCoversAll(examined, matched) ? 1 : 0;
   if (p.patternWarning == 1 && p.drawZoneAsked == 0) {
     ask(kAreaOffQuestion);
@@ -572,15 +568,38 @@ void drawZoneStep() {
   p.patternWarning = 0;
 }
 
-void patternStep() {
+// The no-window question, once per "6)Pattern" click.
+void askAboutPattern(long zoneCount) {
   PatternPageState& p = page();
-  const long zoneCount = patternImage(workCanvas(), plane(3), ws().zoneColor);
   p.patternWarning = zoneCount <= kPatternWarningZoneCount ? 1 : 0;
   if (p.patternWarning == 1 && p.patternAsked == 0) {
     ask(kNoWindowQuestion);
     p.patternAsked = 1;
   }
   p.patternWarning = 0;
+}
+
+// Draw zone (only with the area on and "all") and then the pattern, each with its question.
+void zoneAndPatternStep() {
+  PatternPageState& p = page();
+  const PixelView canvas = workCanvas();
+  const long cells = static_cast<long>(canvas.width) * canvas.height;
+  const ZoneRange& grey = p.ranges[kZoneGrey];
+  const int32_t zoneColor = ws().zoneColor;
+  const bool areaOn = p.areaMode == 1 && p.areaKind == 3;
+  if (p.drawZoneRequest == 1 && areaOn && p.patternRequest == 1) {
+    // Both at once in one pass over the canvas.
+    const ZonePatternCounts counts =
+        zoneAndPattern(canvas, plane(3), grey.from, grey.to, zoneColor);
+    askAboutZone(cells, counts.matched);
+    askAboutPattern(counts.zoneCount);
+    return;
+  }
+  if (p.drawZoneRequest == 1) {
+    const long matched = areaOn ? zoneDraw(canvas, grey.from, grey.to, zoneColor) : 0;
+    askAboutZone(areaOn ? cells : 0, matched);
+  }
+  if (p.patternRequest == 1) askAboutPattern(patternImage(canvas, plane(3), zoneColor));
 }
 
 void paint(Surface& s) {
@@ -591,8 +610,7 @@ void paint(Surface& s) {
   synchroniseBelts(p);
   pickStep();
   greyBoundCalculatorStep();
-  if (p.drawZoneRequest == 1) drawZoneStep();
-  if (p.patternRequest == 1) patternStep();
+  zoneAndPatternStep();
   drawPanel(s, kPanel);
   drawAppointGrey(s);
   drawPadEntry(s, kPad);
