@@ -161,7 +161,7 @@ TEST(OutlineTrace, FollowsADrawnCurveOneCellPerLineInBothModes) {
         mode == kCutByRows ? CanvasCell{curveX(55), 55} : CanvasCell{55, 59 - curveX(55)};
     TraceList lists[2];
     const int chosen = traceSide(f.lines(mode), f.markView(), p, q, lists);
-    EXPECT_NE(chosen, 0) << mode;
+    ASSERT_NE(chosen, 0) << mode;
     EXPECT_EQ(lists[chosen - 1].jumps, 0) << mode;
     EXPECT_EQ(lists[chosen - 1].length, 51) << mode;
     EXPECT_EQ(f.marked(), curve) << mode;  // the stray pixel 4 away is not taken
@@ -186,7 +186,7 @@ TEST(OutlineTrace, TheTwoTracksTakeTheTwoBranchesOfAFork) {
     const int chosen = traceSide(f.lines(kCutByRows), f.markView(), {20, 0}, {farEnd, 20}, lists);
     EXPECT_EQ(lists[0].column[20], 10);  // track 1 looks left first
     EXPECT_EQ(lists[1].column[20], 30);
-    EXPECT_EQ(chosen, farEnd == 10 ? 1 : 2);
+    ASSERT_EQ(chosen, farEnd == 10 ? 1 : 2);
     // Neither list jumped: the one ending nearer the far vertex wins, the other is counted out.
     EXPECT_EQ(lists[chosen - 1].jumps, 0);
     EXPECT_EQ(lists[2 - chosen].jumps, 1);
