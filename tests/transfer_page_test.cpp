@@ -32,6 +32,8 @@ const Rgb kGray192{192, 192, 192};
 const std::string kTransferTab = "click 720 10\n";
 const std::string kGetShadow = "click 50 70\n";
 const std::string kTrace = "click 40 340\n";
+const std::string kLevelLineFlag = "click 55 315\n";
+const std::string kVerticalLineFlag = "click 80 315\n";
 const std::string kStart = "click 25 367\n";
 const std::string kDelete = "click 30 405\n";
 const std::string kGrayFlag = "click 88 405\n";
@@ -85,17 +87,42 @@ TEST_F(TransferPage, StartTwiceLeavesTheImageUnchanged) {
 }
 
 TEST_F(TransferPage, DeletePaintsWhiteAndTheGrayFlagPaints192AndBothWriteTheIsoFile) {
-  for (const auto& [key, fill] :
-       {std::pair{kDelete, kWhitePixel}, std::pair{kGrayFlag, kGray192}}) {
-    const auto r = replay("open small.bmp\n" + kTransferTab + kRectangle + key + "planes p.bmp\n");
+  struct Case {
+    std::string cutMode, fillKey;
+    Rgb fill;
+  };
+  const Case cases[] = {{kLevelLineFlag, kDelete, kWhitePixel},
+                        {kLevelLineFlag, kGrayFlag, kGray192},
+                        {kVerticalLineFlag, kDelete, kWhitePixel}};
+  for (const Case& c : cases) {
+    const auto r = replay("open small.bmp\n" + kTransferTab + c.cutMode + kRectangle + c.fillKey +
+                          "planes p.bmp\n");
     ASSERT_EQ(r.status, 0) << r.err;
     const Picture planes = planesFile("p.bmp");
     for (int y = 0; y < 400; y += 3)
       for (int x = 0; x < 600; x += 3)
-        ASSERT_EQ(planes.at(x, y), inRectangle(x, y) ? fill : kOrange) << x << " " << y;
+        ASSERT_EQ(planes.at(x, y), inRectangle(x, y) ? c.fill : kOrange) << x << " " << y;
     EXPECT_EQ(planesFile("0000iso.bmp").pixels, planes.pixels);
     EXPECT_EQ(ws().transfer.polygonStarted, 0);
     EXPECT_EQ(ws().transfer.vertexCount, -1);
+  }
+}
+
+TEST_F(TransferPage, SwitchingTraceOffLeavesTheTracedSideAsItIs) {
+  Picture picture = solidPicture(600, 400, kOrange);
+  auto curve = [](int y) { return 300 + static_cast<int>(std::lround(10.0 * std::sin(y / 15.0))); };
+  for (int y = 50; y <= 300; ++y) picture.pixels[static_cast<size_t>(y) * 600 + curve(y)] = Rgb{};
+  writeBmp("curve.bmp", picture);
+  const auto r =
+      replay("open curve.bmp\n" + kTransferTab + kTrace + kStart + click(curve(60) + 100, 92) +
+             click(curve(280) + 100, 312) + kTrace + click(20, 315) + click(20, 315));
+  ASSERT_EQ(r.status, 0) << r.err;
+  for (int y = 60; y <= 280; ++y) {
+    const int32_t* row = plane(3) + static_cast<size_t>(kH - 1 - y) * kW;
+    int marked = 0;
+    for (int x = 0; x < 600; ++x) marked += row[x];
+    ASSERT_EQ(marked, 1) << y;
+    ASSERT_EQ(row[curve(y)], 1) << y;
   }
 }
 
