@@ -558,7 +558,7 @@ void fillStep() {
   evenOddFill(workCanvas(), plane(3), t.cutMode,
               t.fillWithFlag ? std::clamp(t.grayValue, 0, 255) : 255);
   canvasToPlanes();
-  writeWorkingFile(kIsoFile, planesTarget());
+  writeWorkingFile(kIsoFile, canvasTarget());  // the canvas just committed: the same picture
   t.fillRequest = 0;
   t.fillWithFlag = 0;
   stopPolygon();
