@@ -1,0 +1,87 @@
+#include "pages/transfer_appear/compose.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace zc {
+namespace {
+
+// Scratch rows kept between calls: the compose runs at every paint of real appear.
+struct Scratch {
+  std::vector<uint8_t> mask;      // pass test of every transfer pixel
+  std::vector<int32_t> columns;   // passing pixels of each column over the window's rows
+  std::vector<uint32_t> windows;  // passing pixels of each window of the current row
+};
+
+Scratch& scratch() {
+  static Scratch s;
+  return s;
+}
+
+}  // namespace
+
+void composeThroughPassZone(const PixelView& transfer, const PlaneView& back, const PassZone& zone,
+                            int gradation) {
+  const int g = std::max(0, gradation);
+  const int w = back.width, h = back.height;
+  if (w <= 2 * g || h <= 2 * g) return;
+  Scratch& s = scratch();
+  s.mask.resize(static_cast<size_t>(w) * h);
+  markPassZone(transfer, zone, s.mask.data());
+  const uint8_t* mask = s.mask.data();
+
+  if (g == 0) {
+    // A window of one pixel: the back pixel where it passes, the transfer pixel elsewhere.
+    const long cells = static_cast<long>(w) * h;
+    for (long i = 0; i < cells; ++i) {
+      if (mask[i]) continue;
+      for (int c = 0; c < 3; ++c) back.plane[c][i] = transfer.bytes[3 * i + c];
+    }
+    return;
+  }
+
+  const int span = 2 * g + 1;
+  const uint32_t k = static_cast<uint32_t>(span * span);
+  // n / k as (n * m) >> 32 with m = floor(2^32 / k) + 1: exact while n * k < 2^32, and the
+  // numerators here stay below 256 * k <= 256 * 289.
+  const uint64_t m = (uint64_t{1} << 32) / k + 1;
+  s.columns.assign(w, 0);
+  s.windows.resize(w);
+  int32_t* columns = s.columns.data();
+  uint32_t* windows = s.windows.data();
+  for (int r = 0; r < span; ++r) {
+    const uint8_t* row = mask + static_cast<long>(r) * w;
+    for (int x = 0; x < w; ++x) columns[x] += row[x];
+  }
+  for (int y = g; y < h - g; ++y) {
+    if (y > g) {
+      const uint8_t* entering = mask + static_cast<long>(y + g) * w;
+      const uint8_t* leaving = mask + static_cast<long>(y - g - 1) * w;
+      for (int x = 0; x < w; ++x) columns[x] += entering[x] - leaving[x];
+    }
+    int32_t d = 0;
+    for (int x = 0; x < span; ++x) d += columns[x];
+    windows[g] = static_cast<uint32_t>(d);
+    for (int x = g + 1; x < w - g; ++x) {
+      d += columns[x + g] - columns[x - g - 1];
+      windows[x] = static_cast<uint32_t>(d);
+    }
+    const long rowStart = static_cast<long>(y) * w;
+    const uint8_t* t = transfer.bytes + rowStart * 3;
+    int32_t* blue = back.plane[0] + rowStart;
+    int32_t* green = back.plane[1] + rowStart;
+    int32_t* red = back.plane[2] + rowStart;
+    for (int x = g; x < w - g; ++x) {
+      const uint32_t pass = windows[x], cover = k - pass;
+      auto blend = [&](int32_t b, uint8_t tc) {
+        const uint64_t n = static_cast<uint32_t>(b) * pass + uint32_t{tc} * cover;
+        return static_cast<int32_t>((n * m) >> 32);
+      };
+      blue[x] = blend(blue[x], t[3 * x]);
+      green[x] = blend(green[x], t[3 * x + 1]);
+      red[x] = blend(red[x], t[3 * x + 2]);
+    }
+  }
+}
+
+}  // namespace zc
