@@ -1,6 +1,8 @@
 #include "pages/transfer_appear/appear_page.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "core/image_buffers.h"
 #include "core/workspace.h"
@@ -527,11 +529,36 @@ void restoreOrCall() {
   appear().displayMode = kShowBack;
 }
 
+// The transfer and back images as read from their files, at the work size.
+struct WorkingPictures {
+  std::vector<uint8_t> transfer, back;
+};
+
+PixelTarget pixelTarget(const PixelView& picture) {
+  PixelTarget t;
+  t.form = PixelForm::Pixels;
+  t.pixels = picture.bytes;
+  t.rowLength = picture.width;
+  return t;
+}
+
 // Real appear: the transfer image, moved by the offset while move is on, composed over the back
-// image through the pass zone; the composition ends in the planes and the canvas.
+// image through the pass zone; the composition ends in the canvas and the planes. Each working
+// file is read as the planes would take it: a read that fails leaves what the planes held, the
+// planes' own picture for the transfer image and the transfer image for the back image.
 void realAppear() {
   AppearPageState& a = appear();
-  readWorkingFile(kTransferFile, planesTarget());
+  const PixelView canvas = workCanvas();
+  const size_t bytes = static_cast<size_t>(canvas.width) * canvas.height * 3;
+  static WorkingPictures pictures;
+  pictures.transfer.resize(bytes);
+  pictures.back.resize(bytes);
+  const PixelView transfer{pictures.transfer.data(), canvas.width, canvas.height};
+  const PixelView back{pictures.back.data(), canvas.width, canvas.height};
+
+  if (!readWorkingFile(kTransferFile, pixelTarget(transfer))) {
+    copyPlanesToPixels(workPlanes(), transfer);
+  }
   if (a.moveOn) {
     if (a.moveRequest == kApplyDrag) {
       a.offsetX += a.pendingDx;
@@ -539,14 +566,17 @@ void realAppear() {
       a.pendingDx = a.pendingDy = 0;
       a.moveRequest = 0;
     }
-    moveTransferImage(workPlanes(), workCanvas(), a.offsetX, a.offsetY);
+    moveTransferImage(transfer, canvas, a.offsetX, a.offsetY);
   } else {
-    planesToCanvas();
+    std::memcpy(canvas.bytes, transfer.bytes, bytes);
   }
-  readWorkingFile(kBackFile, planesTarget());
+  if (!readWorkingFile(kBackFile, pixelTarget(back))) {
+    std::memcpy(back.bytes, transfer.bytes, bytes);
+  }
   const PassZone zone{a.zoneMode, a.zoneCondition, a.zoneStart, a.zoneEnd};
-  composeThroughPassZone(workCanvas(), workPlanes(), zone, a.gradation);
-  planesToCanvas();
+  composeThroughPassZone(canvas, back, zone, a.gradation);
+  std::memcpy(canvas.bytes, back.bytes, bytes);
+  canvasToPlanes();
 }
 
 void showWorkingImages() {
@@ -592,7 +622,8 @@ void paint(Surface& s) {
   Workspace& w = ws();
   writePendingFile();
   restoreOrCall();
-  planesToCanvas();
+  // Real appear writes every canvas pixel itself.
+  if (w.appear.displayMode != kRealAppear) planesToCanvas();
   if (runCalculator(calculatorTarget())) validateZoneRange();
   drawPanel(s, kPanel);
   showWorkingImages();

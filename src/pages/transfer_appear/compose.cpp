@@ -1,6 +1,7 @@
 #include "pages/transfer_appear/compose.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace zc {
@@ -20,7 +21,7 @@ Scratch& scratch() {
 
 }  // namespace
 
-void composeThroughPassZone(const PixelView& transfer, const PlaneView& back, const PassZone& zone,
+void composeThroughPassZone(const PixelView& transfer, const PixelView& back, const PassZone& zone,
                             int gradation) {
   const int g = std::max(0, gradation);
   const int w = back.width, h = back.height;
@@ -34,8 +35,7 @@ void composeThroughPassZone(const PixelView& transfer, const PlaneView& back, co
     // A window of one pixel: the back pixel where it passes, the transfer pixel elsewhere.
     const long cells = static_cast<long>(w) * h;
     for (long i = 0; i < cells; ++i) {
-      if (mask[i]) continue;
-      for (int c = 0; c < 3; ++c) back.plane[c][i] = transfer.bytes[3 * i + c];
+      if (!mask[i]) std::memcpy(back.bytes + 3 * i, transfer.bytes + 3 * i, 3);
     }
     return;
   }
@@ -47,16 +47,16 @@ void composeThroughPassZone(const PixelView& transfer, const PlaneView& back, co
   const uint64_t m = (uint64_t{1} << 32) / k + 1;
   s.columns.assign(w, 0);
   s.windows.resize(w);
-  int32_t* columns = s.columns.data();
-  uint32_t* windows = s.windows.data();
+  int32_t* __restrict columns = s.columns.data();
+  uint32_t* __restrict windows = s.windows.data();
   for (int r = 0; r < span; ++r) {
-    const uint8_t* row = mask + static_cast<long>(r) * w;
+    const uint8_t* __restrict row = mask + static_cast<long>(r) * w;
     for (int x = 0; x < w; ++x) columns[x] += row[x];
   }
   for (int y = g; y < h - g; ++y) {
     if (y > g) {
-      const uint8_t* entering = mask + static_cast<long>(y + g) * w;
-      const uint8_t* leaving = mask + static_cast<long>(y - g - 1) * w;
+      const uint8_t* __restrict entering = mask + static_cast<long>(y + g) * w;
+      const uint8_t* __restrict leaving = mask + static_cast<long>(y - g - 1) * w;
       for (int x = 0; x < w; ++x) columns[x] += entering[x] - leaving[x];
     }
     int32_t d = 0;
@@ -66,20 +66,19 @@ void composeThroughPassZone(const PixelView& transfer, const PlaneView& back, co
       d += columns[x + g] - columns[x - g - 1];
       windows[x] = static_cast<uint32_t>(d);
     }
-    const long rowStart = static_cast<long>(y) * w;
-    const uint8_t* t = transfer.bytes + rowStart * 3;
-    int32_t* blue = back.plane[0] + rowStart;
-    int32_t* green = back.plane[1] + rowStart;
-    int32_t* red = back.plane[2] + rowStart;
+    const uint8_t* __restrict t = transfer.at(0, y);
+    uint8_t* __restrict b = back.at(0, y);
     for (int x = g; x < w - g; ++x) {
-      const uint32_t pass = windows[x], cover = k - pass;
-      auto blend = [&](int32_t b, uint8_t tc) {
-        const uint64_t n = static_cast<uint32_t>(b) * pass + uint32_t{tc} * cover;
-        return static_cast<int32_t>((n * m) >> 32);
-      };
-      blue[x] = blend(blue[x], t[3 * x]);
-      green[x] = blend(green[x], t[3 * x + 1]);
-      red[x] = blend(red[x], t[3 * x + 2]);
+      const uint32_t pass = windows[x];
+      if (pass == k) continue;  // the whole window passes: the back pixel stays
+      if (pass == 0) {          // nothing passes: the transfer pixel
+        std::memcpy(b + 3 * x, t + 3 * x, 3);
+        continue;
+      }
+      for (int c = 0; c < 3; ++c) {
+        const uint64_t n = uint32_t{b[3 * x + c]} * pass + uint32_t{t[3 * x + c]} * (k - pass);
+        b[3 * x + c] = static_cast<uint8_t>((n * m) >> 32);
+      }
     }
   }
 }

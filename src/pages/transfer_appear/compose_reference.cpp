@@ -4,7 +4,7 @@
 
 namespace zc {
 
-void composeThroughPassZoneReference(const PixelView& transfer, const PlaneView& back,
+void composeThroughPassZoneReference(const PixelView& transfer, const PixelView& back,
                                      const PassZone& zone, int gradation) {
   const int g = std::max(0, gradation);
   const int w = back.width, h = back.height;
@@ -19,10 +19,8 @@ void composeThroughPassZoneReference(const PixelView& transfer, const PlaneView&
         }
       }
       const uint8_t* t = transfer.at(x, y);
-      const long i = back.index(x, y);
-      for (int c = 0; c < 3; ++c) {
-        back.plane[c][i] = (back.plane[c][i] * d + t[c] * (k - d)) / k;
-      }
+      uint8_t* b = back.at(x, y);
+      for (int c = 0; c < 3; ++c) b[c] = static_cast<uint8_t>((b[c] * d + t[c] * (k - d)) / k);
     }
   }
 }

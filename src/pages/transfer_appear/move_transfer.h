@@ -4,12 +4,11 @@
 
 namespace zc {
 
-// Fills the target white (255, 255, 255), then gives every target cell (x, y) the source cell
-// (x + offsetX, y + offsetY) when that cell lies on the source picture (0 <= x + offsetX <
+// Fills the target white (255, 255, 255), then gives every target pixel (x, y) the source pixel
+// (x + offsetX, y + offsetY) when that pixel lies on the source picture (0 <= x + offsetX <
 // width and 0 <= y + offsetY < height; rows never wrap into the next). Rows count from the
 // bottom, so a negative offsetX moves the picture right and a positive offsetY moves it down.
-// Source plane values are written as their low 8 bits. Source and target have the same width
-// and height; any offsets.
-void moveTransferImage(const PlaneView& source, const PixelView& target, int offsetX, int offsetY);
+// Source and target are distinct pictures of the same width and height; any offsets.
+void moveTransferImage(const PixelView& source, const PixelView& target, int offsetX, int offsetY);
 
 }  // namespace zc
