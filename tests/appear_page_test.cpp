@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -150,7 +151,9 @@ TEST_F(AppearFlow, ArrowsMoveByTheFineStepAndBlackPassesPerfectBlack) {
                         "click 61 427\n"  // ↓ by 9
                         "planes white.bmp\n"
                         "click 26 160\n"  // Black
-                        "planes black.bmp\n");
+                        "planes black.bmp\n"
+                        "click 76 160\n"  // White
+                        "planes whiteagain.bmp\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(mismatches(planes("white.bmp"), composition(trfr, back_, -8, 9, PassZone{}, 0)), 0);
   const PassZone black{1, 2, 255, 255};
@@ -158,6 +161,25 @@ TEST_F(AppearFlow, ArrowsMoveByTheFineStepAndBlackPassesPerfectBlack) {
   EXPECT_EQ(mismatches(shown, composition(trfr, back_, -8, 9, black, 0)), 0);
   EXPECT_EQ(shown.at(470, 220), kBackRed);
   EXPECT_EQ(shown.at(160, 100), kWhitePixel);  // white covers now
+  EXPECT_EQ(mismatches(planes("whiteagain.bmp"), planes("white.bmp")), 0);
+}
+
+TEST_F(AppearFlow, ResetMarksLightKeepsTheOffsetDarkReturnsToTheEntryWithSlotEightAsBack) {
+  const auto r = replay(toAppearWithBothImages() + kRealAppear + "drag 300 200 400 250\n" +
+                        "click 70 40\n" + kRealAppear +  // light mark: move off, offset kept
+                        "planes light.bmp\n" + kMouseMove + "planes moved.bmp\n" +
+                        "click 93 264\n"  // g = 2
+                        "click 20 40\n" +
+                        kRealAppear +  // dark mark
+                        "planes dark.bmp\n" + kMouseMove + "planes darkmoved.bmp\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(mismatches(planes("light.bmp"), composition(trfr_, back_, 0, 0, PassZone{}, 0)), 0);
+  EXPECT_EQ(mismatches(planes("moved.bmp"), composition(trfr_, back_, -100, 50, PassZone{}, 0)), 0);
+  // Slot 8 holds the entry image, the transfer image itself: composed over itself, unmoved and
+  // with g = 0, it comes out as it is.
+  EXPECT_EQ(mismatches(planes("0000back.bmp"), planes("KEEP8.bmp")), 0);
+  EXPECT_EQ(mismatches(planes("dark.bmp"), pictureOf(canvasOf(trfr_))), 0);
+  EXPECT_EQ(mismatches(planes("darkmoved.bmp"), pictureOf(canvasOf(trfr_))), 0);  // offset 0
 }
 
 TEST_F(AppearFlow, CalculatorSetsAGreyRangeOfOneValue) {
@@ -185,26 +207,46 @@ TEST_F(AppearFlow, BeltDiamondsKeepTheirLimitsAndPushTheOtherEnd) {
   // English labels: "[%3d" and "%3d]".
   const std::string f = "text 6 228 64,64,64 \"[";
   const std::string t = "text 60 228 64,64,64 \"";
-  const auto r = replay(
-      "open trfr.bmp\nclick 40 374\n" + kAppearTab +
-      "click 25 212\n"                                            // belt left of the middle: f = 4
-      "click 7 212\n"                                             // f - 8: 0
-      "texts on\nclick 7 212\ntexts off\n"                        // stays 0
-      "click 20 238\nclick 70 534\nclick 49 598\nclick 20 578\n"  // f: AC, 2 4
-      "click 20 618\nclick 20 638\n"                              // 0 + : f = 240
-      "click 70 238\nclick 70 534\nclick 20 578\nclick 20 638\n"  // t: AC, 4 + : t = 244
-      "texts on\nclick 17 212\n"                                  // f + 8 = 248 pushes t to 249
-      "click 17 212\n"                                            // 256: the pair tops out
-      "click 83 264\nclick 93 264\nclick 93 264\nclick 93 264\nclick 93 264\nclick 93 264\n");
+  const auto r =
+      replay("open trfr.bmp\nclick 40 374\n" + kAppearTab +
+             "click 25 212\n"                      // belt left of the middle: f = 4
+             "click 7 212\n"                       // f - 8: 0
+             "texts on\nclick 7 212\ntexts off\n"  // stays 0
+             "click 20 238\nclick 70 534\nclick 49 598\nclick 20 578\n"  // f: AC, 2 4
+             "click 20 618\nclick 20 638\n"                              // 0 + : f = 240
+             "click 70 238\nclick 70 534\nclick 20 578\nclick 20 638\n"  // t: AC, 4 + : t = 244
+             "texts on\nclick 17 212\n"  // f + 8 = 248 pushes t to 249
+             "click 17 212\n"            // 256: the pair tops out
+             "click 83 264\nclick 93 264\nclick 93 264\nclick 93 264\nclick 93 264\nclick 93 264\n"
+             "click 50 186\n"  // the zone condition steps from gray to red
+             "click 50 186\nclick 50 186\nclick 50 186\nclick 50 186\nclick 50 186\nclick 50 186\n"
+             "click 50 186\n");  // ... and after eight steps is gray again
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.has(f + "  0\"")) << r.out;
   EXPECT_TRUE(r.has(f + "248\"") && r.has(t + "249]\""));
   EXPECT_TRUE(r.has(f + "254\"") && r.has(t + "255]\""));
-  // The gradation: not below 0, then up by 2 to 8 and no further. Three logged paints before
-  // the gradation clicks show 0 as well.
-  EXPECT_EQ(r.count("text 52 254 64,64,64 \" 0\""), 4);
-  EXPECT_EQ(r.count("text 52 254 64,64,64 \" 4\""), 1);
-  EXPECT_EQ(r.count("text 52 254 64,64,64 \" 8\""), 2);
+  // The gradation shown by each logged paint: three paints before its keys, then its left key
+  // (not below 0), five right keys (up by 2 to 8 and no further), then the eight condition keys.
+  std::vector<std::string> gradation;
+  std::istringstream lines(r.out);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("text 52 254 ", 0) == 0) gradation.push_back(line.substr(line.find('"')));
+  }
+  std::vector<std::string> expected = {"\" 0\"", "\" 0\"", "\" 0\"", "\" 0\"", "\" 2\"",
+                                       "\" 4\"", "\" 6\"", "\" 8\"", "\" 8\""};
+  expected.insert(expected.end(), 8, "\" 8\"");
+  EXPECT_EQ(gradation, expected);
+  const std::vector<std::string> conditions = {"red",     "green",  "blue", "cyan",
+                                               "magenta", "yellow", "3C",   "gray"};
+  size_t at = r.out.find("text 4 176 64,64,64 \"red\"");
+  for (const std::string& name : conditions) {
+    at = r.out.find("text 4 176 64,64,64 \"" + name + "\"", at);
+    EXPECT_NE(at, std::string::npos) << name;
+  }
+  EXPECT_TRUE(
+      r.has("text 120 698 50,50,50 \"flag [<>] color condition of pass zone; gray, 3C, "
+            "red, green, blue etc.;\""))
+      << r.out;
 }
 
 TEST_F(AppearFlow, OwnKeysWriteOnlyTheirFileAndSlotEightReturnsAsTheBack) {
@@ -215,7 +257,9 @@ TEST_F(AppearFlow, OwnKeysWriteOnlyTheirFileAndSlotEightReturnsAsTheBack) {
                         "click 960 10\n"  // Restore: KEEP8 is still the entry image
                         "pixel 300 200\n"
                         "open green.bmp\nclick 1040 10\n"  // Call: slot 8 and both files
-                        "pixel 300 200\n");
+                        "pixel 300 200\npixel 500 182\n"
+                        "click 50 690\npixel 500 182\n"  // the whole canvas: green ends at 433
+                        "click 50 716\npixel 500 182\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.has("pixel 300 200 10,200,10"));
   EXPECT_TRUE(r.has("pixel 300 200 200,30,30"));
@@ -229,6 +273,8 @@ TEST_F(AppearFlow, OwnKeysWriteOnlyTheirFileAndSlotEightReturnsAsTheBack) {
   for (const char* file : {"KEEP8.bmp", "0000trfr.bmp", "0000back.bmp"}) {
     EXPECT_EQ(mismatches(planes(file), green), 0) << file;
   }
+  EXPECT_EQ(r.count("pixel 500 182 10,200,10"), 2);
+  EXPECT_TRUE(r.has("pixel 500 182 255,255,255"));
 }
 
 TEST_F(AppearFlow, EmptyOrShortFilesComposeToBlackAndAFailedReadIsReported) {
