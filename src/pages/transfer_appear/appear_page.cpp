@@ -89,13 +89,6 @@ void enter(int32_t from) {
 
 // ---- actions of the panel ------------------------------------------------------------------
 
-void resetScroll() {
-  Workspace& w = ws();
-  w.scrollX.position = w.scrollY.position = 0;
-  w.scrollX.positionCopy = w.scrollY.positionCopy = 0.0;
-  w.scrollX.pixelShift = w.scrollY.pixelShift = 0;
-}
-
 // The dark mark: every entry value, the offset and the scroll back to 0, and slot 8 as the back
 // image.
 void darkReset(int, int) {
@@ -123,12 +116,12 @@ void lightReset(int, int) {
 }
 
 // "1)back image" and "2)trfr image": the open dialog's picture becomes that working file only.
-void getImageAs(int32_t file) {
+void getImageAs(WorkingFile file) {
   AppearPageState& a = appear();
   ws().getImageRequest = 1;
   a.pendingFile = file;
-  a.displayMode = file;
-  resetScroll();
+  a.displayMode = file == kBackFile ? kShowBack : kShowTransfer;
+  resetScrollPositions();
 }
 
 void selectStart() {
@@ -158,7 +151,8 @@ void stepEnd(int delta) {
   a.zoneMode = kEditEnd;
 }
 
-// An arrow moves the transfer image by the fine step as a drag in its direction would.
+// An arrow moves the transfer image by the fine step as a drag in its direction would; dx and dy
+// count as in a pending drag (dx = start x - end x, dy = end y - start y).
 void fineMove(int dx, int dy) {
   AppearPageState& a = appear();
   a.moveOn = 1;
@@ -277,12 +271,12 @@ const PanelItem kPanel[] = {
      .label = text(AppearLabel::BackImage),
      .on = [] { return appear().displayMode == kShowBack; },
      .zone = zoneIncl(5, 97, 82, 100),
-     .action = [](int, int) { getImageAs(kShowBack); }},
+     .action = [](int, int) { getImageAs(kBackFile); }},
     {.box = box(4, 107, 94, Rgb{120, 160, 240}),
      .label = text(AppearLabel::TransferImage),
      .on = [] { return appear().displayMode == kShowTransfer; },
      .zone = zoneIncl(5, 97, 108, 126),
-     .action = [](int, int) { getImageAs(kShowTransfer); }},
+     .action = [](int, int) { getImageAs(kTransferFile); }},
     {.box = box(4, 130, 94, kWhite),
      .label = text(AppearLabel::PassZoneHeading),
      .zone = zoneIncl(5, 97, 128, 149),
@@ -509,10 +503,10 @@ void validateZoneRange() {
 void writePendingFile() {
   Workspace& w = ws();
   AppearPageState& a = w.appear;
-  if (a.pendingFile == kShowBack) {
+  if (a.pendingFile == kBackFile) {
     writeWorkingFile(kBackFile, canvasTarget());
     w.backImageSize = w.imageSize;
-  } else if (a.pendingFile == kShowTransfer) {
+  } else if (a.pendingFile == kTransferFile) {
     writeWorkingFile(kTransferFile, canvasTarget());
     w.transferImageSize = w.imageSize;
   }
