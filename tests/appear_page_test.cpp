@@ -302,16 +302,16 @@ TEST_F(AppearFlow, EmptyOrShortFilesComposeToBlackAndAFailedReadIsReported) {
 }
 
 // The whole road on photographs: a shadow made from the parrots (deleted areas white) enters
-// from the Transfer page, the lighthouse becomes the back image, the shadow is dragged and
+// from the Transfer page, the caps photograph becomes the back image, the shadow is dragged and
 // blended with g = 4, kept in slot 8 and saved under a name.
 TEST(AppearRoad, ShadowOverAPhotographKeptAndSavedExactly) {
   test::WorkFolder folder;
   Picture shadow = test::readBmp(test::testdata("photos/kodim23.bmp"));
   shadow = filled(filled(shadow, 40, 30, 300, 200, kWhitePixel), 420, 250, 700, 480, kWhitePixel);
   writeBmp("shadow.bmp", shadow);
-  const std::string lighthouse = test::testdata("photos/kodim03.png");
+  const std::string caps = test::testdata("photos/kodim03.png");
   LoadedBitmap decoded;
-  ASSERT_TRUE(loadBitmapFile(lighthouse, decoded));
+  ASSERT_TRUE(loadBitmapFile(caps, decoded));
   Picture back = solidPicture(decoded.width, decoded.height, Rgb{});
   for (int i = 0; i < decoded.width * decoded.height; ++i) {
     const uint8_t* p = decoded.pixels + 3 * i;
@@ -320,7 +320,7 @@ TEST(AppearRoad, ShadowOverAPhotographKeptAndSavedExactly) {
 
   const auto r = replay("open \"" + test::testdata("photos/kodim23.bmp") + "\"\n" + kTransferTab +
                         "open shadow.bmp\nclick 1040 10\n" +  // Call on the Transfer page
-                        kAppearTab + "open \"" + lighthouse + "\"\n" + kBackImage + kRealAppear +
+                        kAppearTab + "open \"" + caps + "\"\n" + kBackImage + kRealAppear +
                         "drag 400 300 460 340\n"          // 60 right, 40 down
                         "click 93 264\nclick 93 264\n" +  // g = 4
                         kKeep8 +
