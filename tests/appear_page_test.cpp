@@ -129,7 +129,8 @@ TEST_F(AppearFlow, DragMovesTheTransferImageAndMouseMoveOffShowsItUnmoved) {
                         "planes moved.bmp\n" +
                         kMouseMove + "planes unmoved.bmp\n" + kMouseMove +
                         "planes again.bmp\n"
-                        "click 500 400\n"  // a click without a drag adds nothing
+                        "click 500 400\n"                // a click without a drag adds nothing,
+                        "ldown 1070 400\nlup 600 400\n"  // nor a release after a scroll-bar press
                         "planes clicked.bmp\n");
   ASSERT_EQ(r.status, 0) << r.err;
   const Picture moved = planes("moved.bmp");
