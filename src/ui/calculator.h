@@ -53,9 +53,10 @@ PadHit keyPadHit(int x, int y, const KeyPadLayout& layout);
 // Records the key's press for the next paint and asks for the calculator comment. The "cal" key is
 // the page's own switch and is left to the page.
 void pressPadKey(const PadHit& hit);
-// Draws the keys and the entry field.
-void drawKeyPad(Surface& surface, int top, bool calOn);
-void drawKeyPad(Surface& surface, const KeyPadLayout& layout, bool calOn);
+// Draws the keys and the entry field; greyedKeys draws the key labels greyed (a pad that serves
+// no value box).
+void drawKeyPad(Surface& surface, int top, bool calOn, bool greyedKeys = false);
+void drawKeyPad(Surface& surface, const KeyPadLayout& layout, bool calOn, bool greyedKeys = false);
 // Draws the entry right-aligned in its field, after the paint has run the calculator.
 void drawPadEntry(Surface& surface, int top);
 void drawPadEntry(Surface& surface, const KeyPadLayout& layout);
