@@ -175,11 +175,16 @@ void drawKeyPad(Surface& s, int top, bool calOn) {
 }
 
 void drawPadEntry(Surface& s, int top) {
+  drawPadEntryAt(s, 80, top + 104);
+}
+
+void drawPadEntryAt(Surface& s, int oneDigitX, int y) {
   const CalculatorState& c = ws().calculator;
   if (c.enteredDigits > 0 || c.entry > 0) {
     char text[16];
     std::snprintf(text, sizeof text, "%d", c.entry);
-    s.text(calculatorEntryLeftX(), top + 104, text, kLabelText, 12);
+    // calculatorEntryLeftX() is the model pad's position, 80 for one digit.
+    s.text(calculatorEntryLeftX() - 80 + oneDigitX, y, text, kLabelText, 12);
   }
 }
 

@@ -48,5 +48,8 @@ void pressPadKey(const PadHit& hit);
 void drawKeyPad(Surface& surface, int top, bool calOn);
 // Draws the entry right-aligned in its field, after the paint has run the calculator.
 void drawPadEntry(Surface& surface, int top);
+// The same for a pad of another layout: a one-digit entry stands at (oneDigitX, y), each further
+// digit 10 pixels further left.
+void drawPadEntryAt(Surface& surface, int oneDigitX, int y);
 
 }  // namespace zc
