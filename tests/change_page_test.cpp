@@ -295,7 +295,7 @@ TEST(ChangePagePhotograph, ScrolledTargetConvertedByAllIsKeptExactly) {
     }
   }
   EXPECT_EQ(mismatches, 0);
-  EXPECT_GT(converted, 1000);  // the target covers a real part of the photograph
+  EXPECT_GT(converted, 1000);  // the target covers a real share of the photograph
 }
 
 }  // namespace
