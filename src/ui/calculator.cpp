@@ -155,23 +155,27 @@ void pressPadKey(const PadHit& hit) {
   ws().pageComment = kCalculatorComment;
 }
 
-void drawKeyPad(Surface& s, int top, bool calOn) {
-  drawButton(s,
-             makeButton(8, top, 42, Rgb{200, 200, 40}, calOn ? ButtonLook::On : ButtonLook::Raised),
+void drawKeyPad(Surface& s, int top, bool calOn, bool greyedKeys) {
+  auto key = [&](int x, int y, int width, Rgb frame, ButtonLook look = ButtonLook::Raised) {
+    LabelButton b = makeButton(x, y, width, frame, look);
+    b.greyed = greyedKeys;
+    return b;
+  };
+  drawButton(s, key(8, top, 42, Rgb{200, 200, 40}, calOn ? ButtonLook::On : ButtonLook::Raised),
              label(FilterLabel::Cal));
-  drawButton(s, makeButton(56, top, 36, Rgb{220, 200, 200}), label(FilterLabel::AllClear));
+  drawButton(s, key(56, top, 36, Rgb{220, 200, 200}), label(FilterLabel::AllClear));
   for (int row = 0; row < 3; ++row) {
     for (int column = 0; column < 3; ++column) {
       const int digit = kDigitOfKey[row][column];
-      drawButton(s, makeButton(8 + 30 * column, top + 26 * (row + 1), 26, kKeyColour),
+      drawButton(s, key(8 + 30 * column, top + 26 * (row + 1), 26, kKeyColour),
                  label(static_cast<FilterLabel>(static_cast<int>(FilterLabel::Digit0) + digit)));
     }
   }
-  drawButton(s, makeButton(8, top + 104, 26, kKeyColour), label(FilterLabel::Digit0));
-  drawButton(s, makeButton(38, top + 104, 56, kKeyColour), label(FilterLabel::TypedNumber));
-  drawButton(s, makeButton(8, top + 130, 24, Rgb{200, 220, 200}), label(FilterLabel::Plus));
-  drawButton(s, makeButton(38, top + 130, 24, Rgb{200, 200, 220}), label(FilterLabel::Minus));
-  drawButton(s, makeButton(68, top + 130, 24, Rgb{220, 200, 200}), label(FilterLabel::Clear));
+  drawButton(s, key(8, top + 104, 26, kKeyColour), label(FilterLabel::Digit0));
+  drawButton(s, key(38, top + 104, 56, kKeyColour), label(FilterLabel::TypedNumber));
+  drawButton(s, key(8, top + 130, 24, Rgb{200, 220, 200}), label(FilterLabel::Plus));
+  drawButton(s, key(38, top + 130, 24, Rgb{200, 200, 220}), label(FilterLabel::Minus));
+  drawButton(s, key(68, top + 130, 24, Rgb{220, 200, 200}), label(FilterLabel::Clear));
 }
 
 void drawPadEntry(Surface& s, int top) {

@@ -44,8 +44,9 @@ PadHit keyPadHit(int x, int y, int top);
 // Records the key's press for the next paint and asks for the calculator comment. The "cal" key is
 // the page's own switch and is left to the page.
 void pressPadKey(const PadHit& hit);
-// Draws the keys and the entry field.
-void drawKeyPad(Surface& surface, int top, bool calOn);
+// Draws the keys and the entry field; greyedKeys draws the key labels greyed (a pad that serves
+// no value box).
+void drawKeyPad(Surface& surface, int top, bool calOn, bool greyedKeys = false);
 // Draws the entry right-aligned in its field, after the paint has run the calculator.
 void drawPadEntry(Surface& surface, int top);
 // The same for a pad of another layout: a one-digit entry stands at (oneDigitX, y), each further
