@@ -94,10 +94,12 @@ bool insideImageArea(int x, int y) {
 }
 
 void drawFrame(Surface& s) {
-  s.rectangleOutline(99, 32, 1080, 692, kFrameGrey);
-  s.rectangleOutline(1060, 32, 1080, 672, kFrameGrey);
-  s.rectangleOutline(100, 672, 1060, 692, kFrameGrey);
-  s.rectangleOutline(1060, 672, 1080, 692, kFrameGrey);
+  // Window-system rectangles (right and bottom edges excluded). The scroll bar boxes begin just
+  // past the image area; the frame's top edge on y = 32 lies under the canvas, drawn later.
+  s.rectangleFrame(99, 32, 1080, 692, kFrameGrey);
+  s.rectangleFrame(1060, 32, 1080, 672, kFrameGrey);
+  s.rectangleFrame(100, 672, 1060, 692, kFrameGrey);
+  s.rectangleFrame(1060, 672, 1080, 692, kFrameGrey);
   drawArrowButton(s, 1061, 33, 0, -1);
   drawArrowButton(s, 1061, 653, 0, 1);
   drawArrowButton(s, 100, 673, -1, 0);
@@ -277,7 +279,8 @@ void drawTabBar(Surface& s) {
     const LabelText& label = tabLabel(cell);
     s.text(120 + 80 * cell, 10, tr(label.japanese, label.english), kLabelText, 12);
   }
-  s.rectangleOutline(100, 0, 1080, 32, kFrameGrey);
+  // The bottom edge lies on y = 31, above the image area's first row.
+  s.rectangleFrame(100, 0, 1080, 32, kFrameGrey);
 }
 
 }  // namespace zc
