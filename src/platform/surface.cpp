@@ -28,10 +28,10 @@ struct CachedFont {
   int baseline = 0;
 };
 
-// The rows from the top of the text cell to the baseline. The program's face leaves the cell's
-// first row blank, and label frames run their top edge along it; the stand-in faces draw brackets
-// and kanji from that row or above it. The baseline therefore goes down until the tallest of
-// these glyphs, as actually rasterised, starts on the cell's second row.
+// The rows from the top of the text cell to the baseline. Label frames run their top edge along
+// the cell's first row, and the faces found on Linux draw brackets and kanji from that row or
+// above it; so the baseline goes down until the tallest of these glyphs, as actually rasterised,
+// starts on the cell's second row, clear of the edge.
 int cellBaseline(const QFont& font) {
   const QFontMetrics metrics(font);
   const int ascent = metrics.ascent();

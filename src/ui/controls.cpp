@@ -22,8 +22,8 @@ void drawButton(Surface& s, const LabelButton& b, const char* text) {
     case ButtonLook::Plain:
       break;
   }
-  // The text goes on after the frame: the top edge's pen reaches the glyphs' first row, and
-  // drawn later it would cut the tops off (a bracket "「" would show as "L").
+  // The text goes on after the frame, so no edge can cover a glyph (a white top edge over a
+  // heading would turn its "「" into "L").
   const Rgb colour = b.greyed ? kGreyedText : b.textColour;
   s.text(b.x + 2, b.y, text, colour, b.fontHeight);
 }
