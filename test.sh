@@ -14,5 +14,7 @@ cmake --build build -j "$jobs"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZINDLE_SANITIZE=ON
 cmake --build build-sanitize -j "$jobs" --target zindle-tests zindle-replay zindle-canvas
 # Leak reports would come from the font and window libraries' own caches, not from this program.
+# The scripted end-to-end runs (NAME-e2e) drive the real program under Xvfb and install it; they
+# ran against the Release build above.
 (cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --output-on-failure -j "$jobs" -E desktop-e2e)
+  ctest --output-on-failure -j "$jobs" -E 'e2e$')

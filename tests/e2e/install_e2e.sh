@@ -3,11 +3,14 @@
 # the program, its launcher, a menu entry with English and Japanese names that starts the
 # installed launcher, and the icon the entry names. Then starts the entry's command and checks
 # that the program runs in its own working folder under the home folder.
-# Usage: install_e2e.sh PATH-TO-cmake BUILD-FOLDER
+# Usage: install_e2e.sh PATH-TO-zindle-canvas FIXTURES-FOLDER
+#   (the build folder is the one that holds the program; the fixtures are not needed here)
 set -u
 
-cmake=${1:?usage: install_e2e.sh PATH-TO-cmake BUILD-FOLDER}
-build=${2:?usage: install_e2e.sh PATH-TO-cmake BUILD-FOLDER}
+program=${1:?usage: install_e2e.sh PATH-TO-zindle-canvas FIXTURES-FOLDER}
+build=$(dirname "$(readlink -f "$program")")
+cmake=$(command -v cmake) || { echo "FAIL install-e2e: cmake not found"; exit 1; }
+[[ -f $build/cmake_install.cmake ]] || { echo "FAIL install-e2e: $build is no build folder"; exit 1; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zindle-install.XXXXXX")
 app_pid=
