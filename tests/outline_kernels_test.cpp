@@ -7,13 +7,13 @@
 #include <random>
 #include <vector>
 
+#include "core/grey.h"
 #include "core/image_buffers.h"
 #include "core/workspace.h"
 #include "pages/outline_pattern/brush_dab.h"
 #include "pages/outline_pattern/brush_marks.h"
 #include "pages/outline_pattern/fine_outline.h"
 #include "pages/outline_pattern/fine_outline_reference.h"
-#include "pages/outline_pattern/grey_value.h"
 #include "pages/outline_pattern/local_contrast.h"
 #include "pages/outline_pattern/outline_colour.h"
 #include "test_support.h"
@@ -190,7 +190,7 @@ TEST(FineOutline, IntegerGreyMatchesTheDoubleOutsideMultiplesOfAThousand) {
     for (int g = 0; g < 256; ++g) {
       for (int b = 0; b < 256; ++b) {
         const int t = 299 * r + 587 * g + 114 * b;
-        const int grey = greyValue(r, g, b);
+        const int grey = greyOf(r, g, b);
         if (t % 1000 != 0) {
           ASSERT_EQ(grey, t / 1000) << r << ' ' << g << ' ' << b;
         } else {
@@ -201,7 +201,7 @@ TEST(FineOutline, IntegerGreyMatchesTheDoubleOutsideMultiplesOfAThousand) {
     }
   }
   EXPECT_GT(shortByOne, 0);  // the case the fast form guards against does occur (1, 1, 1 is one)
-  EXPECT_EQ(greyValue(1, 1, 1), 0);
+  EXPECT_EQ(greyOf(1, 1, 1), 0);
 }
 
 // The photograph as the page shows it: with white (a multiple-of-1000 grey) right of and below

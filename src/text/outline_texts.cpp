@@ -28,11 +28,6 @@ constexpr LabelText kOutlineLabels[] = {
     {"指定色", "set C"},                  // SetColour
     {"5)保存", "5)Save"},                 // Save
     {"決定KEEP5", "set KEEP5"},           // SetKeep5
-    {"電卓", "cal"},                      // Cal
-    {"ＡＣ", "AC"},                       // AllClear
-    {"＋", "＋"},                         // Plus
-    {"－", "－"},                         // Minus
-    {"Ｃ", "Ｃ"},                         // ClearEntry
 };
 static_assert(std::size(kOutlineLabels) == static_cast<std::size_t>(OutlineLabel::Count));
 

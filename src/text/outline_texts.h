@@ -39,11 +39,6 @@ enum class OutlineLabel {
   SetColour,
   Save,
   SetKeep5,
-  Cal,
-  AllClear,
-  Plus,
-  Minus,
-  ClearEntry,
   Count
 };
 const LabelText& label(OutlineLabel item);

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
+#include "core/grey.h"
 #include "pages/outline_pattern/fine_outline.h"
-#include "pages/outline_pattern/grey_value.h"
 
 namespace zc {
 namespace {
@@ -44,7 +44,7 @@ bool fineOutlineEdgeAt(const PlaneView& planes, int k, int r, int judge, int con
                std::abs(a[0] - b[0]) > judge;
         break;
       case kOutlineGrey:
-        edge = std::abs(greyValue(a[2], a[1], a[0]) - greyValue(b[2], b[1], b[0])) > judge;
+        edge = std::abs(greyOf(a[2], a[1], a[0]) - greyOf(b[2], b[1], b[0])) > judge;
         break;
       case kOutlineRedOnly:
         edge = std::abs(a[2] - b[2]) > judge;

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "pages/outline_pattern/grey_value.h"
+#include "core/grey.h"
 
 namespace zc {
 
@@ -25,7 +25,7 @@ void localContrast(const PlaneView& planes, const PixelView& canvas, int column,
   for (int y = bottom; y <= top; ++y) {
     for (int x = left; x <= right; ++x) {
       const long i = planes.index(x, y);
-      greys.push_back(greyValue(planes.plane[2][i], planes.plane[1][i], planes.plane[0][i]));
+      greys.push_back(greyOf(planes.plane[2][i], planes.plane[1][i], planes.plane[0][i]));
     }
   }
   std::vector<int> sorted = greys;

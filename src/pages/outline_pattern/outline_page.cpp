@@ -12,6 +12,7 @@
 #include "pages/outline_pattern/outline_colour.h"
 #include "platform/platform.h"
 #include "text/outline_texts.h"
+#include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/panel.h"
 #include "ui/screen.h"
@@ -28,7 +29,6 @@ constexpr Rgb kGreyedColour{222, 222, 222};  // frames and texts of the items th
 constexpr Rgb kBrushColour{200, 240, 110};
 constexpr Rgb kSaveColour{240, 200, 220};
 constexpr Rgb kKeepColour{20, 240, 200};
-constexpr Rgb kKeyColour{220, 220, 220};
 constexpr Rgb kDarkBlueText{16, 32, 160};
 constexpr Rgb kDarkRedText{160, 16, 32};
 constexpr Rgb kSetColourFill[3] = {{226, 222, 222}, {222, 226, 222}, {222, 222, 226}};
@@ -306,26 +306,11 @@ void drawLightMark(Surface& s, const PanelItem&) {
   drawResetMark(s, 50, 28, kLightMarkColour);
 }
 
-// The key pad, shown only: every key greyed with four edges of 2 pixels.
+// The key pad stands in the column only to be explained: its keys are greyed and a click on any
+// of them shows the calculator comment. Its rows are those of the Pattern page's pad.
+constexpr KeyPadLayout kPad{614, 20, 20};
 void drawKeys(Surface& s, const PanelItem&) {
-  auto key = [&](int x, int y, int width, const LabelText& text, bool on = false) {
-    drawButton(s, textLine(x, y, width, kGreyedColour), text);
-    s.rectangleOutline(x, y, x + width, y + 20, on ? kOnFrame : kKeyColour, 2);
-  };
-  key(8, 614, 42, label(OutlineLabel::Cal), ws().calculator.switchOn != 0);
-  key(56, 614, 36, label(OutlineLabel::AllClear));
-  constexpr int kDigits[3][3] = {{7, 8, 9}, {4, 5, 6}, {1, 2, 3}};
-  for (int row = 0; row < 3; ++row) {
-    for (int column = 0; column < 3; ++column) {
-      const int digit = kDigits[row][column];
-      key(8 + 30 * column, 638 + 24 * row, 26,
-          label(static_cast<FilterLabel>(static_cast<int>(FilterLabel::Digit0) + digit)));
-    }
-  }
-  key(8, 710, 20, label(FilterLabel::Digit0));
-  key(32, 710, 20, label(OutlineLabel::Plus));
-  key(54, 710, 20, label(OutlineLabel::Minus));
-  key(76, 710, 20, label(OutlineLabel::ClearEntry));
+  drawKeyPad(s, kPad, ws().calculator.switchOn != 0, true);
 }
 
 // The panel in the order of the page's click table; the first hit wins.
