@@ -6,6 +6,7 @@
 #include "core/canvas_point.h"
 #include "core/image_buffers.h"
 #include "core/workspace.h"
+#include "pages/outline_pattern/outline_colour.h"
 #include "pages/outline_pattern/pattern_image.h"
 #include "pages/outline_pattern/zone_belts.h"
 #include "pages/outline_pattern/zone_draw.h"
@@ -61,6 +62,16 @@ void calculatorOff() {
   ws().calculator.switchOn = 0;
 }
 
+// This page shows no outlines: outline drawing off and the contrast point cleared; the judge
+// value back to 16 where asked.
+void stopOutlines(bool judgeToo) {
+  OutlinePageState& o = ws().outline;
+  o.outlineMode = 0;
+  o.contrastColumn = 0;
+  o.contrastRow = 0;
+  if (judgeToo) o.judgeValue = 16;
+}
+
 void defaults() {
   Workspace& w = ws();
   PatternPageState& p = w.pattern;
@@ -72,6 +83,7 @@ void defaults() {
   w.zoneColor = 255;
   w.calculator = CalculatorState{};
   w.colorCondition = 2;
+  stopOutlines(true);
   w.pageComment = kTab;
 }
 
@@ -86,6 +98,7 @@ void resetModes(PatternPageState& p) {
   p.drawZoneRequest = 0;
   p.softLevel = 0;
   ws().colorCondition = 2;
+  stopOutlines(false);
 }
 
 // ---- panel actions ---------------------------------------------------------------------------
@@ -103,6 +116,7 @@ void darkReset(int, int) {
   ws().zoneColor = 255;
   p.whiteChosen = 1;
   emptyRanges(p);
+  ws().outline.judgeValue = 16;
   resetToEntryImage(kTab);
 }
 
@@ -133,7 +147,7 @@ void toggleArea(int, int) {
 }
 
 void cycleOutlineColour(int, int) {
-  ws().outlineColorIndex = (ws().outlineColorIndex + 1) % 6;
+  ws().outlineColorIndex = nextOutlineColorIndex(ws().outlineColorIndex);
 }
 
 void chooseAll(int, int) {

@@ -7,6 +7,7 @@
 #include "core/image_buffers.h"
 #include "core/workspace.h"
 #include "files/keep_files.h"
+#include "pages/outline_pattern/outline_colour.h"
 #include "pages/outline_pattern/pattern_image.h"
 #include "pages/transfer_appear/even_odd_fill.h"
 #include "pages/transfer_appear/outline_snap.h"
@@ -103,7 +104,7 @@ void getShadow(int, int) {
   entryReset();
 }
 void cycleOutlineColour(int, int) {
-  ws().outlineColorIndex = (ws().outlineColorIndex + 1) % 6;
+  ws().outlineColorIndex = nextOutlineColorIndex(ws().outlineColorIndex);
 }
 void cutByRows(int, int) {
   transfer().cutMode = kCutByRows;
