@@ -1,6 +1,6 @@
 // The layers of src/: a file includes its own layer and the layers below it, never one above
-// (app -> shell -> pages -> ui -> files -> text -> core -> platform), and only the platform layer
-// sees Qt.
+// (app -> shell -> pages -> ui -> files -> text -> core -> platform), only the platform layer sees
+// Qt, and the image kernels beside the pages see only core/.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +8,7 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -111,6 +112,29 @@ TEST(Layers, OnlyThePlatformIncludesQt) {
           << file.path << ":" << include.line << " includes Qt's <" << include.path << ">";
     }
   }
+}
+
+// A page folder holds its page files (names with "_page") and its kernels. A kernel's header
+// includes only core/ headers and other kernels' headers: it sees plain buffers and values, never
+// the page machinery.
+bool isKernelHeader(const std::string& path) {
+  const fs::path p(path);
+  return firstFolder(path) == "pages" && std::distance(p.begin(), p.end()) == 3 &&
+         p.extension() == ".h" && p.filename().string().find("_page") == std::string::npos;
+}
+
+TEST(Layers, KernelHeadersIncludeOnlyCoreAndKernels) {
+  int kernels = 0;
+  for (const SourceFile& file : sourceFiles()) {
+    if (!isKernelHeader(file.path)) continue;
+    ++kernels;
+    for (const Include& include : file.includes) {
+      if (include.angled) continue;
+      EXPECT_TRUE(firstFolder(include.path) == "core" || isKernelHeader(include.path))
+          << file.path << ":" << include.line << " includes \"" << include.path << "\"";
+    }
+  }
+  EXPECT_GT(kernels, 5);
 }
 
 TEST(Layers, QtHeadersAreRecognised) {

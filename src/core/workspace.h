@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "core/channel_stats_state.h"
 #include "core/page_ids.h"
 #include "core/page_states.h"
 #include "core/size.h"
@@ -47,54 +48,6 @@ struct CalculatorState {
   int32_t clearKey = 0;       // 0 none, 1 C, 2 AC
   int32_t switchOn = 0;       // the "cal" key
   int32_t enteredDigits = 0;  // digits already taken into the entry
-};
-
-struct TopPageState {
-  int32_t helpTopic = 0;
-};
-
-struct FilterPageState {
-  int32_t start = 0;          // f
-  int32_t end = 255;          // t
-  int32_t lightCoreMode = 0;  // 0 off, 1 action, 2 f is the target, 3 t is the target
-  int32_t spectrumSwitch = 0;
-  int32_t step = 8;
-  int32_t stepTarget = 0;
-  int32_t calIndicator = 0;
-  int32_t colorPower = 100;
-  int32_t eachPower[3] = {100, 100, 100};  // red, green, blue
-  int32_t eachPowerMode = 0;
-  int32_t colorPowerTarget = 0;
-  int32_t colorPowerAction = 0;
-  int32_t peach = 0;
-  int32_t berry = 0;
-  int32_t helpTopic = 0;
-};
-
-// 4%, 50% and 96% points of each plane's histogram (blue, green, red).
-struct ChannelStatsState {
-  int32_t low[3] = {0, 0, 0};
-  int32_t median[3] = {0, 0, 0};
-  int32_t high[3] = {0, 0, 0};
-};
-
-struct SwapPageState {
-  int32_t way = 0;
-  int32_t listState = 0;  // 0 closed, 1 open, 2 open and a store asked for
-  int32_t helpTopic = 0;
-};
-
-struct ZindleEyeRequestState {
-  int32_t run = 0;
-  int32_t variant = 1;
-  int32_t horn = 0;
-  int32_t blind = 0;
-};
-
-struct ZindleEyePageState {
-  int32_t bright = 100;
-  int32_t dark = 0;
-  int32_t helpTopic = 0;
 };
 
 // Every field of the program with its start value. One static instance; resetWorkspace() puts

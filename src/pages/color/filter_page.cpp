@@ -6,7 +6,7 @@
 #include "core/workspace.h"
 #include "pages/color/channel_stats.h"
 #include "pages/color/color_balance.h"
-#include "pages/color/color_power.h"
+#include "pages/color/filter_page_values.h"
 #include "pages/color/light_core.h"
 #include "platform/platform.h"
 #include "ui/calculator.h"
@@ -352,7 +352,7 @@ bool runPendingOperation() {
   const PlaneView planes = workPlanes();
   bool ran = false;
   if (f.colorPowerAction) {
-    applyColorPower(planes, f);
+    runColorPower(planes, f);
     f.colorPowerAction = 0;
     ran = true;
   }
