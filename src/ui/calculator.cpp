@@ -99,7 +99,7 @@ int calculatorEntryLeftX() {
 
 #include <cstdio>
 
-#include "text/labels.h"
+#include "text/filter_texts.h"
 #include "ui/controls.h"
 
 namespace zc {

@@ -9,6 +9,7 @@
 #include "pages/color/filter_page_values.h"
 #include "pages/color/light_core.h"
 #include "platform/platform.h"
+#include "text/filter_texts.h"
 #include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/screen.h"
@@ -23,17 +24,6 @@ constexpr Rgb kPowerFill{170, 170, 170};
 constexpr Rgb kBeltFrame{192, 192, 192};
 constexpr Rgb kEachPowerFill[3] = {{230, 200, 200}, {200, 230, 200}, {200, 200, 230}};
 constexpr Rgb kStepColour{220, 220, 100};
-
-enum Topic {
-  kLightCoreTopic = 1,
-  kColorPowerTopic,
-  kBalanceTopic,
-  kEachPowerTopic,
-  kActionTopic,
-  kStepTopic,
-  kResetTopic,
-  kKeepTopic
-};
 
 constexpr int kPadTop = 505;
 
@@ -221,7 +211,7 @@ bool pressColorPower(int x, int y) {
     f.colorPower = powerFromLower(x);
     f.eachPowerMode = 0;
   }
-  f.helpTopic = kColorPowerTopic;
+  f.helpTopic = kFilterColorPowerTopic;
   return true;
 }
 
@@ -237,7 +227,7 @@ bool pressEachPower(int x, int y) {
       f.eachPowerMode = k + 1;
     }
   }
-  f.helpTopic = kEachPowerTopic;
+  f.helpTopic = kFilterEachPowerTopic;
   return true;
 }
 
@@ -262,47 +252,47 @@ bool press(int x, int y) {
     defaults();
     w.pageComment = kCommentShown;
     resetToEntryImage(kTab);
-    topic = kResetTopic;
+    topic = kFilterResetTopic;
   } else if (x > 50 && x <= 97 && y > 22 && y < 52) {
     resetModes();
-    topic = kResetTopic;
+    topic = kFilterResetTopic;
   } else if (x >= 5 && x <= 91 && y > 55 && y < 75) {
     w.getImageRequest = 1;
     w.callSlot = kTab;
   } else if (x >= 5 && x < 72 && y > 81 && y < 101) {
-    topic = kLightCoreTopic;
+    topic = kFilterLightCoreTopic;
   } else if (x > 72 && x <= 97 && y > 81 && y < 101) {
     f.spectrumSwitch = f.spectrumSwitch ? 0 : 1;
-    if (f.spectrumSwitch) topic = kLightCoreTopic;
+    if (f.spectrumSwitch) topic = kFilterLightCoreTopic;
   } else if (inside(x, y, 2, 107, 12, 127)) {
     filterStartDown(f);
     lightCoreChanged();
-    topic = kLightCoreTopic;
+    topic = kFilterLightCoreTopic;
   } else if (inside(x, y, 12, 107, 22, 127)) {
     filterStartUp(f);
     lightCoreChanged();
-    topic = kLightCoreTopic;
+    topic = kFilterLightCoreTopic;
   } else if (inside(x, y, 24, 107, 76, 127)) {
     clickFilterBelt(f, x);
     lightCoreChanged();
-    topic = kLightCoreTopic;
+    topic = kFilterLightCoreTopic;
   } else if (inside(x, y, 78, 107, 88, 127)) {
     filterEndDown(f);
     lightCoreChanged();
-    topic = kLightCoreTopic;
+    topic = kFilterLightCoreTopic;
   } else if (x > 88 && x <= 97 && y > 107 && y < 127) {
     filterEndUp(f);
     lightCoreChanged();
   } else if (x >= 5 && x <= 33 && y > 133 && y < 153) {
     toggleValueTarget(2);
-    topic = kLightCoreTopic;
+    topic = kFilterLightCoreTopic;
   } else if (x > 62 && x <= 91 && y > 133 && y < 153) {
     toggleValueTarget(3);
-    if (f.lightCoreMode == 3) topic = kLightCoreTopic;
+    if (f.lightCoreMode == 3) topic = kFilterLightCoreTopic;
   } else if (x >= 5 && x <= 91 && y > 159 && y < 179) {
     if (f.lightCoreMode != 1) {
       lightCoreChanged();
-      topic = kLightCoreTopic;
+      topic = kFilterLightCoreTopic;
     } else {
       f.lightCoreMode = 0;
     }
@@ -312,34 +302,34 @@ bool press(int x, int y) {
     return pressEachPower(x, y);
   } else if (x >= 5 && x <= 91 && y > 367 && y < 387) {
     f.colorPowerAction = 1;
-    topic = kActionTopic;
+    topic = kFilterActionTopic;
   } else if (x >= 5 && x <= 97 && y > 407 && y < 473) {
     if (x <= 91 && y > 427 && y < 447) f.peach = 1;
     if (x <= 91 && y > 453 && y < 473) f.berry = 1;
-    topic = kBalanceTopic;
+    topic = kFilterBalanceTopic;
   } else if (x >= 5 && x <= 91 && y > 479 && y < 499) {
     w.keepRequest = 1;
-    topic = kKeepTopic;
+    topic = kFilterKeepTopic;
   } else if (pressKeyPad(x, y)) {
   } else if (x >= 5 && x <= 97 && y > 661 && y < 681) {
-    topic = kStepTopic;
+    topic = kFilterStepTopic;
   } else if (inside(x, y, 26, 681, 70, 701)) {
     if (!f.stepTarget) {
       f.stepTarget = 1;
       f.colorPowerTarget = 0;
       f.lightCoreMode = 0;
       setCal(true);
-      topic = kStepTopic;
+      topic = kFilterStepTopic;
     } else {
       f.stepTarget = 0;
       setCal(false);
     }
   } else if (inside(x, y, 74, 681, 94, 691)) {
     filterStepUp(f);
-    topic = kStepTopic;
+    topic = kFilterStepTopic;
   } else if (x >= 75 && x <= 93 && y >= 692 && y <= 700) {
     filterStepDown(f);
-    topic = kStepTopic;
+    topic = kFilterStepTopic;
   } else {
     return false;
   }

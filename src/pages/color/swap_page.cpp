@@ -3,6 +3,7 @@
 #include "core/image_buffers.h"
 #include "core/workspace.h"
 #include "pages/color/swap_ways.h"
+#include "text/swap_texts.h"
 #include "ui/controls.h"
 #include "ui/screen.h"
 
@@ -14,17 +15,6 @@ constexpr int kButtonWidth = 90;
 constexpr Rgb kStayColour{200, 200, 100};
 constexpr Rgb kReversalColour{100, 200, 100};
 constexpr Rgb kMixColour{100, 200, 200};
-
-// Topic comments of the page.
-enum Topic {
-  kResetTopic = 1,
-  kListTopic,
-  kKeepTopic,
-  kSaveTopic,
-  kStayTopic,
-  kReversalTopic,
-  kMixTopic
-};
 
 // Where way n's button stands in the open list, and its group.
 int wayButtonY(int way) {
@@ -39,7 +29,7 @@ Rgb wayColour(int way) {
   return way <= 5 ? kStayColour : way <= 12 ? kReversalColour : kMixColour;
 }
 int wayTopic(int way) {
-  return way <= 5 ? kStayTopic : way <= 12 ? kReversalTopic : kMixTopic;
+  return way <= 5 ? kSwapStayTopic : way <= 12 ? kSwapReversalTopic : kSwapMixTopic;
 }
 
 LabelButton button(int y, Rgb frame, ButtonLook look = ButtonLook::Raised) {
@@ -94,14 +84,14 @@ bool pressOpenList(int y) {
     }
   }
   if (y > 92 && y < 236) {
-    st.helpTopic = kStayTopic;
+    st.helpTopic = kSwapStayTopic;
   } else if (y > 268 && y < 438) {
-    st.helpTopic = kReversalTopic;
+    st.helpTopic = kSwapReversalTopic;
   } else if (y > 470 && y < 692) {
-    st.helpTopic = kMixTopic;
+    st.helpTopic = kSwapMixTopic;
   } else if (y > 724 && y < 744) {
     st.listState = 2;
-    st.helpTopic = kKeepTopic;
+    st.helpTopic = kSwapKeepTopic;
   } else {
     return false;
   }
@@ -122,13 +112,13 @@ bool press(int x, int y) {
     w.keepRequest = 0;
     w.saveAsRequest = 0;
     resetToEntryImage(kTab);
-    st.helpTopic = kResetTopic;
+    st.helpTopic = kSwapResetTopic;
     return true;
   }
   if (y > 66 && y < 86) {
     if (st.listState != 1) {
       st.listState = 1;
-      st.helpTopic = kListTopic;
+      st.helpTopic = kSwapListTopic;
     } else {
       st.listState = 0;
     }
@@ -137,12 +127,12 @@ bool press(int x, int y) {
   if (st.listState == 0) {
     if (y > 90 && y < 110) {
       w.keepRequest = 1;
-      st.helpTopic = kKeepTopic;
+      st.helpTopic = kSwapKeepTopic;
       return true;
     }
     if (y > 116 && y < 136) {
       w.saveAsRequest = 1;
-      st.helpTopic = kSaveTopic;
+      st.helpTopic = kSwapSaveTopic;
       return true;
     }
     return false;

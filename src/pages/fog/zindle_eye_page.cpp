@@ -4,6 +4,7 @@
 #include "core/workspace.h"
 #include "pages/fog/bright_dark.h"
 #include "pages/fog/fog_sweep.h"
+#include "text/zindle_eye_texts.h"
 #include "ui/controls.h"
 #include "ui/screen.h"
 
@@ -16,17 +17,6 @@ constexpr Rgb kBarFrame{192, 192, 192};
 constexpr Rgb kBrightFill{192, 192, 192};
 constexpr Rgb kDarkFill{64, 64, 64};
 constexpr Rgb kLevelLineMark{200, 200, 200};
-
-enum Topic {
-  kResetTopic = 1,
-  kSweepTopic = 2,
-  kBlindTopic = 3,
-  kKeepTopic = 4,
-  kBrightTopic = 7,
-  kWeakTopic = 8,
-  kHornTopic = 9,
-  kWholeViewTopic = 11
-};
 
 // The variant buttons: rows of light, both and dark, strong at x 4 and weak at x 67.
 struct VariantButton {
@@ -178,12 +168,12 @@ bool pressControls(int x, int y, int32_t& topic) {
     const int right = v.x == 4 ? 61 : 92;
     if (inside(x, y, left, v.y, right, bottom)) {
       request.variant = v.variant;
-      topic = v.x == 4 ? kSweepTopic : kWeakTopic;
+      topic = v.x == 4 ? kZindleEyeSweepTopic : kZindleEyeWeakTopic;
       return true;
     }
   }
   if (inside(x, y, 4, 164, 94, 262)) {
-    topic = kHornTopic;
+    topic = kZindleEyeHornTopic;
     for (int row = 0; row < 4; ++row) {
       for (int column = 0; column < 3; ++column) {
         const int bx = kHornColumns[column], by = kHornRows[row];
@@ -197,7 +187,7 @@ bool pressControls(int x, int y, int32_t& topic) {
   }
   if (inside(x, y, 4, 268, 92, 288)) {
     request.blind = request.blind ? 0 : 1;
-    topic = kBlindTopic;
+    topic = kZindleEyeBlindTopic;
     return true;
   }
   return false;
@@ -212,36 +202,36 @@ bool press(int x, int y) {
     w.pageComment = kTab;
   } else if (inside(x, y, 0, 24, 50, 54)) {
     fullReset();
-    topic = kResetTopic;
+    topic = kZindleEyeResetTopic;
   } else if (inside(x, y, 50, 24, 100, 34)) {
-    topic = kResetTopic;
+    topic = kZindleEyeResetTopic;
   } else if (inside(x, y, 4, 60, 92, 86)) {
-    topic = kSweepTopic;
+    topic = kZindleEyeSweepTopic;
   } else if (pressControls(x, y, topic)) {
   } else if (inside(x, y, 4, 294, 92, 314)) {
     w.keepRequest = 1;
-    topic = kKeepTopic;
+    topic = kZindleEyeKeepTopic;
   } else if (inside(x, y, 2, 332, 98, 358)) {
-    topic = kBrightTopic;
+    topic = kZindleEyeBrightTopic;
   } else if (inside(x, y, 2, 358, 98, 371)) {
     z.bright = v;
-    topic = kBrightTopic;
+    topic = kZindleEyeBrightTopic;
   } else if (inside(x, y, 2, 371, 98, 384)) {
     z.bright = v + 100;
-    topic = kBrightTopic;
+    topic = kZindleEyeBrightTopic;
   } else if (inside(x, y, 2, 384, 98, 423)) {
-    topic = kBrightTopic;
+    topic = kZindleEyeBrightTopic;
   } else if (inside(x, y, 2, 423, 98, 436)) {
     z.dark = v - 100;
-    topic = kBrightTopic;
+    topic = kZindleEyeBrightTopic;
   } else if (inside(x, y, 2, 436, 98, 449)) {
     z.dark = v;
-    topic = kBrightTopic;
+    topic = kZindleEyeBrightTopic;
   } else if (inside(x, y, 2, 449, 98, 463)) {
-    topic = kBrightTopic;
+    topic = kZindleEyeBrightTopic;
   } else if (inside(x, y, 4, 475, 92, 495)) {
-    topic = kWholeViewTopic;
-  } else if (pressWholeViewButtons(x, y, 495, topic, kWholeViewTopic)) {
+    topic = kZindleEyeWholeViewTopic;
+  } else if (pressWholeViewButtons(x, y, 495, topic, kZindleEyeWholeViewTopic)) {
   } else {
     return false;
   }

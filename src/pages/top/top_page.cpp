@@ -1,7 +1,7 @@
 #include "pages/top/top_page.h"
 
 #include "core/workspace.h"
-#include "text/labels.h"
+#include "text/top_texts.h"
 #include "ui/controls.h"
 #include "ui/page_contract.h"
 #include "ui/screen.h"
@@ -76,39 +76,39 @@ bool press(int x, int y) {
   if (y > 0 && y < 24) {
     w.pageComment = 0;
   } else if (y > 30 && y < 46) {
-    topic = 2;
+    topic = kTopResetTopic;
   } else if (y > 46 && y < 76) {
     w.newImageFlag = 1;
-    topic = 2;
+    topic = kTopResetTopic;
     w.scrollX.position = w.scrollY.position = 0;
     w.scrollX.pixelShift = w.scrollY.pixelShift = 0;
   } else if ((y > 89 && y < 109) || (y > 109 && y < 129) || (y > 161 && y < 181) ||
              (y > 187 && y < 207)) {
-    topic = 9;
+    topic = kTopCanvasTopic;
   } else if (y > 135 && y < 155) {
     w.canvasChoice = 2;
     w.canvasSize = Size{1200, 800};
     w.getImageRequest = 1;
     topPageDefaults();
-    topic = 9;
+    topic = kTopCanvasTopic;
   } else if (y > 226 && y < 246) {
-    topic = 10;
+    topic = kTopGetImageTopic;
   } else if (y > 246 && y < 266) {
     w.getImageRequest = 1;
     topPageDefaults();
   } else if (y > 285 && y < 305) {
-    topic = 7;
+    topic = kTopKeepTopic;
   } else if (y > 305 && y < 325) {
     w.keepRequest = 1;
-    topic = 7;
+    topic = kTopKeepTopic;
   } else if (y > 344 && y < 364) {
-    topic = 8;
+    topic = kTopLanguageTopic;
   } else if (y > 364 && y < 384) {
     w.language = w.language == 1 ? 2 : 1;
-    topic = 8;
+    topic = kTopLanguageTopic;
   } else if (y > 403 && y < 423) {
-    topic = 11;
-  } else if (pressWholeViewButtons(x, y, 423, topic, 11)) {
+    topic = kTopWholeViewTopic;
+  } else if (pressWholeViewButtons(x, y, 423, topic, kTopWholeViewTopic)) {
   } else {
     return false;
   }
