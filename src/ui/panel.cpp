@@ -3,9 +3,7 @@
 namespace zc {
 
 HitZone hitZoneOf(const PanelItem& item) {
-  if (!item.zone.empty()) return item.zone;
-  const LabelButton& b = item.box;
-  return zoneIncl(b.x + 1, b.x + b.width - 1, b.y + 1, b.y + 19);
+  return item.zone.empty() ? insideOf(item.box) : item.zone;
 }
 
 void drawPanelItem(Surface& s, const PanelItem& item) {
@@ -31,9 +29,25 @@ void drawPanel(Surface& s, std::span<const PanelItem> items) {
   for (const PanelItem& item : items) drawPanelItem(s, item);
 }
 
+void drawPanelStage(Surface& s, std::span<const PanelItem> items, uint8_t stage) {
+  for (const PanelItem& item : items) {
+    if (item.stage == stage) drawPanelItem(s, item);
+  }
+}
+
+void drawDiamondItem(Surface& s, const PanelItem& item) {
+  drawDiamondGlyph(s, item.box.x, item.box.y, item.box.width, item.box.frame);
+}
+void drawUpArrowItem(Surface& s, const PanelItem& item) {
+  drawArrowGlyph(s, item.box.x, item.box.y, item.box.width, item.box.frame, ArrowDirection::Up);
+}
+void drawDownArrowItem(Surface& s, const PanelItem& item) {
+  drawArrowGlyph(s, item.box.x, item.box.y, item.box.width, item.box.frame, ArrowDirection::Down);
+}
+
 bool pressPanel(std::span<const PanelItem> items, int x, int y, int32_t& helpTopic) {
   for (const PanelItem& item : items) {
-    if (!hitZoneOf(item).hits(x, y)) continue;
+    if (!(item.hits ? item.hits(x, y) : hitZoneOf(item).hits(x, y))) continue;
     if (item.topic) helpTopic = item.topic;
     if (item.action) item.action(x, y);
     return true;

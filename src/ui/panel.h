@@ -43,6 +43,14 @@ constexpr HitZone zone(int x0, int y0, int x1, int y1, uint8_t inclusive) {
   return HitZone{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1),
                  static_cast<int16_t>(y1), inclusive};
 }
+// The zone of an item that is only drawn (a heading no click selects, a scale, a decoration):
+// no point lies strictly between 0 and 0.
+inline constexpr HitZone kNoHit = zoneExcl(0, 0, 0, 0);
+// A zone moved down by dy.
+constexpr HitZone shiftedDown(const HitZone& z, int dy) {
+  return HitZone{z.x0, static_cast<int16_t>(z.y0 + dy), z.x1, static_cast<int16_t>(z.y1 + dy),
+                 z.inclusive};
+}
 
 enum class ItemKind : uint8_t {
   Button,    // a label button with its label
@@ -66,18 +74,37 @@ struct PanelItem {
   HitZone zone{0, 0, -1, -1, 0};
   int32_t topic = 0;                       // the help topic a hit shows (0: none)
   void (*action)(int x, int y) = nullptr;  // runs after the topic is set, and may change it
+  // A hit test of the item's own, asked instead of its zone (a key pad is hit on its keys, not
+  // on the gaps between them).
+  bool (*hits)(int x, int y) = nullptr;
+  // The step of the paint that draws the item, for a page that draws its panel in several steps
+  // (before and after its operation has run): drawPanelStage draws one step's items.
+  uint8_t stage = 0;
 };
+
+// The inside of a label button's box: x + 1 .. x + width - 1, y + 1 .. y + 19.
+constexpr HitZone insideOf(const LabelButton& b) {
+  return zoneIncl(b.x + 1, b.x + b.width - 1, b.y + 1, b.y + 19);
+}
 
 // The zone a press is tested against.
 HitZone hitZoneOf(const PanelItem& item);
 
 // Draws every item in table order.
 void drawPanel(Surface& surface, std::span<const PanelItem> items);
+// Draws the items of one stage, in table order.
+void drawPanelStage(Surface& surface, std::span<const PanelItem> items, uint8_t stage);
 // Draws one item.
 void drawPanelItem(Surface& surface, const PanelItem& item);
 
-// The first item whose zone holds the point: sets helpTopic to its topic (when it has one), runs
-// its action and answers true. False when no item is hit.
+// Custom drawers that take their place from the item's box: a diamond switch or an up or down
+// arrow of side box.width in the box's frame colour at (box.x, box.y).
+void drawDiamondItem(Surface& surface, const PanelItem& item);
+void drawUpArrowItem(Surface& surface, const PanelItem& item);
+void drawDownArrowItem(Surface& surface, const PanelItem& item);
+
+// The first item whose zone (or own hit test) holds the point: sets helpTopic to its topic (when it
+// has one), runs its action and answers true. False when no item is hit.
 bool pressPanel(std::span<const PanelItem> items, int x, int y, int32_t& helpTopic);
 
 }  // namespace zc

@@ -5,6 +5,7 @@
 
 #include "core/workspace.h"
 #include "text/labels.h"
+#include "ui/controls.h"
 
 namespace zc {
 namespace {
@@ -84,6 +85,17 @@ bool overHorizontalBar(int x, int y) {
 void endDrag(ScrollAxis& a) {
   a.dragActive = 0;
   a.dragCurrent = 0;
+}
+
+constexpr Rgb kWholeViewColour{80, 220, 180};
+
+template <int32_t Mode>
+void showWholeView(int, int) {
+  ws().wholeViewMode = Mode;
+}
+template <int32_t Mode>
+bool wholeViewShown() {
+  return ws().wholeViewMode == Mode;
 }
 
 }  // namespace
@@ -272,38 +284,49 @@ void showCanvas(Surface& s, int mode) {
   }
 }
 
+int tabCellAt(int x, int y) {
+  for (int cell = 0; cell < kTabCellCount; ++cell)
+    if (kTabCells[cell].zone.hits(x, y)) return cell;
+  return -1;
+}
+
 void drawTabBar(Surface& s) {
-  for (int cell = 0; cell < 12; ++cell) {
+  for (int cell = 0; cell < kTabCellCount; ++cell) {
     const LabelText& label = tabLabel(cell);
-    s.text(120 + 80 * cell, 10, tr(label.japanese, label.english), kLabelText, 12);
+    s.text(kTabCells[cell].textX, 10, tr(label.japanese, label.english), kLabelText, 12);
   }
   s.rectangleOutline(100, 0, 1080, 32, kFrameGrey);
 }
 
-}  // namespace zc
-
-#include "ui/controls.h"
-
-namespace zc {
+PanelItem wholeViewItem(int32_t mode, int top, const LabelText& label, int32_t wholeViewTopic) {
+  // "image", "canvas" and "back" stand 26 pixels apart.
+  const int y = top + 26 * (mode == 0 ? 2 : mode - 1);
+  PanelItem item{.box = makeButton(4, y, 88, kWholeViewColour), .label = &label};
+  switch (mode) {
+    case 1:
+      item.on = wholeViewShown<1>, item.topic = wholeViewTopic, item.action = showWholeView<1>;
+      break;
+    case 2:
+      item.on = wholeViewShown<2>, item.topic = wholeViewTopic, item.action = showWholeView<2>;
+      break;
+    default:
+      item.action = showWholeView<0>;
+      break;
+  }
+  return item;
+}
 
 void drawWholeViewButtons(Surface& s, int top, const WholeViewLabels& labels) {
-  constexpr Rgb kWholeViewColour{80, 220, 180};
-  const int32_t mode = ws().wholeViewMode;
-  drawButton(s, makeButton(4, top, 88, kWholeViewColour, onWhen(mode == 1)), labels.image);
-  drawButton(s, makeButton(4, top + 26, 88, kWholeViewColour, onWhen(mode == 2)), labels.canvas);
-  drawButton(s, makeButton(4, top + 52, 88, kWholeViewColour), labels.back);
+  drawPanelItem(s, wholeViewItem(1, top, labels.image, 0));
+  drawPanelItem(s, wholeViewItem(2, top, labels.canvas, 0));
+  drawPanelItem(s, wholeViewItem(0, top, labels.back, 0));
 }
 
 bool pressWholeViewButtons(int x, int y, int top, int32_t& helpTopic, int32_t wholeViewTopic) {
-  for (int32_t mode : {1, 2, 0}) {
-    const int buttonTop = top + 26 * (mode == 0 ? 2 : mode - 1);
-    if (inside(x, y, 4, buttonTop, 92, buttonTop + 20)) {
-      ws().wholeViewMode = mode;
-      if (mode != 0) helpTopic = wholeViewTopic;
-      return true;
-    }
-  }
-  return false;
+  const PanelItem items[3] = {wholeViewItem(1, top, kNoLabel, wholeViewTopic),
+                              wholeViewItem(2, top, kNoLabel, wholeViewTopic),
+                              wholeViewItem(0, top, kNoLabel, wholeViewTopic)};
+  return pressPanel(items, x, y, helpTopic);
 }
 
 }  // namespace zc
