@@ -71,7 +71,7 @@ void paintPage(benchmark::State& state, int tab, void (*prepare)()) {
 }
 
 void openSwapList() {
-  ws().swap.listState = 1;
+  ws().swap.listState = kSwapListOpen;
   ws().swap.way = 21;
 }
 void lightCoreOn() {

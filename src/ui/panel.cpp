@@ -7,6 +7,7 @@ HitZone hitZoneOf(const PanelItem& item) {
 }
 
 void drawPanelItem(Surface& s, const PanelItem& item) {
+  if (item.shown && !item.shown()) return;
   LabelButton box = item.box;
   if (item.on && item.on()) box.look = ButtonLook::On;
   if (item.greyed && item.greyed()) box.greyed = true;
@@ -47,6 +48,7 @@ void drawDownArrowItem(Surface& s, const PanelItem& item) {
 
 bool pressPanel(std::span<const PanelItem> items, int x, int y, int32_t& helpTopic) {
   for (const PanelItem& item : items) {
+    if (item.shown && !item.shown()) continue;
     if (!(item.hits ? item.hits(x, y) : hitZoneOf(item).hits(x, y))) continue;
     if (item.topic) helpTopic = item.topic;
     if (item.action) item.action(x, y);

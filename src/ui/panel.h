@@ -3,6 +3,9 @@
 // Each item says how it is drawn and where it is hit; one routine draws a table and one answers a
 // press with the first item hit. The items only describe: every value they show or change lives
 // in the Workspace record.
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -80,7 +83,17 @@ struct PanelItem {
   // The step of the paint that draws the item, for a page that draws its panel in several steps
   // (before and after its operation has run): drawPanelStage draws one step's items.
   uint8_t stage = 0;
+  bool (*shown)() = nullptr;  // drawn and hit only while this holds (nullptr: always)
 };
+
+// Joins runs of items into one table, for a table with a generated run (a list of ways).
+template <std::size_t... N>
+constexpr std::array<PanelItem, (N + ...)> joinItems(const std::array<PanelItem, N>&... runs) {
+  std::array<PanelItem, (N + ...)> all{};
+  std::size_t at = 0;
+  ((std::copy(runs.begin(), runs.end(), all.begin() + at), at += N), ...);
+  return all;
+}
 
 // The inside of a label button's box: x + 1 .. x + width - 1, y + 1 .. y + 19.
 constexpr HitZone insideOf(const LabelButton& b) {
