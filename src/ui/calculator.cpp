@@ -111,7 +111,7 @@ struct PadKeyCell {
   int row;
   LabelButton box;
   FilterLabel text;
-  HitZone zone{0, 0, -1, -1, 0};  // empty: the box's inside
+  HitZone zone = kBoxInside;
 };
 
 constexpr LabelButton key(int x, int width, Rgb colour) {

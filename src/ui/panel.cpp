@@ -6,11 +6,16 @@ HitZone hitZoneOf(const PanelItem& item) {
   return item.zone.empty() ? insideOf(item.box) : item.zone;
 }
 
-void drawPanelItem(Surface& s, const PanelItem& item) {
-  if (item.shown && !item.shown()) return;
+LabelButton shownBox(const PanelItem& item) {
   LabelButton box = item.box;
   if (item.on && item.on()) box.look = ButtonLook::On;
   if (item.greyed && item.greyed()) box.greyed = true;
+  return box;
+}
+
+void drawPanelItem(Surface& s, const PanelItem& item) {
+  if (item.shown && !item.shown()) return;
+  const LabelButton box = shownBox(item);
   switch (item.kind) {
     case ItemKind::Button:
       if (item.label) drawButton(s, box, *item.label);

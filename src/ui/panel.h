@@ -46,6 +46,8 @@ constexpr HitZone zone(int x0, int y0, int x1, int y1, uint8_t inclusive) {
   return HitZone{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1),
                  static_cast<int16_t>(y1), inclusive};
 }
+// The zone of an item that is hit on its drawn box's inside (the default).
+inline constexpr HitZone kBoxInside{0, 0, -1, -1, 0};
 // The zone of an item that is only drawn (a heading no click selects, a scale, a decoration):
 // no point lies strictly between 0 and 0.
 inline constexpr HitZone kNoHit = zoneExcl(0, 0, 0, 0);
@@ -74,7 +76,7 @@ struct PanelItem {
   void (*draw)(Surface&, const struct PanelItem&) = nullptr;  // Custom items
   // Where the item is hit. An empty zone means the drawn box's inside: x + 1 .. x + width - 1,
   // y + 1 .. y + 19, both ends included.
-  HitZone zone{0, 0, -1, -1, 0};
+  HitZone zone = kBoxInside;
   int32_t topic = 0;                       // the help topic a hit shows (0: none)
   void (*action)(int x, int y) = nullptr;  // runs after the topic is set, and may change it
   // A hit test of the item's own, asked instead of its zone (a key pad is hit on its keys, not
@@ -102,6 +104,10 @@ constexpr HitZone insideOf(const LabelButton& b) {
 
 // The zone a press is tested against.
 HitZone hitZoneOf(const PanelItem& item);
+
+// The item's box as it is drawn now: on while on() holds, greyed while greyed() holds (for
+// custom drawers that draw a button of their own).
+LabelButton shownBox(const PanelItem& item);
 
 // Draws every item in table order.
 void drawPanel(Surface& surface, std::span<const PanelItem> items);
