@@ -75,7 +75,7 @@ void openSwapList() {
   ws().swap.way = 21;
 }
 void lightCoreOn() {
-  ws().filter.lightCoreMode = 1;
+  ws().filter.lightCoreMode = kLightCoreShown;
   ws().filter.start = 50;
   ws().filter.end = 200;
 }

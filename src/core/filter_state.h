@@ -3,11 +3,20 @@
 
 namespace zc {
 
+// What the light core is doing: off, shown on the picture, or one of its values is the key pad's
+// target.
+enum LightCoreMode : int32_t {
+  kLightCoreOff = 0,
+  kLightCoreShown = 1,
+  kLightCoreStartTarget = 2,
+  kLightCoreEndTarget = 3,
+};
+
 // The Filter page's settings with their start values.
 struct FilterPageState {
-  int32_t start = 0;          // f
-  int32_t end = 255;          // t
-  int32_t lightCoreMode = 0;  // 0 off, 1 action, 2 f is the target, 3 t is the target
+  int32_t start = 0;  // f
+  int32_t end = 255;  // t
+  int32_t lightCoreMode = kLightCoreOff;
   int32_t spectrumSwitch = 0;
   int32_t step = 8;
   int32_t stepTarget = 0;
