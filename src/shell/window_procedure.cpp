@@ -113,10 +113,7 @@ void paintCycle(Surface& s) {
   }
   if (w.callSlot >= 1 && w.callSlot <= 8) {
     writeSlotFile(w.callSlot, canvasTarget());
-    if (w.callSlot == 8) {
-      writeWorkingFile(kTransferFile, canvasTarget());
-      w.transferImageSize = w.imageSize;
-    }
+    if (w.callSlot == 8) writeWorkingFile(kTransferFile, canvasTarget());
   }
   pageBlock(w.pageId).paint(s);
 }

@@ -66,10 +66,6 @@ void drawArrowGlyph(Surface& surface, int x, int y, int side, Rgb colour, ArrowD
 // to and including column `filledTo` (nothing when filledTo < 0).
 void drawBar(Surface& surface, int x, int y, int w, int h, Rgb frame, Rgb fill, int filledTo);
 
-}  // namespace zc
-
-namespace zc {
-
 // A double belt holds a start and an end value, 0 <= start < end <= 255, marked on a belt of
 // `length` pixels from x = left (the Filter page's light-core belt: 24, 52).
 struct BeltGeometry {

@@ -47,9 +47,6 @@ void drawComment(Surface& surface, const CommentText& comment, int number = 0);
 // slot read into the planes at once.
 void resetToEntryImage(int tabIndex);
 
-}  // namespace zc
-
-namespace zc {
 // The whole page contract for a page whose only operation is showing its planes: restore or call,
 // planes into the canvas, the panel, the normal view, keep, save, tab bar and comments.
 void standardPageBlock(Surface& surface, int tabIndex, int32_t& helpTopic,

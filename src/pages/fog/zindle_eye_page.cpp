@@ -35,34 +35,27 @@ const LabelText* text(ZindleEyeLabel item) {
   return &label(item);
 }
 
-int brightLowerFill(int bright) {
+// How far each bar is filled: bright 1 .. 100 on its lower bar and 100 .. 200 on its upper bar,
+// dark -100 .. 0 and 0 .. +100.
+int brightLower() {
+  const int bright = ws().zindleEye.bright;
   return bright > 100 ? 96 : bright * 96 / 100;
 }
-int brightUpperFill(int bright) {
+int brightUpper() {
+  const int bright = ws().zindleEye.bright;
   return bright > 200 ? 96 : (bright - 100) * 96 / 100;
 }
-int darkLowerFill(int dark) {
+int darkLower() {
+  const int dark = ws().zindleEye.dark;
   if (dark < -100) return 0;
   if (dark >= 0) return 96;
   return (dark * 96 + 9600) / 100;
 }
-int darkUpperFill(int dark) {
+int darkUpper() {
+  const int dark = ws().zindleEye.dark;
   if (dark <= 0) return 0;
   if (dark > 200) return 96;
   return dark * 96 / 100;
-}
-
-int brightLower() {
-  return brightLowerFill(ws().zindleEye.bright);
-}
-int brightUpper() {
-  return brightUpperFill(ws().zindleEye.bright);
-}
-int darkLower() {
-  return darkLowerFill(ws().zindleEye.dark);
-}
-int darkUpper() {
-  return darkUpperFill(ws().zindleEye.dark);
 }
 
 // The both button's icon: a square with its right half filled.

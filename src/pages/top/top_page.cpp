@@ -159,7 +159,6 @@ void topPageDefaults() {
   w.keepZeroState = 0;
   w.wholeViewMode = 0;
   w.scrollX.position = w.scrollY.position = 0;
-  w.scrollX.positionCopy = w.scrollY.positionCopy = 0.0;
   w.scrollX.pixelShift = w.scrollY.pixelShift = 0;
   w.top.helpTopic = 0;
   w.pageComment = kTab;
