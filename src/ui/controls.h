@@ -4,6 +4,13 @@
 
 namespace zc {
 
+// Frame colours the pages share: the keep buttons ("save KEEP0", "set KEEP1", "Set KEEP2") and
+// the get-image buttons.
+inline constexpr Rgb kKeepButtonFrame{0, 220, 220};
+inline constexpr Rgb kGetImageButtonFrame{80, 160, 240};
+// The frame of the pages' belts and bars.
+inline constexpr Rgb kBeltFrameGrey{192, 192, 192};
+
 // How a label button's frame looks.
 enum class ButtonLook {
   Raised,  // thin top and left edges, thick right and bottom edges in the item's colour

@@ -88,6 +88,17 @@ struct PanelItem {
   bool (*shown)() = nullptr;  // drawn and hit only while this holds (nullptr: always)
 };
 
+// An action that sets a field to Value and the test that it holds Value, for a run of items that
+// each choose one value (ways, variants, modes). Field gives the field.
+template <int32_t& (*Field)(), int32_t Value>
+void setTo(int, int) {
+  Field() = Value;
+}
+template <int32_t& (*Field)(), int32_t Value>
+bool isSetTo() {
+  return Field() == Value;
+}
+
 // Joins runs of items into one table, for a table with a generated run (a list of ways).
 template <std::size_t... N>
 constexpr std::array<PanelItem, (N + ...)> joinItems(const std::array<PanelItem, N>&... runs) {

@@ -74,24 +74,27 @@ struct ScrollBarParts {
   int trackStart, trackEnd;  // the track along the bar's axis
   ScrollCommand back, trackCommand, forward;
 };
-constexpr ScrollBarParts kVerticalBar{zoneExcl(1060, 32, 1080, 52),
-                                      zoneExcl(1060, 52, 1080, 652),
-                                      zoneExcl(1060, 652, 1080, 672),
-                                      zoneExcl(1060, 32, 1080, 672),
-                                      52,
-                                      652,
-                                      kScrollArrowUp,
-                                      kScrollTrackVertical,
-                                      kScrollArrowDown};
-constexpr ScrollBarParts kHorizontalBar{zoneExcl(100, 672, 120, 692),
-                                        zoneExcl(120, 672, 1040, 692),
-                                        zoneExcl(1040, 672, 1060, 692),
-                                        zoneExcl(100, 672, 1060, 692),
-                                        120,
-                                        1040,
-                                        kScrollArrowLeft,
-                                        kScrollTrackHorizontal,
-                                        kScrollArrowRight};
+// A bar from `start` to `end` along its axis with arrows of 20 pixels at both ends, lying between
+// `across0` and `across1` across it.
+constexpr ScrollBarParts scrollBar(bool vertical, int across0, int across1, int start, int end,
+                                   ScrollCommand back, ScrollCommand track, ScrollCommand forward) {
+  auto part = [&](int from, int to) {
+    return vertical ? zoneExcl(across0, from, across1, to) : zoneExcl(from, across0, to, across1);
+  };
+  return {part(start, start + 20),
+          part(start + 20, end - 20),
+          part(end - 20, end),
+          part(start, end),
+          start + 20,
+          end - 20,
+          back,
+          track,
+          forward};
+}
+constexpr ScrollBarParts kVerticalBar =
+    scrollBar(true, 1060, 1080, 32, 672, kScrollArrowUp, kScrollTrackVertical, kScrollArrowDown);
+constexpr ScrollBarParts kHorizontalBar = scrollBar(false, 672, 692, 100, 1060, kScrollArrowLeft,
+                                                    kScrollTrackHorizontal, kScrollArrowRight);
 
 // One axis's share of a scroll command: an arrow moves by 10, a track click by a page of 20.
 void applyCommand(ScrollAxis& a, const ScrollBarParts& bar, int32_t command, int click) {
@@ -133,13 +136,8 @@ void moveDrag(ScrollAxis& a, bool overBar, int coordinate) {
 
 constexpr Rgb kWholeViewColour{80, 220, 180};
 
-template <int32_t Mode>
-void showWholeView(int, int) {
-  ws().wholeViewMode = Mode;
-}
-template <int32_t Mode>
-bool wholeViewShown() {
-  return ws().wholeViewMode == Mode;
+int32_t& wholeViewMode() {
+  return ws().wholeViewMode;
 }
 
 }  // namespace
@@ -297,13 +295,15 @@ PanelItem wholeViewItem(int32_t mode, int top, const LabelText& label, int32_t w
   PanelItem item{.box = makeButton(4, y, 88, kWholeViewColour), .label = &label};
   switch (mode) {
     case 1:
-      item.on = wholeViewShown<1>, item.topic = wholeViewTopic, item.action = showWholeView<1>;
+      item.on = isSetTo<wholeViewMode, 1>, item.topic = wholeViewTopic;
+      item.action = setTo<wholeViewMode, 1>;
       break;
     case 2:
-      item.on = wholeViewShown<2>, item.topic = wholeViewTopic, item.action = showWholeView<2>;
+      item.on = isSetTo<wholeViewMode, 2>, item.topic = wholeViewTopic;
+      item.action = setTo<wholeViewMode, 2>;
       break;
     default:
-      item.action = showWholeView<0>;
+      item.action = setTo<wholeViewMode, 0>;
       break;
   }
   return item;

@@ -24,7 +24,6 @@ constexpr int kTab = tabIndexOf(kPageFilter);
 constexpr Rgb kLightCoreColour{128, 180, 192};
 constexpr Rgb kPowerColour{220, 220, 220};
 constexpr Rgb kPowerFill{170, 170, 170};
-constexpr Rgb kBeltFrame{192, 192, 192};
 constexpr Rgb kEachPowerFill[3] = {{230, 200, 200}, {200, 230, 200}, {200, 200, 230}};
 constexpr Rgb kStepColour{220, 220, 100};
 
@@ -39,9 +38,6 @@ constexpr uint8_t kActionStage = 3;
 
 FilterPageState& filter() {
   return ws().filter;
-}
-const LabelText* text(FilterLabel item) {
-  return &label(item);
 }
 
 // Power belts show 1..100 on the upper half and 100..1000 on the lower half.
@@ -184,7 +180,7 @@ void drawLightCoreBelt(Surface& s, const PanelItem&) {
   const int to = beltMarkX(kLightCoreBelt, f.end);
   for (int x = from; x <= to; ++x) s.line(x, 108, x, 127, kLightCoreColour);
   s.rectangleOutline(kLightCoreBelt.left, 107, kLightCoreBelt.left + kLightCoreBelt.length, 127,
-                     kBeltFrame);
+                     kBeltFrameGrey);
   s.line(from, 104, from, 130, kLabelText);
   s.line(to, 104, to, 130, kLabelText);
 }
@@ -198,7 +194,7 @@ template <int Y, bool Lower>
 void drawColorPowerBelt(Surface& s, const PanelItem&) {
   const FilterPageState& f = filter();
   const Rgb fill = f.eachPowerMode != 0 ? kPowerColour : kPowerFill;
-  drawBar(s, 2, Y, 96, 10, kBeltFrame, fill,
+  drawBar(s, 2, Y, 96, 10, kBeltFrameGrey, fill,
           Lower ? lowerPowerFill(f.colorPower) : upperPowerFill(f.colorPower));
 }
 template <bool Lower>
@@ -222,7 +218,7 @@ void drawEachPowerBelt(Surface& s, const PanelItem&) {
   const FilterPageState& f = filter();
   const Rgb fill = f.eachPowerMode == K + 1 ? Rgb{120, 120, 120} : kEachPowerFill[K];
   const int power = f.eachPower[K];
-  drawBar(s, 2, 291 + 26 * K + (Lower ? 10 : 0), 96, 10, kBeltFrame, fill,
+  drawBar(s, 2, 291 + 26 * K + (Lower ? 10 : 0), 96, 10, kBeltFrameGrey, fill,
           Lower ? lowerPowerFill(power) : upperPowerFill(power));
 }
 template <int K, bool Lower>
@@ -240,10 +236,34 @@ PanelItem eachPowerBelt() {
                    .stage = kValueStage};
 }
 
+// Peach and berry: a switch that runs its balance at the next paint; hit on x 5 .. 91.
+template <int32_t FilterPageState::*Switch>
+PanelItem balanceItem(int y, FilterLabel label) {
+  return PanelItem{.box = makeButton(4, y, 84, kPowerColour),
+                   .label = labelOf(label),
+                   .on = [] { return filter().*Switch != 0; },
+                   .zone = zoneIncl(5, 91, y + 1, y + 19),
+                   .topic = kFilterBalanceTopic,
+                   .action = [](int, int) { filter().*Switch = 1; }};
+}
+
+// The step's up-down switch: an arrow of 10 at (79, y), hit on x 75 .. 93 over its rows y + 1 ..
+// y + 9.
+template <void (*Step)(FilterPageState&)>
+PanelItem stepSwitch(int y, void (*draw)(Surface&, const PanelItem&)) {
+  return PanelItem{.kind = ItemKind::Custom,
+                   .box = makeButton(79, y, 10, kStepColour),
+                   .draw = draw,
+                   .zone = zoneIncl(75, 93, y + 1, y + 9),
+                   .topic = kFilterStepTopic,
+                   .action = [](int, int) { Step(filter()); },
+                   .stage = kValueStage};
+}
+
 PanelItem scaleText(int x, int y, FilterLabel label) {
   LabelButton b = makeButton(x, y, 30, kWhite, ButtonLook::Plain);
   b.fontHeight = 10;
-  return PanelItem{.box = b, .label = text(label), .zone = kNoHit, .stage = kValueStage};
+  return PanelItem{.box = b, .label = labelOf(label), .zone = kNoHit, .stage = kValueStage};
 }
 
 PanelItem diamond(int x, int y, Rgb colour, HitZone zone, int32_t topic, void (*action)(int, int),
@@ -261,7 +281,7 @@ PanelItem diamond(int x, int y, Rgb colour, HitZone zone, int32_t topic, void (*
 // (color power, each power, color balance), its switches come first and the row's area last.
 const auto kPanel = std::to_array<PanelItem>({
     {.box = makeButton(8, 2, 84, kWhite),
-     .label = text(FilterLabel::Heading),
+     .label = labelOf(FilterLabel::Heading),
      .zone = zoneIncl(5, 91, 1, 21),
      .action = [](int, int) { ws().pageComment = kTab; }},
     {.kind = ItemKind::Custom,
@@ -273,8 +293,8 @@ const auto kPanel = std::to_array<PanelItem>({
      .zone = zoneIncl(51, 97, 23, 51),
      .topic = kFilterResetTopic,
      .action = [](int, int) { resetModes(); }},
-    {.box = makeButton(4, 55, 84, Rgb{80, 160, 240}),
-     .label = text(FilterLabel::GetImage),
+    {.box = makeButton(4, 55, 84, kGetImageButtonFrame),
+     .label = labelOf(FilterLabel::GetImage),
      .zone = zoneIncl(5, 91, 56, 74),
      .action =
          [](int, int) {
@@ -283,11 +303,11 @@ const auto kPanel = std::to_array<PanelItem>({
          }},
     // The light core.
     {.box = makeButton(4, 85, 88, kWhite),
-     .label = text(FilterLabel::LightCoreHeading),
+     .label = labelOf(FilterLabel::LightCoreHeading),
      .zone = zoneIncl(5, 71, 82, 100),
      .topic = kFilterLightCoreTopic},
     {.box = makeButton(72, 81, 26, kLightCoreColour),
-     .label = text(FilterLabel::SpectrumCore),
+     .label = labelOf(FilterLabel::SpectrumCore),
      .on = [] { return filter().spectrumSwitch != 0; },
      .action =
          [](int, int) {
@@ -310,19 +330,19 @@ const auto kPanel = std::to_array<PanelItem>({
     diamond(88, 107, kLightCoreColour, zoneIncl(89, 97, 108, 126), 0, changeLightCore<filterEndUp>),
     {.kind = ItemKind::ValueBox,
      .box = makeButton(4, 133, 30, kLightCoreColour),
-     .label = text(FilterLabel::FValue),
+     .label = labelOf(FilterLabel::FValue),
      .on = [] { return filter().lightCoreMode == kLightCoreStartTarget; },
      .value = [] { return filter().start; },
      .topic = kFilterLightCoreTopic,
      .action = [](int, int) { toggleValueTarget(kLightCoreStartTarget); },
      .stage = kValueStage},
     {.box = makeButton(40, 133, 20, kWhite),
-     .label = text(FilterLabel::Separator),
+     .label = labelOf(FilterLabel::Separator),
      .zone = kNoHit,
      .stage = kValueStage},
     {.kind = ItemKind::ValueBox,
      .box = makeButton(62, 133, 30, kLightCoreColour),
-     .label = text(FilterLabel::TValue),
+     .label = labelOf(FilterLabel::TValue),
      .on = [] { return filter().lightCoreMode == kLightCoreEndTarget; },
      .value = [] { return filter().end; },
      .action =
@@ -334,7 +354,7 @@ const auto kPanel = std::to_array<PanelItem>({
          },
      .stage = kValueStage},
     {.box = makeButton(4, 159, 88, kLightCoreColour),
-     .label = text(FilterLabel::LightCoreAction),
+     .label = labelOf(FilterLabel::LightCoreAction),
      .on = [] { return filter().lightCoreMode == kLightCoreShown; },
      .action =
          [](int, int) {
@@ -349,20 +369,20 @@ const auto kPanel = std::to_array<PanelItem>({
      .stage = kActionStage},
     // The color power.
     {.box = makeButton(4, 185, 84, kWhite),
-     .label = text(FilterLabel::ColorPowerHeading),
+     .label = labelOf(FilterLabel::ColorPowerHeading),
      .zone = kNoHit},
     {.kind = ItemKind::ValueBox,
      .box = makeButton(30, 205, 44, kPowerColour),
-     .label = text(FilterLabel::ColorPowerValue),
+     .label = labelOf(FilterLabel::ColorPowerValue),
      .on = [] { return filter().colorPowerTarget != 0; },
      .value = [] { return filter().colorPower; },
      .zone = zoneIncl(30, 74, 206, 224),
      .topic = kFilterColorPowerTopic,
      .action = toggleColorPowerTarget,
      .stage = kValueStage},
-    diamond(78, 207, kBeltFrame, zoneIncl(78, 87, 206, 224), kFilterColorPowerTopic,
+    diamond(78, 207, kBeltFrameGrey, zoneIncl(78, 87, 206, 224), kFilterColorPowerTopic,
             [](int, int) { filter().colorPower = std::max(1, filter().colorPower - 10); }),
-    diamond(88, 207, kBeltFrame, zoneIncl(88, 98, 206, 224), kFilterColorPowerTopic,
+    diamond(88, 207, kBeltFrameGrey, zoneIncl(88, 98, 206, 224), kFilterColorPowerTopic,
             [](int, int) { filter().colorPower = std::min(1000, filter().colorPower + 10); }),
     colorPowerBelt<228, false>(),
     colorPowerBelt<248, true>(),
@@ -376,7 +396,7 @@ const auto kPanel = std::to_array<PanelItem>({
     {.kind = ItemKind::HitOnly, .zone = zoneIncl(1, 98, 186, 257), .topic = kFilterColorPowerTopic},
     // Each power.
     {.box = makeButton(6, 271, 84, kWhite),
-     .label = text(FilterLabel::EachPowerHeading),
+     .label = labelOf(FilterLabel::EachPowerHeading),
      .zone = kNoHit},
     eachPowerBelt<0, false>(),
     eachPowerBelt<0, true>(),
@@ -386,30 +406,20 @@ const auto kPanel = std::to_array<PanelItem>({
     eachPowerBelt<2, true>(),
     {.kind = ItemKind::HitOnly, .zone = zoneIncl(1, 98, 272, 362), .topic = kFilterEachPowerTopic},
     {.box = makeButton(4, 369, 84, kPowerColour),
-     .label = text(FilterLabel::ColorPowerAction),
+     .label = labelOf(FilterLabel::ColorPowerAction),
      .on = [] { return filter().colorPowerAction != 0; },
      .zone = zoneIncl(5, 91, 368, 386),
      .topic = kFilterActionTopic,
      .action = [](int, int) { filter().colorPowerAction = 1; }},
     // The color balance.
     {.box = makeButton(4, 407, 94, kWhite),
-     .label = text(FilterLabel::ColorBalanceHeading),
+     .label = labelOf(FilterLabel::ColorBalanceHeading),
      .zone = kNoHit},
-    {.box = makeButton(4, 427, 84, kPowerColour),
-     .label = text(FilterLabel::Peach),
-     .on = [] { return filter().peach != 0; },
-     .zone = zoneIncl(5, 91, 428, 446),
-     .topic = kFilterBalanceTopic,
-     .action = [](int, int) { filter().peach = 1; }},
-    {.box = makeButton(4, 453, 84, kPowerColour),
-     .label = text(FilterLabel::Berry),
-     .on = [] { return filter().berry != 0; },
-     .zone = zoneIncl(5, 91, 454, 472),
-     .topic = kFilterBalanceTopic,
-     .action = [](int, int) { filter().berry = 1; }},
+    balanceItem<&FilterPageState::peach>(427, FilterLabel::Peach),
+    balanceItem<&FilterPageState::berry>(453, FilterLabel::Berry),
     {.kind = ItemKind::HitOnly, .zone = zoneIncl(5, 97, 408, 472), .topic = kFilterBalanceTopic},
-    {.box = makeButton(4, 479, 84, Rgb{0, 220, 220}),
-     .label = text(FilterLabel::SetKeep1),
+    {.box = makeButton(4, 479, 84, kKeepButtonFrame),
+     .label = labelOf(FilterLabel::SetKeep1),
      .zone = zoneIncl(5, 91, 480, 498),
      .topic = kFilterKeepTopic,
      .action = [](int, int) { ws().keepRequest = 1; },
@@ -426,32 +436,20 @@ const auto kPanel = std::to_array<PanelItem>({
      .stage = kValueStage},
     // The step.
     {.box = makeButton(26, 661, 62, kWhite),
-     .label = text(FilterLabel::StepHeading),
+     .label = labelOf(FilterLabel::StepHeading),
      .zone = zoneIncl(5, 97, 662, 680),
      .topic = kFilterStepTopic,
      .stage = kValueStage},
     diamond(4, 665, kStepColour, kNoHit, 0, nullptr),
     {.kind = ItemKind::ValueBox,
      .box = makeButton(26, 681, 44, kStepColour),
-     .label = text(FilterLabel::StepValue),
+     .label = labelOf(FilterLabel::StepValue),
      .on = [] { return filter().stepTarget != 0; },
      .value = [] { return filter().step; },
      .action = toggleStepTarget,
      .stage = kValueStage},
-    {.kind = ItemKind::Custom,
-     .box = makeButton(79, 681, 10, kStepColour),
-     .draw = drawUpArrowItem,
-     .zone = zoneIncl(75, 93, 682, 690),
-     .topic = kFilterStepTopic,
-     .action = [](int, int) { filterStepUp(filter()); },
-     .stage = kValueStage},
-    {.kind = ItemKind::Custom,
-     .box = makeButton(79, 691, 10, kStepColour),
-     .draw = drawDownArrowItem,
-     .zone = zoneIncl(75, 93, 692, 700),
-     .topic = kFilterStepTopic,
-     .action = [](int, int) { filterStepDown(filter()); },
-     .stage = kValueStage},
+    stepSwitch<filterStepUp>(681, drawUpArrowItem),
+    stepSwitch<filterStepDown>(691, drawDownArrowItem),
 });
 
 bool press(int x, int y) {

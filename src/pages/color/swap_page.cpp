@@ -18,7 +18,6 @@ constexpr int kTab = tabIndexOf(kPageSwap);
 constexpr Rgb kStayColour{200, 200, 100};
 constexpr Rgb kReversalColour{100, 200, 100};
 constexpr Rgb kMixColour{100, 200, 200};
-constexpr Rgb kKeepColour{0, 220, 220};
 
 SwapPageState& swap() {
   return ws().swap;
@@ -36,9 +35,6 @@ LabelButton button(int y, Rgb frame) {
 }
 constexpr HitZone rows(int y0, int y1) {
   return zoneIncl(9, 91, y0, y1);
-}
-const LabelText* text(SwapLabel item) {
-  return &label(item);
 }
 
 // Where way n's button stands in the open list: exchanges 0 .. 5, reversals 6 .. 12 and mixes
@@ -58,13 +54,8 @@ constexpr int32_t wayTopic(int way) {
   return way <= 5 ? kSwapStayTopic : way <= 12 ? kSwapReversalTopic : kSwapMixTopic;
 }
 
-template <int Way>
-void chooseWay(int, int) {
-  swap().way = Way;
-}
-template <int Way>
-bool wayChosen() {
-  return swap().way == Way;
+int32_t& chosenWay() {
+  return swap().way;
 }
 
 PanelItem wayItem(int way, void (*choose)(int, int), bool (*chosen)()) {
@@ -80,7 +71,7 @@ PanelItem wayItem(int way, void (*choose)(int, int), bool (*chosen)()) {
 }
 template <std::size_t... Way>
 std::array<PanelItem, sizeof...(Way)> wayItems(std::index_sequence<Way...>) {
-  return {wayItem(Way, chooseWay<Way>, wayChosen<Way>)...};
+  return {wayItem(Way, setTo<chosenWay, Way>, isSetTo<chosenWay, Way>)...};
 }
 
 void resetPage(int, int) {
@@ -111,7 +102,7 @@ void drawResetMarkItem(Surface& s, const PanelItem&) {
 const auto kPanel =
     joinItems(std::to_array<PanelItem>({
                   {.box = makeButton(2, 10, 84, kWhite),
-                   .label = text(SwapLabel::Heading),
+                   .label = labelOf(SwapLabel::Heading),
                    .zone = zoneIncl(5, 91, 1, 29),
                    .action = [](int, int) { ws().pageComment = kTab; }},
                   {.kind = ItemKind::Custom,
@@ -120,32 +111,32 @@ const auto kPanel =
                    .topic = kSwapResetTopic,
                    .action = resetPage},
                   {.box = button(64, Rgb{220, 40, 80}),
-                   .label = text(SwapLabel::SwapColor),
+                   .label = labelOf(SwapLabel::SwapColor),
                    .on = [] { return swap().listState == kSwapListOpen; },
                    .zone = rows(67, 85),
                    .action = toggleList},
-                  {.box = button(90, kKeepColour),
-                   .label = text(SwapLabel::SetKeep2),
+                  {.box = button(90, kKeepButtonFrame),
+                   .label = labelOf(SwapLabel::SetKeep2),
                    .zone = rows(91, 109),
                    .topic = kSwapKeepTopic,
                    .action = [](int, int) { ws().keepRequest = 1; },
                    .shown = listClosed},
                   {.box = button(116, Rgb{220, 220, 40}),
-                   .label = text(SwapLabel::SetSave),
+                   .label = labelOf(SwapLabel::SetSave),
                    .zone = rows(117, 135),
                    .topic = kSwapSaveTopic,
                    .action = [](int, int) { ws().saveAsRequest = 1; },
                    .shown = listClosed},
                   {.box = button(90, kWhite),
-                   .label = text(SwapLabel::StayHeading),
+                   .label = labelOf(SwapLabel::StayHeading),
                    .zone = kNoHit,
                    .shown = listOpen},
                   {.box = button(268, kWhite),
-                   .label = text(SwapLabel::ReversalHeading),
+                   .label = labelOf(SwapLabel::ReversalHeading),
                    .zone = kNoHit,
                    .shown = listOpen},
                   {.box = button(470, kWhite),
-                   .label = text(SwapLabel::MixHeading),
+                   .label = labelOf(SwapLabel::MixHeading),
                    .zone = kNoHit,
                    .shown = listOpen},
               }),
@@ -164,8 +155,8 @@ const auto kPanel =
                    .zone = rows(471, 691),
                    .topic = kSwapMixTopic,
                    .shown = listOpen},
-                  {.box = button(724, kKeepColour),
-                   .label = text(SwapLabel::SetKeep2),
+                  {.box = button(724, kKeepButtonFrame),
+                   .label = labelOf(SwapLabel::SetKeep2),
                    .zone = rows(725, 743),
                    .topic = kSwapKeepTopic,
                    .action = [](int, int) { swap().listState = kSwapListStoreAsked; },

@@ -261,32 +261,27 @@ ZC_INLINE void finishImpl(const double* oldValues, const int32_t* t, int median,
   }
 }
 
+// The blend of one form: 1 : 7, or 1 : 31 for the weak variants.
+template <int L, int Form>
+ZC_INLINE void finishForm(bool weak, const double* oldValues, const int32_t* t, int median,
+                          int32_t* result, double* newValues, int xa, int xb) {
+  if (weak) {
+    finishImpl<L, Form, 31>(oldValues, t, median, result, newValues, xa, xb);
+  } else {
+    finishImpl<L, Form, 7>(oldValues, t, median, result, newValues, xa, xb);
+  }
+}
+
 template <int L>
 ZC_INLINE void finishAny(int form, int blend, const double* oldValues, const int32_t* t, int median,
                          int32_t* result, double* newValues, int xa, int xb) {
   const bool weak = blend == 31;
-  switch (form) {
-    case kFormRelative:
-      if (weak) {
-        finishImpl<L, kFormRelative, 31>(oldValues, t, median, result, newValues, xa, xb);
-      } else {
-        finishImpl<L, kFormRelative, 7>(oldValues, t, median, result, newValues, xa, xb);
-      }
-      break;
-    case kFormDirect:
-      if (weak) {
-        finishImpl<L, kFormDirect, 31>(oldValues, t, median, result, newValues, xa, xb);
-      } else {
-        finishImpl<L, kFormDirect, 7>(oldValues, t, median, result, newValues, xa, xb);
-      }
-      break;
-    default:
-      if (weak) {
-        finishImpl<L, kFormInverted, 31>(oldValues, t, median, result, newValues, xa, xb);
-      } else {
-        finishImpl<L, kFormInverted, 7>(oldValues, t, median, result, newValues, xa, xb);
-      }
-      break;
+  if (form == kFormRelative) {
+    finishForm<L, kFormRelative>(weak, oldValues, t, median, result, newValues, xa, xb);
+  } else if (form == kFormDirect) {
+    finishForm<L, kFormDirect>(weak, oldValues, t, median, result, newValues, xa, xb);
+  } else {
+    finishForm<L, kFormInverted>(weak, oldValues, t, median, result, newValues, xa, xb);
   }
 }
 

@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kTab = tabIndexOf(kPageZindleEye);
 constexpr Rgb kControlFrame{222, 222, 222};
-constexpr Rgb kBarFrame{192, 192, 192};
 constexpr Rgb kBrightFill{192, 192, 192};
 constexpr Rgb kDarkFill{64, 64, 64};
 constexpr Rgb kLevelLineMark{200, 200, 200};
@@ -31,8 +30,8 @@ constexpr uint8_t kBrightDarkStage = 2;
 ZindleEyeRequestState& request() {
   return ws().zindleEyeRequest;
 }
-const LabelText* text(ZindleEyeLabel item) {
-  return &label(item);
+int32_t& variant() {
+  return request().variant;
 }
 
 // How far each bar is filled: bright 1 .. 100 on its lower bar and 100 .. 200 on its upper bar,
@@ -86,12 +85,12 @@ PanelItem variantItem(int x, int y, int width, ZindleEyeLabel label, int32_t top
                       void (*draw)(Surface&, const PanelItem&) = nullptr) {
   return PanelItem{.kind = draw ? ItemKind::Custom : ItemKind::Button,
                    .box = makeButton(x, y, width, kControlFrame),
-                   .label = text(label),
-                   .on = [] { return request().variant == Variant; },
+                   .label = labelOf(label),
+                   .on = isSetTo<variant, Variant>,
                    .draw = draw,
                    .zone = zone,
                    .topic = topic,
-                   .action = [](int, int) { request().variant = Variant; }};
+                   .action = setTo<variant, Variant>};
 }
 
 // The horns A .. L, three a row from (4, 164), 32 pixels apart across and 26 down.
@@ -100,7 +99,8 @@ PanelItem hornItem() {
   constexpr int index = Horn - 1;
   return PanelItem{
       .box = makeButton(4 + 32 * (index % 3), 164 + 26 * (index / 3), 26, kControlFrame),
-      .label = text(static_cast<ZindleEyeLabel>(static_cast<int>(ZindleEyeLabel::HornA) + index)),
+      .label =
+          labelOf(static_cast<ZindleEyeLabel>(static_cast<int>(ZindleEyeLabel::HornA) + index)),
       .topic = kZindleEyeHornTopic,
       .action = [](int, int) {
         request().horn = Horn;
@@ -126,7 +126,7 @@ int barValue(int x) {
 
 template <const BarGeometry& Bar, const Rgb& Fill, int (*Filled)()>
 void drawBarItem(Surface& s, const PanelItem&) {
-  drawBar(s, 2, Bar.y, 96, 13, kBarFrame, Fill, Filled());
+  drawBar(s, 2, Bar.y, 96, 13, kBeltFrameGrey, Fill, Filled());
 }
 template <const BarGeometry& Bar, const Rgb& Fill, int (*Filled)()>
 PanelItem barItem(void (*set)(int x, int y)) {
@@ -143,7 +143,7 @@ PanelItem scaleText(int y, ZindleEyeLabel label, int fontHeight, HitZone zone) {
   LabelButton b = makeButton(2, y, 96, kWhite, ButtonLook::Plain);
   b.fontHeight = fontHeight;
   return PanelItem{.box = b,
-                   .label = text(label),
+                   .label = labelOf(label),
                    .zone = zone,
                    .topic = kZindleEyeBrightTopic,
                    .stage = kBrightDarkStage};
@@ -203,7 +203,7 @@ void drawLightResetMark(Surface& s, const PanelItem&) {
 const auto kPanel = joinItems(
     std::to_array<PanelItem>({
         {.box = makeButton(4, 4, 104, kWhite),
-         .label = text(ZindleEyeLabel::Heading),
+         .label = labelOf(ZindleEyeLabel::Heading),
          .zone = zoneIncl(5, 91, 1, 23),
          .action = [](int, int) { ws().pageComment = kTab; }},
         {.kind = ItemKind::Custom,
@@ -216,7 +216,7 @@ const auto kPanel = joinItems(
          .zone = zoneIncl(51, 99, 25, 33),
          .topic = kZindleEyeResetTopic},
         {.box = makeButton(4, 64, 84, kWhite, ButtonLook::Plain),
-         .label = text(ZindleEyeLabel::ZindleEyeHeading),
+         .label = labelOf(ZindleEyeLabel::ZindleEyeHeading),
          .zone = zoneIncl(5, 91, 61, 85),
          .topic = kZindleEyeSweepTopic},
         variantItem<3>(4, 86, 57, ZindleEyeLabel::Light, kZindleEyeSweepTopic,
@@ -237,12 +237,12 @@ const auto kPanel = joinItems(
          .zone = zoneIncl(5, 93, 165, 261),
          .topic = kZindleEyeHornTopic},
         {.box = makeButton(4, 268, 88, kControlFrame),
-         .label = text(ZindleEyeLabel::Blind),
+         .label = labelOf(ZindleEyeLabel::Blind),
          .on = [] { return request().blind != 0; },
          .topic = kZindleEyeBlindTopic,
          .action = [](int, int) { request().blind = request().blind ? 0 : 1; }},
         {.box = makeButton(4, 294, 88, Rgb{20, 240, 200}),
-         .label = text(ZindleEyeLabel::SetKeep3),
+         .label = labelOf(ZindleEyeLabel::SetKeep3),
          .topic = kZindleEyeKeepTopic,
          .action = [](int, int) { ws().keepRequest = 1; },
          .stage = kKeepStage},
@@ -261,7 +261,7 @@ const auto kPanel = joinItems(
             [](int x, int) { ws().zindleEye.dark = barValue(x); }),
         scaleText(449, ZindleEyeLabel::DarkScaleHigh, 10, zoneIncl(3, 97, 450, 462)),
         {.box = makeButton(0, 475, 96, kWhite, ButtonLook::Plain),
-         .label = text(ZindleEyeLabel::WholeViewHeading),
+         .label = labelOf(ZindleEyeLabel::WholeViewHeading),
          .zone = zoneIncl(5, 91, 476, 494),
          .topic = kZindleEyeWholeViewTopic},
         wholeViewItem(1, 495, label(ZindleEyeLabel::WholeViewImage), kZindleEyeWholeViewTopic),

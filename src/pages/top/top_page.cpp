@@ -12,8 +12,6 @@ namespace {
 
 constexpr int kTab = tabIndexOf(kPageTop);
 constexpr Rgb kCanvasColour{180, 180, 40};
-constexpr Rgb kGetImageColour{80, 160, 240};
-constexpr Rgb kKeepColour{0, 220, 220};
 constexpr Rgb kLanguageColour{255, 192, 128};
 constexpr Rgb kResetTextColour{16, 32, 96};
 
@@ -40,17 +38,17 @@ LabelButton at(int x, int y, int width, ButtonLook look, Rgb text = kLabelText) 
   b.textColour = text;
   return b;
 }
-// The note-code legend's lines, alternately red and blue, at x = 0.
-LabelButton legendLine(int i) {
-  return at(0, 594 + 18 * i, 88, ButtonLook::Plain,
-            i % 2 == 0 ? Rgb{200, 100, 100} : Rgb{100, 100, 200});
+// The note-code legend's lines, alternately red and blue, at x = 0, drawn after the tab bar.
+PanelItem legendItem(int i) {
+  return PanelItem{.box = at(0, 594 + 18 * i, 88, ButtonLook::Plain,
+                             i % 2 == 0 ? Rgb{200, 100, 100} : Rgb{100, 100, 200}),
+                   .label = labelOf(static_cast<TopLabel>(static_cast<int>(TopLabel::Legend0) + i)),
+                   .zone = kNoHit,
+                   .stage = kLegendStage};
 }
 // Every press of the panel lies in the column x 5 .. 91.
 constexpr HitZone rows(int y0, int y1) {
   return zoneIncl(5, 91, y0, y1);
-}
-const LabelText* text(TopLabel item) {
-  return &label(item);
 }
 
 void drawResetMarkItem(Surface& s, const PanelItem&) {
@@ -77,11 +75,11 @@ void chooseCanvas1200(int, int) {
 // The panel in the order of the page's click table.
 const PanelItem kPanel[] = {
     {.box = item(4, kWhite),
-     .label = text(TopLabel::Heading),
+     .label = labelOf(TopLabel::Heading),
      .zone = rows(1, 23),
      .action = [](int, int) { ws().pageComment = kTab; }},
     {.box = at(4, 30, 88, ButtonLook::Plain, kResetTextColour),
-     .label = text(TopLabel::ResetMarkText),
+     .label = labelOf(TopLabel::ResetMarkText),
      .zone = rows(31, 45),
      .topic = kTopResetTopic,
      .stage = kLegendStage},
@@ -90,46 +88,48 @@ const PanelItem kPanel[] = {
      .zone = rows(47, 75),
      .topic = kTopResetTopic,
      .action = resetView},
-    {.box = heading(89), .label = text(TopLabel::Canvas), .topic = kTopCanvasTopic},
-    {.box = greyedSize(109), .label = text(TopLabel::Canvas960), .topic = kTopCanvasTopic},
+    {.box = heading(89), .label = labelOf(TopLabel::Canvas), .topic = kTopCanvasTopic},
+    {.box = greyedSize(109), .label = labelOf(TopLabel::Canvas960), .topic = kTopCanvasTopic},
     {.box = item(135, kCanvasColour),
-     .label = text(TopLabel::Canvas1200),
+     .label = labelOf(TopLabel::Canvas1200),
      .on = [] { return ws().canvasChoice == 2; },
      .action = chooseCanvas1200},
-    {.box = greyedSize(161), .label = text(TopLabel::Canvas1440), .topic = kTopCanvasTopic},
-    {.box = greyedSize(187), .label = text(TopLabel::Canvas1680), .topic = kTopCanvasTopic},
-    {.box = heading(226), .label = text(TopLabel::GetImageHeading), .topic = kTopGetImageTopic},
-    {.box = item(246, kGetImageColour),
-     .label = text(TopLabel::GetImage),
+    {.box = greyedSize(161), .label = labelOf(TopLabel::Canvas1440), .topic = kTopCanvasTopic},
+    {.box = greyedSize(187), .label = labelOf(TopLabel::Canvas1680), .topic = kTopCanvasTopic},
+    {.box = heading(226), .label = labelOf(TopLabel::GetImageHeading), .topic = kTopGetImageTopic},
+    {.box = item(246, kGetImageButtonFrame),
+     .label = labelOf(TopLabel::GetImage),
      .action =
          [](int, int) {
            ws().getImageRequest = 1;
            topPageDefaults();
          }},
-    {.box = heading(285), .label = text(TopLabel::KeepHeading), .topic = kTopKeepTopic},
-    {.box = item(305, kKeepColour),
-     .label = text(TopLabel::SaveKeep0),
+    {.box = heading(285), .label = labelOf(TopLabel::KeepHeading), .topic = kTopKeepTopic},
+    {.box = item(305, kKeepButtonFrame),
+     .label = labelOf(TopLabel::SaveKeep0),
      .topic = kTopKeepTopic,
      .action = [](int, int) { ws().keepRequest = 1; }},
-    {.box = heading(344), .label = text(TopLabel::LanguageHeading), .topic = kTopLanguageTopic},
+    {.box = heading(344), .label = labelOf(TopLabel::LanguageHeading), .topic = kTopLanguageTopic},
     {.box = item(364, kLanguageColour),
-     .label = text(TopLabel::LanguageSwitch),
+     .label = labelOf(TopLabel::LanguageSwitch),
      .topic = kTopLanguageTopic,
      .action = [](int, int) { ws().language = ws().language == 1 ? 2 : 1; }},
     {.box = at(0, 403, 96, ButtonLook::Raised),
-     .label = text(TopLabel::WholeViewHeading),
+     .label = labelOf(TopLabel::WholeViewHeading),
      .zone = rows(404, 422),
      .topic = kTopWholeViewTopic},
     wholeViewItem(1, 423, label(TopLabel::WholeViewImage), kTopWholeViewTopic),
     wholeViewItem(2, 423, label(TopLabel::WholeViewCanvas), kTopWholeViewTopic),
     wholeViewItem(0, 423, label(TopLabel::WholeViewBack), kTopWholeViewTopic),
-    {.box = at(0, 574, 98, ButtonLook::Plain), .label = text(TopLabel::NoteCode), .zone = kNoHit},
-    {.box = legendLine(0), .label = text(TopLabel::Legend0), .zone = kNoHit, .stage = kLegendStage},
-    {.box = legendLine(1), .label = text(TopLabel::Legend1), .zone = kNoHit, .stage = kLegendStage},
-    {.box = legendLine(2), .label = text(TopLabel::Legend2), .zone = kNoHit, .stage = kLegendStage},
-    {.box = legendLine(3), .label = text(TopLabel::Legend3), .zone = kNoHit, .stage = kLegendStage},
-    {.box = legendLine(4), .label = text(TopLabel::Legend4), .zone = kNoHit, .stage = kLegendStage},
-    {.box = legendLine(5), .label = text(TopLabel::Legend5), .zone = kNoHit, .stage = kLegendStage},
+    {.box = at(0, 574, 98, ButtonLook::Plain),
+     .label = labelOf(TopLabel::NoteCode),
+     .zone = kNoHit},
+    legendItem(0),
+    legendItem(1),
+    legendItem(2),
+    legendItem(3),
+    legendItem(4),
+    legendItem(5),
 };
 
 bool press(int x, int y) {
