@@ -120,7 +120,7 @@ HitZone hitZoneOf(const PanelItem& item);
 // custom drawers that draw a button of their own).
 LabelButton shownBox(const PanelItem& item);
 
-// Draws every item in table order.
+// Draws every item in table order (an item with shown() only while it holds).
 void drawPanel(Surface& surface, std::span<const PanelItem> items);
 // Draws the items of one stage, in table order.
 void drawPanelStage(Surface& surface, std::span<const PanelItem> items, uint8_t stage);
@@ -133,8 +133,8 @@ void drawDiamondItem(Surface& surface, const PanelItem& item);
 void drawUpArrowItem(Surface& surface, const PanelItem& item);
 void drawDownArrowItem(Surface& surface, const PanelItem& item);
 
-// The first item whose zone (or own hit test) holds the point: sets helpTopic to its topic (when it
-// has one), runs its action and answers true. False when no item is hit.
+// The first shown item whose zone (or own hit test) holds the point: sets helpTopic to its topic
+// (when it has one), runs its action and answers true. False when no item is hit.
 bool pressPanel(std::span<const PanelItem> items, int x, int y, int32_t& helpTopic);
 
 }  // namespace zc
