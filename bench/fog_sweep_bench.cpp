@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "pages/fog/fog_sweep.h"
+#include "pages/fog/fog_sweep_reference.h"
 
 // The Zindle Eye sweep at its heaviest setting, horn L, on the 1440 x 960 canvas: the fast sweep
 // (certified separable sums, and full sums throughout) against the plain loop, and the ratio of

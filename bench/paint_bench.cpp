@@ -12,6 +12,7 @@
 #include "platform/headless/headless_platform.h"
 #include "shell/window_procedure.h"
 #include "ui/page_contract.h"
+#include "ui/screen.h"
 
 namespace zc {
 namespace {
@@ -57,7 +58,7 @@ void paintPage(benchmark::State& state, int tab, void (*prepare)()) {
   platform.runPendingPaints(shellWindowProcedure());
   if (tab != 0) {
     Message press{MessageKind::LeftDown};
-    press.x = 120 + 80 * tab + 40;
+    press.x = kTabCells[tab].centreX();
     press.y = 10;
     shellWindowProcedure().handle(press);
   }
@@ -70,11 +71,11 @@ void paintPage(benchmark::State& state, int tab, void (*prepare)()) {
 }
 
 void openSwapList() {
-  ws().swap.listState = 1;
+  ws().swap.listState = kSwapListOpen;
   ws().swap.way = 21;
 }
 void lightCoreOn() {
-  ws().filter.lightCoreMode = 1;
+  ws().filter.lightCoreMode = kLightCoreShown;
   ws().filter.start = 50;
   ws().filter.end = 200;
 }

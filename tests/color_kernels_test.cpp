@@ -7,6 +7,7 @@
 #include "pages/color/channel_stats.h"
 #include "pages/color/color_balance.h"
 #include "pages/color/color_power.h"
+#include "pages/color/filter_page_values.h"
 #include "pages/color/light_core.h"
 #include "pages/color/swap_ways.h"
 
@@ -337,9 +338,7 @@ TEST(ColorPower, AllChannels) {
   for (const Case& c : cases) {
     Picture pic(1, 1);
     pic.set(0, c.rgb[2], c.rgb[1], c.rgb[0]);
-    FilterPageState filter;
-    filter.colorPower = c.power;
-    applyColorPower(pic.planes(), filter);
+    applyColorPower(pic.planes(), c.power, c.power, c.power);
     EXPECT_EQ(pic.cell(0), (std::array<int32_t, 3>{c.want[2], c.want[1], c.want[0]}))
         << "power " << c.power << " rgb " << c.rgb[0] << "," << c.rgb[1] << "," << c.rgb[2];
   }
@@ -352,7 +351,7 @@ TEST(ColorPower, EachPowerPerChannel) {
   FilterPageState filter;
   filter.eachPowerMode = 2;
   filter.eachPower[0] = 200, filter.eachPower[1] = 100, filter.eachPower[2] = 50;
-  applyColorPower(pic.planes(), filter);
+  runColorPower(pic.planes(), filter);
   // Red 200: 75 + 200 clamped; green 100: unchanged; blue 50: 75 + trunc(2.5).
   EXPECT_EQ(pic.cell(0), (std::array<int32_t, 3>{75, 25, 255}));
   EXPECT_EQ(pic.cell(1), (std::array<int32_t, 3>{77, 75, 75}));

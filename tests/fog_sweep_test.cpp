@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "pages/fog/fog_sweep_reference.h"
+
 namespace zc {
 namespace {
 

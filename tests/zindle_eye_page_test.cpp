@@ -5,6 +5,7 @@
 
 #include "core/image_buffers.h"
 #include "pages/fog/fog_sweep.h"
+#include "pages/fog/fog_sweep_reference.h"
 #include "test_support.h"
 
 namespace zc {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "core/channel_stats_state.h"
 #include "core/page_ids.h"
 #include "core/page_states.h"
 #include "core/size.h"
@@ -14,15 +15,31 @@ constexpr int kMaxCanvasWidth = 1680;
 constexpr int kMaxCanvasHeight = 1120;
 constexpr int kPlaneCells = kMaxCanvasWidth * kMaxCanvasHeight;  // 1,881,600
 
+// What the comment strip shows at the next paint (Workspace::pageComment): the main comment of
+// the page at tab 0 .. 8, or one of these.
+enum CommentRequest : int32_t {
+  kRestoreComment = 10,     // the Restore tab's comment
+  kCalculatorComment = 11,  // the key pad's comment
+  kCommentShown = 99,       // nothing new to show
+};
+
+// The slot that Call asked for (Workspace::callSlot), or none.
 constexpr int32_t kNoSlot = 99;
-constexpr int32_t kCommentShown = 99;
-constexpr int32_t kRestoreComment = 10;
-constexpr int32_t kCalculatorComment = 11;
+
+// The scroll-bar press the next paint carries out (Workspace::scrollCommand).
+enum ScrollCommand : int32_t {
+  kScrollNone = 0,
+  kScrollArrowUp = 1,
+  kScrollTrackVertical = 2,
+  kScrollArrowDown = 3,
+  kScrollArrowLeft = 4,
+  kScrollTrackHorizontal = 5,
+  kScrollArrowRight = 6,
+};
 
 // One axis of the image frame's scroll bars.
 struct ScrollAxis {
   int32_t position = 0;  // pixels from the start of the track
-  double positionCopy = 0.0;
   int32_t thumbLength = 0;
   double range = 0.0;
   int32_t pixelShift = 0;  // canvas column (row) shown at the frame's left (top) edge
@@ -49,54 +66,6 @@ struct CalculatorState {
   int32_t enteredDigits = 0;  // digits already taken into the entry
 };
 
-struct TopPageState {
-  int32_t helpTopic = 0;
-};
-
-struct FilterPageState {
-  int32_t start = 0;          // f
-  int32_t end = 255;          // t
-  int32_t lightCoreMode = 0;  // 0 off, 1 action, 2 f is the target, 3 t is the target
-  int32_t spectrumSwitch = 0;
-  int32_t step = 8;
-  int32_t stepTarget = 0;
-  int32_t calIndicator = 0;
-  int32_t colorPower = 100;
-  int32_t eachPower[3] = {100, 100, 100};  // red, green, blue
-  int32_t eachPowerMode = 0;
-  int32_t colorPowerTarget = 0;
-  int32_t colorPowerAction = 0;
-  int32_t peach = 0;
-  int32_t berry = 0;
-  int32_t helpTopic = 0;
-};
-
-// 4%, 50% and 96% points of each plane's histogram (blue, green, red).
-struct ChannelStatsState {
-  int32_t low[3] = {0, 0, 0};
-  int32_t median[3] = {0, 0, 0};
-  int32_t high[3] = {0, 0, 0};
-};
-
-struct SwapPageState {
-  int32_t way = 0;
-  int32_t listState = 0;  // 0 closed, 1 open, 2 open and a store asked for
-  int32_t helpTopic = 0;
-};
-
-struct ZindleEyeRequestState {
-  int32_t run = 0;
-  int32_t variant = 1;
-  int32_t horn = 0;
-  int32_t blind = 0;
-};
-
-struct ZindleEyePageState {
-  int32_t bright = 100;
-  int32_t dark = 0;
-  int32_t helpTopic = 0;
-};
-
 // Every field of the program with its start value. One static instance; resetWorkspace() puts
 // every field back.
 struct Workspace {
@@ -111,7 +80,7 @@ struct Workspace {
   int32_t callSlot = kNoSlot;
   int32_t newImageFlag = 1;
   int32_t keepZeroState = 0;
-  int32_t pageComment = 0;
+  int32_t pageComment = tabIndexOf(kPageTop);
   int32_t deleteKeepAnswer = 0;
 
   Size canvasSize{1440, 960};
@@ -121,14 +90,12 @@ struct Workspace {
   Size shownSizeRemembered{2000, 1000};
   Size viewSize{960, 640};
   Size wholeViewSize{960, 640};
-  double wholeViewScaleX = 1.0, wholeViewScaleY = 1.0;
-  Size transferImageSize{1680, 1120};
   Size backImageSize{1680, 1120};
   int32_t wholeViewMode = 0;
 
-  ScrollAxis scrollX{0, 0.0, 920, 0.0, 0, 0, 0, 0};
-  ScrollAxis scrollY{0, 0.0, 600, 0.0, 0, 0, 0, 0};
-  int32_t scrollCommand = 0;
+  ScrollAxis scrollX{.thumbLength = 920};
+  ScrollAxis scrollY{.thumbLength = 600};
+  int32_t scrollCommand = kScrollNone;
   int32_t scrollClickX = 0, scrollClickY = 0;
 
   RubberBandState rubberBand;

@@ -53,6 +53,23 @@ int cellBaseline(const QFont& font) {
   return ascent;
 }
 
+// Moves a negative origin up to 0, the other origin with it, and shortens the span by as much.
+void startAtZero(int& origin, int& other, int& length) {
+  if (origin >= 0) return;
+  length += origin;
+  other -= origin;
+  origin = 0;
+}
+
+// One axis of a block copy clipped to the source, then to the surface, moving both origins
+// together.
+void clipSpan(int& source, int& target, int& length, int sourceLength, int targetLength) {
+  startAtZero(source, target, length);
+  length = std::min(length, sourceLength - source);
+  startAtZero(target, source, length);
+  length = std::min(length, targetLength - target);
+}
+
 }  // namespace
 
 struct Surface::Impl {
@@ -80,29 +97,23 @@ struct Surface::Impl {
   static void walkLine(int x0, int y0, int x1, int y1, Visit visit) {
     const int dx = std::abs(x1 - x0);
     const int dy = std::abs(y1 - y0);
-    const int sx = x1 >= x0 ? 1 : -1;
-    const int sy = y1 >= y0 ? 1 : -1;
-    if (dx >= dy) {
-      int error = dx / 2;
-      int y = y0;
-      for (int i = 0, x = x0; i < dx; ++i, x += sx) {
-        visit(x, y);
-        error -= dy;
-        if (error < 0) {
-          y += sy;
-          error += dx;
-        }
+    // Step along the longer axis (x when both are as long) and now and then along the other.
+    const bool steep = dy > dx;
+    const int major = steep ? dy : dx, minor = steep ? dx : dy;
+    const int majorStep = (steep ? y1 >= y0 : x1 >= x0) ? 1 : -1;
+    const int minorStep = (steep ? x1 >= x0 : y1 >= y0) ? 1 : -1;
+    int along = steep ? y0 : x0, across = steep ? x0 : y0;
+    int error = major / 2;
+    for (int i = 0; i < major; ++i, along += majorStep) {
+      if (steep) {
+        visit(across, along);
+      } else {
+        visit(along, across);
       }
-    } else {
-      int error = dy / 2;
-      int x = x0;
-      for (int i = 0, y = y0; i < dy; ++i, y += sy) {
-        visit(x, y);
-        error -= dx;
-        if (error < 0) {
-          x += sx;
-          error += dy;
-        }
+      error -= minor;
+      if (error < 0) {
+        across += minorStep;
+        error += major;
       }
     }
   }
@@ -204,31 +215,8 @@ void Surface::text(int x, int y, std::string_view utf8, Rgb colour, int height, 
 
 void Surface::blitBottomUp(const uint8_t* pixels, int srcW, int srcH, int sx, int sy, int w, int h,
                            int dx, int dy) {
-  // Clip the block to the source image, then to the surface, moving both origins together.
-  if (sx < 0) {
-    w += sx;
-    dx -= sx;
-    sx = 0;
-  }
-  if (sy < 0) {
-    h += sy;
-    dy -= sy;
-    sy = 0;
-  }
-  w = std::min(w, srcW - sx);
-  h = std::min(h, srcH - sy);
-  if (dx < 0) {
-    w += dx;
-    sx -= dx;
-    dx = 0;
-  }
-  if (dy < 0) {
-    h += dy;
-    sy -= dy;
-    dy = 0;
-  }
-  w = std::min(w, kWidth - dx);
-  h = std::min(h, kHeight - dy);
+  clipSpan(sx, dx, w, srcW, kWidth);
+  clipSpan(sy, dy, h, srcH, kHeight);
   if (w <= 0 || h <= 0) return;
   for (int r = 0; r < h; ++r) {
     // Display row sy + r of a bottom-up image is memory row srcH - 1 - (sy + r).

@@ -27,26 +27,24 @@ void goToPage(int32_t target) {
   w.restoreRequest = 0;
 }
 
-// Tab bar: twelve cells of 80 pixels from x = 120; only x < 1060 can be hit.
 bool tabBarPress(int x, int y) {
-  if (!(y > 0 && y < 32 && x > 100 && x < 1060)) return false;
+  const int cell = tabCellAt(x, y);
+  if (cell < 0) return false;
   Workspace& w = ws();
-  if (x <= 120 || x % 80 == 40) return false;  // cell borders are not part of any cell
-  const int cell = (x - 120) / 80;
-  if (cell < 9) {
+  if (cell < kPageCount) {
     if (cell == 0 && w.pageId == kPageTop) return false;
     goToPage(pageIdOfTab(cell));
     return true;
   }
   switch (cell) {
-    case 9:
+    case kSaveCell:
       w.saveAsRequest = 1;
       return true;
-    case 10:
+    case kRestoreCell:
       w.restoreRequest = 1;
       w.pageComment = kRestoreComment;
       return true;
-    case 11:
+    case kCallCell:
       w.getImageRequest = 1;
       w.callSlot = tabIndexOf(w.pageId);
       return true;
@@ -115,10 +113,7 @@ void paintCycle(Surface& s) {
   }
   if (w.callSlot >= 1 && w.callSlot <= 8) {
     writeSlotFile(w.callSlot, canvasTarget());
-    if (w.callSlot == 8) {
-      writeWorkingFile(kTransferFile, canvasTarget());
-      w.transferImageSize = w.imageSize;
-    }
+    if (w.callSlot == 8) writeWorkingFile(kTransferFile, canvasTarget());
   }
   pageBlock(w.pageId).paint(s);
 }

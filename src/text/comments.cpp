@@ -2,124 +2,140 @@
 
 #include <cstddef>
 
+#include "core/page_ids.h"
+#include "text/filter_texts.h"
+#include "text/swap_texts.h"
+#include "text/top_texts.h"
+#include "text/topic_comment_kit.h"
+#include "text/zindle_eye_texts.h"
+
 namespace zc {
 namespace {
 
 // Colours of the comment blocks. Main comments are black; the shared restore and calculator
-// comments are blue; each topic block takes one of the dark tints by its kind.
+// comments are blue; each topic block takes one of the dark tints by its kind (topic_tints).
+using namespace topic_tints;
+
 constexpr Rgb kMain{0, 0, 0};
 constexpr Rgb kShared{50, 100, 200};
-constexpr Rgb kOperation{20, 40, 155};  // what a button or mode does
-constexpr Rgb kInfo{50, 50, 50};        // what a value, scale or list means
-constexpr Rgb kReset{192, 16, 32};      // reset marks and cautions
-constexpr Rgb kKeep{16, 96, 96};        // keep slots and saving
-constexpr Rgb kValue{128, 96, 16};      // value boxes, belts, steps
-constexpr Rgb kView{16, 128, 32};       // whole view and display
-constexpr Rgb kColour{112, 32, 128};    // colours, outlines, brush
 
 // ---- main comments, one per tab -------------------------------------------------------------
 
-constexpr CommentText kMainComments[9] = {
+struct MainRow {
+  int32_t pageId;
+  CommentText text;
+};
+
+constexpr MainRow kMainComments[kPageCount] = {
     // 0 Top: canvas size, call an image, save to slot 0, label language, whole view.
-    {kMain,
-     {"(A) 画布サイズ [<>] 作業空間の大きさ; 1200×800 を選択できる;",
-      "(B) 画像呼出 [→] BMP画像ファイルを開く ([Enter]キーも可);",
-      "(C) 像 KEEP0 [→] 画像を内部メモリ (KEEP0.bmp) に保存する;",
-      "(D) 表示言語 [<>] ラベルとコメントの言語; 日本語 (+) 英語;",
-      "(E) 全体視 [<>] 画像全体 (イメージ) または作業空間全体 (キャンパス);"},
-     {"(A) canvas [<>] canvas surface syze; 1200×800 can be chosen;",
-      "(B) get image [→] open a BMP image file ([Enter] key, too);",
-      "(C) save KEEP0 [→] save the image to inner memory (KEEP0.bmp);",
-      "(D) language [<>] language of labels and comments; JAPANESE (+) ENGLISH;",
-      "(E) whole view [<>] see whole image (image) or whole digital space (canvas);"}},
+    {kPageTop,
+     {kMain,
+      {"(A) 画布サイズ [<>] 作業空間の大きさ; 1200×800 を選択できる;",
+       "(B) 画像呼出 [→] BMP画像ファイルを開く ([Enter]キーも可);",
+       "(C) 像 KEEP0 [→] 画像を内部メモリ (KEEP0.bmp) に保存する;",
+       "(D) 表示言語 [<>] ラベルとコメントの言語; 日本語 (+) 英語;",
+       "(E) 全体視 [<>] 画像全体 (イメージ) または作業空間全体 (キャンパス);"},
+      {"(A) canvas [<>] canvas surface syze; 1200×800 can be chosen;",
+       "(B) get image [→] open a BMP image file ([Enter] key, too);",
+       "(C) save KEEP0 [→] save the image to inner memory (KEEP0.bmp);",
+       "(D) language [<>] language of labels and comments; JAPANESE (+) ENGLISH;",
+       "(E) whole view [<>] see whole image (image) or whole digital space (canvas);"}}},
     // 1 Filter: call an image, light core, colour power, colour balance.
-    {kMain,
-     {"(A) 画像呼出 [→] 画像を呼び出す;",
-      "(B) 光核 [<>] 色の値 0～255; 暗核(0<<), スペクトル核(0<a<255), 光核(>>255);",
-      "(C) 色の強弱 [<>] 元の画像の色の強さを 100 として 1～1000;",
-      "(D) 色バランス回復 [<>] 色の偏った画像 → 色の整った画像;"},
-     {"(A) get image [→] call an image;",
-      "(B) light core [<>] color value 0～255; dark core(0<<), spectrum core(0<a<255, "
-      "start(t)=a, end(t)=a+1, light core(>>255);",
-      "(C) color power [<>] original image color power as 100; within 1～1000;",
-      "(D) color balance [<>] color unbalanced image → color balanced image;"}},
+    {kPageFilter,
+     {kMain,
+      {"(A) 画像呼出 [→] 画像を呼び出す;",
+       "(B) 光核 [<>] 色の値 0～255; 暗核(0<<), スペクトル核(0<a<255), 光核(>>255);",
+       "(C) 色の強弱 [<>] 元の画像の色の強さを 100 として 1～1000;",
+       "(D) 色バランス回復 [<>] 色の偏った画像 → 色の整った画像;"},
+      {"(A) get image [→] call an image;",
+       "(B) light core [<>] color value 0～255; dark core(0<<), spectrum core(0<a<255, "
+       "start(t)=a, end(t)=a+1, light core(>>255);",
+       "(C) color power [<>] original image color power as 100; within 1～1000;",
+       "(D) color balance [<>] color unbalanced image → color balanced image;"}}},
     // 2 Swap: exchange, reverse and mix colours.
-    {kMain,
-     {"色交換 [<>] 画像の色を交換、反転、混合する;", "[色の変換] [→] 色交換の一覧ページ;",
-      "[・]は無変換, R⇔G など [<>] 色の交換; 0～5;",
-      "(R) <> 255-r, (G) <> 255-g, (B) <> 255-b [<>] 反転; 6～12;",
-      "混合 [<>] いくつかの方法で混ぜる; 13～21; [決定 KEEP2] [→] KEEP2.bmp;"},
-     {"SWAP [<>] exchange, reverse and mix the colors of the image;",
-      "[swap color] [→] list page of swap color;",
-      "[・] stay, R⇔G and so on [<>] exchange of colors; 0～5;",
-      "(R) <> 255-r, (G) <> 255-g, (B) <> 255-b [<>] reversal; 6～12;",
-      "mix [<>] mix by several ways; 13～21; [Set KEEP2] [→] KEEP2.bmp;"}},
+    {kPageSwap,
+     {kMain,
+      {"色交換 [<>] 画像の色を交換、反転、混合する;", "[色の変換] [→] 色交換の一覧ページ;",
+       "[・]は無変換, R⇔G など [<>] 色の交換; 0～5;",
+       "(R) <> 255-r, (G) <> 255-g, (B) <> 255-b [<>] 反転; 6～12;",
+       "混合 [<>] いくつかの方法で混ぜる; 13～21; [決定 KEEP2] [→] KEEP2.bmp;"},
+      {"SWAP [<>] exchange, reverse and mix the colors of the image;",
+       "[swap color] [→] list page of swap color;",
+       "[・] stay, R⇔G and so on [<>] exchange of colors; 0～5;",
+       "(R) <> 255-r, (G) <> 255-g, (B) <> 255-b [<>] reversal; 6～12;",
+       "mix [<>] mix by several ways; 13～21; [Set KEEP2] [→] KEEP2.bmp;"}}},
     // 3 Zindle Eye: the fog sweep, bright/dark, set KEEP3, whole view.
-    {kMain,
-     {"(A) Ｚ.アイ [<>] 画像の霧を払う; 内部メモリには保存しない;",
-      "(B) ブライト (+) ダーク [<>] 明るさと暗さを変える; 保存しない;",
-      "(C) [決定KEEP3] [→] 画像を内部メモリと KEEP3.bmp に保存する;",
-      "(D) 全体視 [<>] 画像全体 (イメージ) またはキャンパス全体を見る;"},
-     {"(A) Zindle Eye [<>] sweep the fog of the image; not saved to inner memory;",
-      "(B) bright (+) dark [<>] change brightness and darkness; not saved;",
-      "(C) [KEEP3] [→] save the image to inner memory and KEEP3.bmp;",
-      "(D) whole view [<>] see the whole image (image) or canvas (canvas);"}},
+    {kPageZindleEye,
+     {kMain,
+      {"(A) Ｚ.アイ [<>] 画像の霧を払う; 内部メモリには保存しない;",
+       "(B) ブライト (+) ダーク [<>] 明るさと暗さを変える; 保存しない;",
+       "(C) [決定KEEP3] [→] 画像を内部メモリと KEEP3.bmp に保存する;",
+       "(D) 全体視 [<>] 画像全体 (イメージ) またはキャンパス全体を見る;"},
+      {"(A) Zindle Eye [<>] sweep the fog of the image; not saved to inner memory;",
+       "(B) bright (+) dark [<>] change brightness and darkness; not saved;",
+       "(C) [KEEP3] [→] save the image to inner memory and KEEP3.bmp;",
+       "(D) whole view [<>] see the whole image (image) or canvas (canvas);"}}},
     // 4 Change: target range, pseudocolour, convert colour, act, save.
-    {kMain,
-     {"色変換 [<>] 画像の色を他の色に変える;",
-      "1)対象色 [→] 対象色の min と Max, min から Max までの範囲を設定;",
-      "対象の範囲 [→] 白い疑似色で表示;",
-      "2)変換色 [<>] 変換する色; 画像上, 棒グラフ, 電卓 で指定;",
-      "3)act [→] 対象色を変換色に変える; 4)save [→] set KEEP4;"},
-     {"CHANGE [<>] exchange the color of the image to other;",
-      "1)target [→] set min and Max, and range from min to Max on target color;",
-      "target range [→] shown by white as pseudocolor;",
-      "2)convert [<>] convert color; By On Image, Bar Graph, Cal;",
-      "3)act [→] change target color toward convert color; 4)save [→] set KEEP4;"}},
+    {kPageChange,
+     {kMain,
+      {"色変換 [<>] 画像の色を他の色に変える;",
+       "1)対象色 [→] 対象色の min と Max, min から Max までの範囲を設定;",
+       "対象の範囲 [→] 白い疑似色で表示;",
+       "2)変換色 [<>] 変換する色; 画像上, 棒グラフ, 電卓 で指定;",
+       "3)act [→] 対象色を変換色に変える; 4)save [→] set KEEP4;"},
+      {"CHANGE [<>] exchange the color of the image to other;",
+       "1)target [→] set min and Max, and range from min to Max on target color;",
+       "target range [→] shown by white as pseudocolor;",
+       "2)convert [<>] convert color; By On Image, Bar Graph, Cal;",
+       "3)act [→] change target color toward convert color; 4)save [→] set KEEP4;"}}},
     // 5 Outline: get image, local contrast, outline, brush, save.
-    {kMain,
-     {"1)画像呼出 [→] 画像を呼び出す;",
-      "2)局所対照 [<>] 左クリックした点の周りの局所対照を強める; 右 click→固定;",
-      "3)輪郭線 [<>] 画像に輪郭線を描く; 細 [<>] 細い輪郭線;",
-      "4)筆 [<>] 手で線を描く; 左 click (+)drag →描画, 右 click→固定;",
-      "5)保存 [→] 決定KEEP5 [→] 画像を KEEP5.bmp に保存;"},
-     {"1)Get Image [→] call an image;",
-      "2)L Contrast [<>] local contrast around the clicked point; R click→fixed;",
-      "3)Outline [<>] draw outlines on the image; fine [<>] fine outline;",
-      "4)Brush [<>] draw lines by hand; L click (+)drag→draw, R click→fixed;",
-      "5)Save [→] set KEEP5 [→] save the image as KEEP5.bmp;"}},
+    {kPageOutline,
+     {kMain,
+      {"1)画像呼出 [→] 画像を呼び出す;",
+       "2)局所対照 [<>] 左クリックした点の周りの局所対照を強める; 右 click→固定;",
+       "3)輪郭線 [<>] 画像に輪郭線を描く; 細 [<>] 細い輪郭線;",
+       "4)筆 [<>] 手で線を描く; 左 click (+)drag →描画, 右 click→固定;",
+       "5)保存 [→] 決定KEEP5 [→] 画像を KEEP5.bmp に保存;"},
+      {"1)Get Image [→] call an image;",
+       "2)L Contrast [<>] local contrast around the clicked point; R click→fixed;",
+       "3)Outline [<>] draw outlines on the image; fine [<>] fine outline;",
+       "4)Brush [<>] draw lines by hand; L click (+)drag→draw, R click→fixed;",
+       "5)Save [→] set KEEP5 [→] save the image as KEEP5.bmp;"}}},
     // 6 Pattern: call an image, zone, zone colour, pattern kinds, save.
-    {kMain,
-     {"1)画像呼出 [→] 画像を呼び出す; 3)色の窓 [→] 左クリックで窓を選ぶ;",
-      "4)窓色指定 [<>] 窓の色; 5)窓色描写 [→] 窓を白で描く;",
-      "6)型紙化 [<>] 窓の部分は白 (+) 型の部分は灰色 192; 型反転, ゆる型;",
-      "7)決定保存 [→] 名前をつけて保存; 決定KEEP6 [→] KEEP6.bmp;"},
-     {"1)GetShadow [→] call an image; 3)Zone [→] pick the window by L click;",
-      "4)zone color [<>] color of the window; 5)draw zone [→] the window in white;",
-      "6)Pattern [<>] window part white (+) pattern part gray 192; Reverse, soft;",
-      "7)Set Save [→] save with a name; SetK EEP6 [→] KEEP6.bmp;"}},
+    {kPagePattern,
+     {kMain,
+      {"1)画像呼出 [→] 画像を呼び出す; 3)色の窓 [→] 左クリックで窓を選ぶ;",
+       "4)窓色指定 [<>] 窓の色; 5)窓色描写 [→] 窓を白で描く;",
+       "6)型紙化 [<>] 窓の部分は白 (+) 型の部分は灰色 192; 型反転, ゆる型;",
+       "7)決定保存 [→] 名前をつけて保存; 決定KEEP6 [→] KEEP6.bmp;"},
+      {"1)GetShadow [→] call an image; 3)Zone [→] pick the window by L click;",
+       "4)zone color [<>] color of the window; 5)draw zone [→] the window in white;",
+       "6)Pattern [<>] window part white (+) pattern part gray 192; Reverse, soft;",
+       "7)Set Save [→] save with a name; SetK EEP6 [→] KEEP6.bmp;"}}},
     // 7 Transfer: from pattern image to transfer image, grey value, seal, square and polygon.
-    {kMain,
-     {"1)型画像 [→] 多角形で削除(白) または 旗 [→] 2)決定KEEP7 [→] 3)型紙化;",
-      "4)型紙保存 [→] 5)原画像 [→] 6)型転写 [→] 7)像保存 または 8)出現 タブ;",
-      "濃淡 [<>] 塗りつぶす旗の色; 形状 (+) 径 [<>] 印; 領域 [<>] 四角;",
-      "多角形 [→] 開始, 角ごとに左クリック, 閉鎖, 削除(白) または 濃淡の旗;"},
-     {"1)GetShadow [→] polygon delete or flag [→] 2)KEEP7 [→] 3)Pattarn;",
-      "4)SavePatt. [→] 5)CallReal [→] 6)ShotPatt. [→] 7)SaveTrfr or 8)Appear;",
-      "gray [<>] color of the fill; shape (+) width [<>] seal; area [<>] square;",
-      "polygon [→] start, L click on each corner, close, delete or gray flag;"}},
+    {kPageTransfer,
+     {kMain,
+      {"1)型画像 [→] 多角形で削除(白) または 旗 [→] 2)決定KEEP7 [→] 3)型紙化;",
+       "4)型紙保存 [→] 5)原画像 [→] 6)型転写 [→] 7)像保存 または 8)出現 タブ;",
+       "濃淡 [<>] 塗りつぶす旗の色; 形状 (+) 径 [<>] 印; 領域 [<>] 四角;",
+       "多角形 [→] 開始, 角ごとに左クリック, 閉鎖, 削除(白) または 濃淡の旗;"},
+      {"1)GetShadow [→] polygon delete or flag [→] 2)KEEP7 [→] 3)Pattarn;",
+       "4)SavePatt. [→] 5)CallReal [→] 6)ShotPatt. [→] 7)SaveTrfr or 8)Appear;",
+       "gray [<>] color of the fill; shape (+) width [<>] seal; area [<>] square;",
+       "polygon [→] start, L click on each corner, close, delete or gray flag;"}}},
     // 8 Appear: back and transfer images, pass zone, real appear, save, whole view.
-    {kMain,
-     {"A 画像呼出 [→] 1)背景画像 (+) 2)転送画像;",
-      "B 透過窓 [<>] 転送画像を通して背景画像が見える部分;",
-      "C 出現 [→] 3)実体化; 実体化した転送画像は保存するまで動かせる;",
-      "D 外部保存 [→] 4決定KEEP8 または 5)決定保存;",
-      "全体視 [<>] キャンパス全体を見る; 黒い画面 [←] 画像か透過窓が不適切;"},
-     {"A get image [→] 1)back image (+) 2)trfr image;",
-      "B pass zone [<>] where the back image shows through the trfr image;",
-      "C 3)real appear [→] real appeared transfer(trfr) image can move until it is saved;",
-      "D outer file [→] 4)KEEP8 or 5)save image;",
-      "whole view [<>] whole canvas; All black image [←] wrong image or pass zone;"}},
+    {kPageAppear,
+     {kMain,
+      {"A 画像呼出 [→] 1)背景画像 (+) 2)転送画像;",
+       "B 透過窓 [<>] 転送画像を通して背景画像が見える部分;",
+       "C 出現 [→] 3)実体化; 実体化した転送画像は保存するまで動かせる;",
+       "D 外部保存 [→] 4決定KEEP8 または 5)決定保存;",
+       "全体視 [<>] キャンパス全体を見る; 黒い画面 [←] 画像か透過窓が不適切;"},
+      {"A get image [→] 1)back image (+) 2)trfr image;",
+       "B pass zone [<>] where the back image shows through the trfr image;",
+       "C 3)real appear [→] real appeared transfer(trfr) image can move until it is saved;",
+       "D outer file [→] 4)KEEP8 or 5)save image;",
+       "whole view [<>] whole canvas; All black image [←] wrong image or pass zone;"}}},
 };
 
 constexpr CommentText kRestoreComment{
@@ -140,224 +156,9 @@ constexpr CommentText kCalculatorComment{
 
 // ---- topic comments -------------------------------------------------------------------------
 
-struct Topic {
-  int number;
-  CommentText text;
-};
+using Topic = TopicComment;
 
-// Lines shared by several pages.
-#define ZC_RESET_EN "reset mark [<>] switch to come back to default;"
-#define ZC_RESET_JA "リセットマーク [<>] 初期状態に戻すスイッチ;"
-#define ZC_WHOLE_VIEW_EN \
-  "whole view [<>] see whole view of all image (image) or digital space for operation (canvas);"
-#define ZC_WHOLE_VIEW_JA "全体視 [<>] 画像全体 (イメージ) または作業空間全体 (キャンパス) を見る;"
-#define ZC_SET_KEEP_EN(button, n)                                   \
-  "Left click on [" button                                          \
-  "] [→] save the image to inner memory ([<>] set), and save as " \
-  "outer file with a name of KEEP" n ".bmp;"
-#define ZC_SET_KEEP_JA(button, n)                                      \
-  "[" button "] を左クリック [→] 画像を内部メモリに保存 ([<>] 決定);", \
-      "(+) KEEP" n ".bmp という名前で外部ファイルに保存;"
-#define ZC_OUTLINE_CYCLE_EN "black→white→water→gray→blue→red"
-#define ZC_OUTLINE_CYCLE_JA "黒→白→水色→灰色→青→赤"
-
-constexpr Topic kTopTopics[] = {
-    {1,
-     {kInfo,
-      {"コメント [<>] ページや項目の説明; 画像の下に表示される;",
-       "[トップ] (各ページの見出し) を左クリック [→] コメントを再表示;"},
-      {"comment [<>] explanation of the page or the item, shown under the image;",
-       "Left click on [ TOP ] (page title) [→] show the page comment again;"}}},
-    {2,
-     {kReset,
-      {ZC_RESET_JA, "紺色のマークを左クリック [→] 画像の左上の表示に戻る;"},
-      {ZC_RESET_EN, "Left click on dark blue mark [→] the view comes back to the upper left;"}}},
-    {7,
-     {kKeep,
-      {"[像 KEEP0] を左クリック [→] 画像を内部メモリ (KEEP0.bmp) に保存;",
-       "注意 [<>] KEEP0.bmp はプログラム終了時に消されることがある;",
-       "名前をつけて保存 [→] →保存 タブ;"},
-      {"Left click on [save KEEP0] [→] save the image to inner memory (KEEP0.bmp);",
-       "Caution [<>] KEEP0.bmp may be deleted when this program finish;",
-       "save with a name [→] SAVE tab;"}}},
-    {8,
-     {kOperation,
-      {"表示言語 [<>] ラベル, コメント, 確認画面の言語;",
-       "[ENGLISH] を左クリック [→] 英語表示; [JAPANESE] [→] 日本語表示;"},
-      {"language [<>] language of labels, comments and message boxes;",
-       "Left click on [JAPANESE] [→] Japanese; [ENGLISH] [→] English;"}}},
-    {9,
-     {kValue,
-      {"画布サイズ [<>] 作業空間の大きさ; 1200×800 [<>] 選択可;",
-       "灰色のサイズ (960×640, 1440×960, 1680×1120) [<>] 使用不可;",
-       "[1200× 800] を左クリック [→] 新しい画布に画像を呼び出す;"},
-      {"canvas [<>] canvas surface syze (digital space); 1200×800 [<>] selectable;",
-       "grey sizes (960×640, 1440×960, 1680×1120) [<>] not available;",
-       "Left click on [1200× 800] [→] call an image on the new canvas;"}}},
-    {10,
-     {kOperation,
-      {"[画像呼出] を左クリック [→] BMPファイルを開く (+) KEEP0 画像になる;",
-       "[Enter]キー [→] ファイルを開く;", "画像が出ない [→] もう一度左クリックしてください;"},
-      {"Left click on [get image] [→] BMP File Open (+) the image becomes KEEP0;",
-       "[Enter] key [→] BMP File Open, too;", "no image appears [→] Plese left crick again;"}}},
-    {11,
-     {kView,
-      {ZC_WHOLE_VIEW_JA, "[全体視終了] [→] 等倍の表示に戻る;"},
-      {ZC_WHOLE_VIEW_EN, "[back] [→] back to the view in pixel size;"}}},
-};
-
-// Numbers follow the Filter panel's clicks: 2 color power, 3 color balance, 4 each power,
-// 5 the common action switch.
-constexpr Topic kFilterTopics[] = {
-    {1,
-     {kOperation,
-      {"光核 [<>] 色の値 0～255---範囲>開始(f)～終了(t)---表示>;",
-       "0～t(0近く) [<>] 暗核; f(255近く)～255 [<>] 光核;",
-       ">|< [→] スペクトル核; 終了(t) = 開始(f) + 1 [→] f で二値化;",
-       "帯 (+) 菱形スイッチ (+) 数値枠 [→] 開始(f) と 終了(t) を設定;",
-       "[　実　行] [→] 光核を画像に表示;"},
-      {"light core [<>] color value 0～255---limit>start(f)～end(t)---display>; 0～t(near0) "
-       "[<>] dark core; f(near255)～255 [<>] light core;",
-       ">|< [→] spectrum core; end(t) = start(f) + 1 [→] threshold at f;",
-       "belt (+) diamond switch (+) value box [→] set start(f) and end(t);",
-       "[action] [→] show the light core on the image;"}}},
-    {2,
-     {kValue,
-      {"色の強弱 [<>] (赤, 緑, 青すべて) 100 を標準として 1～1000 で変える;",
-       "上の帯 [<>] 1～100; 下の帯 [<>] 100～1000;"},
-      {"color power [<>] (all of red, green, & blue) 100 as standerd, change in 1～1000;",
-       "upper belt [<>] 1～100; lower belt [<>] 100～1000;"}}},
-    {3,
-     {kColour,
-      {"色バランス回復 [<>] 色の偏った画像を整った画像に戻す;", "ピーチ [<>] 色の偏りを強く補正;",
-       "ベリー [<>] 色の偏りを柔らかく補正;"},
-      {"color balance [<>] restore color unbalanced image to balanced one;",
-       "peach [<>] correct the color unbalance strongly;",
-       "berry [<>] correct the color unbalance softly;"}}},
-    {4,
-     {kValue,
-      {"各色の強弱 [<>] 赤, 緑, 青それぞれ, 100 を標準として 1～1000 で変える;",
-       "赤, 緑, 青の帯 [<>] 上半分 1～100, 下半分 100～1000;"},
-      {"each color power [<>] each other on red, green, & blue, 100 as standerd, change in "
-       "1～1000;",
-       "red, green, blue belts [<>] upper half 1～100, lower half 100～1000;"}}},
-    {5,
-     {kOperation,
-      {"[　実　行] [<>] 色の強弱 (+) 各色の強弱 の共通スイッチ;",
-       "[　実　行] を左クリック [→] 画像に作用する;"},
-      {"[action] [<>] common switch of color power & each color power;",
-       "Left click on [action] [→] act on the image;"}}},
-    {6,
-     {kValue,
-      {"(菱形スイッチ) 飛値 [<>] 光核の (f) や (t) を微調整する飛値;",
-       "飛値 [<>] 2～98; 標準 <> 8; 上下スイッチ [→] +4 または -4;"},
-      {"(diamond switch) step [<>] step value of diamond switch on fine control about (f) or "
-       "(t) of light core;",
-       "step [<>] 2～98; standard <> 8; up-down switch [→] +4 or -4;"}}},
-    {7,
-     {kReset,
-      {ZC_RESET_JA, "濃い赤のマーク [→] 全ての値を初期値 (+) KEEP1画像を呼び出す;",
-       "薄いピンクのマーク [→] モードだけ解除, 値はそのまま;"},
-      {ZC_RESET_EN, "dark red mark [→] all values default (+) call KEEP1 image;",
-       "light pink mark [→] modes off, values kept;"}}},
-    {8, {kKeep, {ZC_SET_KEEP_JA("決定 KEEP1", "1")}, {ZC_SET_KEEP_EN("set KEEP1", "1")}}},
-};
-
-constexpr Topic kSwapTopics[] = {
-    {1,
-     {kReset,
-      {"リセットマーク [<>] 濃い赤のマークを左クリック [→] 初期状態に戻る;",
-       "画像 [→] KEEP2画像; 交換方法 [→] 0 (無変換);"},
-      {"reset mark [<>] Left click on dark red mark [→] come back to default",
-       "the image [→] KEEP2.bmp image; way [→] 0 (no change);"}}},
-    {2,
-     {kOperation,
-      {"[色の変換] [→] 色交換の一覧ページ;", "もう一度左クリック [→] 一覧を閉じる;"},
-      {"[swap color] [→] list page of swap color;", "Left click again [→] close the list;"}}},
-    {3, {kKeep, {ZC_SET_KEEP_JA("決定 KEEP2", "2")}, {ZC_SET_KEEP_EN("Set KEEP2", "2")}}},
-    {4,
-     {kKeep,
-      {"[決定保存] [→]; 名前をつけて保存する のダイアログを呼び出す"},
-      {"[Set Save] [→]; call a dialog box of SAVE WITH A NAME"}}},
-    {5,
-     {kColour,
-      {"[・]は無変換 [<>] [ ] の中の色は変わらない;", "R>G>B>R (+) R<G<B<R [<>] 三色を回す;",
-       "G⇔B [<>] 二色を交換; 5 [B] R⇔G を左クリック [→] 選択;"},
-      {"[・] stay [<>] the color in [ ] does not change;",
-       "R>G>B>R (+) R<G<B<R [<>] turn the three colors;",
-       "G⇔B [<>] exchange two colors; Left click on 5 [B] R⇔G [→] select;"}}},
-    {6,
-     {kColour,
-      {"(・)は反転 [<>] (R) <> 255-r, (G) <> 255-g, (B) <> 255-b;",
-       "12 (R)(G)(B) [<>] 全ての色の反転 (ネガ画像);"},
-      {"(・)reversal [<>] (R) <> 255-r, (G) <> 255-g, (B) <> 255-b;",
-       "12 (R)(G)(B) [<>] reversal of all colors (negative image);"}}},
-    {7,
-     {kColour,
-      {"混合 [<>] いくつかの方法で混ぜる;", "13 ant～21 iguana [<>] 三色の和から各色を作る;"},
-      {"mix [<>] mix by several ways;",
-       "13 ant～21 iguana [<>] each color made from sums of the three colors;"}}},
-};
-
-constexpr Topic kZindleEyeTopics[] = {
-    {1,
-     {kReset,
-      {ZC_RESET_JA, "濃い黄のマーク [→] ブライト 100, ダーク 0, 目隠し解除 (+) KEEP3画像;",
-       "薄い黄のマーク [→] ブライト, ダーク, 画像はそのまま;"},
-      {ZC_RESET_EN, "dark yellow mark [→] bright 100, dark 0, blind off (+) KEEP3 image;",
-       "light yellow mark [→] bright, dark and the image stay;"}}},
-    {2,
-     {kOperation,
-      {"Ｚ.アイ [<>] 画像の霧を払う;", "明ZE [<>] 主に明るい部分に作用;",
-       "双ZE [<>] 主に明るい部分と暗い部分に作用;", "暗ZE [<>] 主に暗い部分に作用;",
-       "(+)B～L を選択 (A<>ダミー) [→] 実行"},
-      {"Zindle Eye [<>] sweep the fog of the image;", "light ZE [<>] on light area mainly;",
-       "both ZE [<>] on light & dark areas mainly;", "dark ZE [<>] on dark area mainly;",
-       "(+)select B～L (A<>dummy) [→] action"}}},
-    {3,
-     {kView,
-      {"目隠しモード [<>] Ｚ.アイが水平線ごとに作用する間, 結果は線の下に隠れる;",
-       "全ての線が終わると, 結果画像が全て現れる;"},
-      {"blind mode [<>] When Zindle Eye acts on each level line, the result image hide under "
-       "level lines;",
-       "When all lines finish, all result image appear;"}}},
-    {4, {kKeep, {ZC_SET_KEEP_JA("決定KEEP3", "3")}, {ZC_SET_KEEP_EN("set KEEP3", "3")}}},
-    {5,
-     {kOperation,
-      {"エリアアイ [<>] 画像の一部の領域にＺ.アイを作用させる;",
-       "画像で L click + drag [→] 領域を設定;"},
-      {"area eye [<>] Zindle Eye acts on an area of the image;",
-       "L click + drag on the image [→] set the area;"}}},
-    {6,
-     {kOperation,
-      {"アポイントアイ [<>] 画像の一点の色の値を読む;", "画像を左クリック [→] その点を選ぶ;"},
-      {"appoint eye [<>] read pixel color values on the image;",
-       "Left click on the image [→] choose the point;"}}},
-    {7,
-     {kValue,
-      {"ブライト [<>] 画像の明るさ; 標準 <> 100;", "ダーク   [<>] 画像の暗さ;   標準 <>   0;",
-       "バーを左クリック [→] 変化; [決定KEEP3] [→] 固定;"},
-      {"bright [<>] brightness of the image; standard <> 100;",
-       "dark   [<>] darkness of the image;   standard <>   0;",
-       "Left click on the bars [→] change; [Set KEEP3] [→] fixed;"}}},
-    {8,
-     {kOperation,
-      {"弱いＺ.アイ [<>] 色の変化を少なくして画像の霧を払う;",
-       "◇ [<>] 弱い明ZE; ◆ [<>] 弱い暗ZE; 弱い双ZE [<>] (◇+◆)/2;"},
-      {"Weak Zindle Eye [<>] sweep the fog of the image under fewer color change;",
-       "◇ [<>] weak light ZE; ◆ [<>] weak dark ZE; weak both ZE [<>] (◇+◆)/2;"}}},
-    {9,
-     {kValue,
-      {"ホーン [<>] Ｚ.アイの道具;", "A [<>] Ｚ.アイのアルゴリズムを確かめるダミー;",
-       "B に近い [<>] 細かいが, 結果は小さい;", "L に近い [<>] 結果は大きいが, 粗い;"},
-      {"horn [<>] tool of Zindle Eye;", "A [<>] dummy to check Zindle Eye algorithm;",
-       "nearer to B [<>] finer, but smaller result;",
-       "nearer to L [<>] larger result, but rougher;"}}},
-    {11,
-     {kView,
-      {ZC_WHOLE_VIEW_JA, "[全体視終了] [→] 等倍の表示に戻る;"},
-      {ZC_WHOLE_VIEW_EN, "[back] [→] back to the view in pixel size;"}}},
-};
+// The Top, Filter, Swap and Zindle Eye pages' topics are in text/<page>_texts.cpp.
 
 constexpr Topic kChangeTopics[] = {
     {1,
@@ -723,36 +524,46 @@ constexpr Topic kAppearTopics[] = {
       {ZC_WHOLE_VIEW_EN, "canvas [→] whole canvas; back [→] back to the view in pixel size;"}}},
 };
 
-#undef ZC_RESET_EN
-#undef ZC_RESET_JA
-#undef ZC_WHOLE_VIEW_EN
-#undef ZC_WHOLE_VIEW_JA
-#undef ZC_SET_KEEP_EN
-#undef ZC_SET_KEEP_JA
-#undef ZC_OUTLINE_CYCLE_EN
-#undef ZC_OUTLINE_CYCLE_JA
-
-struct TopicTable {
-  const Topic* topics;
-  std::size_t count;
+struct TopicRow {
+  int32_t pageId;
+  std::span<const TopicComment> (*topics)();
 };
 
-template <std::size_t N>
-constexpr TopicTable tableOf(const Topic (&topics)[N]) {
-  return {topics, N};
+// The topic comments of each page, in tab order; the four pages listed first keep theirs in
+// text/<page>_texts.cpp.
+template <const auto& Table>
+std::span<const TopicComment> topicsOf() {
+  return Table;
 }
-
-constexpr TopicTable kTopicTables[9] = {
-    tableOf(kTopTopics),       tableOf(kFilterTopics),   tableOf(kSwapTopics),
-    tableOf(kZindleEyeTopics), tableOf(kChangeTopics),   tableOf(kOutlineTopics),
-    tableOf(kPatternTopics),   tableOf(kTransferTopics), tableOf(kAppearTopics),
+constexpr TopicRow kTopicTables[kPageCount] = {
+    {kPageTop, topTopicComments},
+    {kPageFilter, filterTopicComments},
+    {kPageSwap, swapTopicComments},
+    {kPageZindleEye, zindleEyeTopicComments},
+    {kPageChange, topicsOf<kChangeTopics>},
+    {kPageOutline, topicsOf<kOutlineTopics>},
+    {kPagePattern, topicsOf<kPatternTopics>},
+    {kPageTransfer, topicsOf<kTransferTopics>},
+    {kPageAppear, topicsOf<kAppearTopics>},
 };
 
+// Both tables follow the tabs of the page table.
+template <typename Row, std::size_t N>
+constexpr bool rowsFollowTabs(const Row (&rows)[N]) {
+  for (std::size_t tab = 0; tab < N; ++tab)
+    if (rows[tab].pageId != kPageIdOfTab[tab]) return false;
+  return N == kPageCount;
+}
+static_assert(rowsFollowTabs(kMainComments), "main comments follow the tabs");
+static_assert(rowsFollowTabs(kTopicTables), "topic tables follow the tabs");
+static_assert(topicNumbersAscend(kChangeTopics) && topicNumbersAscend(kOutlineTopics) &&
+              topicNumbersAscend(kPatternTopics) && topicNumbersAscend(kTransferTopics) &&
+              topicNumbersAscend(kAppearTopics));
 }  // namespace
 
 const CommentText* mainComment(int tabIndex) {
-  if (tabIndex < 0 || tabIndex > 8) return nullptr;
-  return &kMainComments[tabIndex];
+  if (tabIndex < 0 || tabIndex >= kPageCount) return nullptr;
+  return &kMainComments[tabIndex].text;
 }
 
 const CommentText& restoreComment() {
@@ -764,10 +575,9 @@ const CommentText& calculatorComment() {
 }
 
 const CommentText* topicComment(int tabIndex, int topic) {
-  if (tabIndex < 0 || tabIndex > 8) return nullptr;
-  const TopicTable& table = kTopicTables[tabIndex];
-  for (std::size_t i = 0; i < table.count; ++i) {
-    if (table.topics[i].number == topic) return &table.topics[i].text;
+  if (tabIndex < 0 || tabIndex >= kPageCount) return nullptr;
+  for (const TopicComment& t : kTopicTables[tabIndex].topics()) {
+    if (t.number == topic) return &t.text;
   }
   return nullptr;
 }

@@ -1,4 +1,7 @@
 #pragma once
+#include <cstdint>
+#include <span>
+
 #include "platform/rgb.h"
 
 namespace zc {
@@ -12,6 +15,21 @@ struct CommentText {
   const char* japanese[5];  // unused lines nullptr
   const char* english[5];
 };
+
+// One topic comment of a page: the page shows it while its helpTopic is `number`.
+struct TopicComment {
+  int32_t number;
+  CommentText text;
+};
+
+// True when the table's topic numbers are positive and ascend, so that each number has one
+// comment.
+constexpr bool topicNumbersAscend(std::span<const TopicComment> topics) {
+  for (std::size_t i = 0; i < topics.size(); ++i) {
+    if (topics[i].number <= 0 || (i > 0 && topics[i].number <= topics[i - 1].number)) return false;
+  }
+  return true;
+}
 
 // Main comment of the page with this tab index 0..8 (black, (0,0,0)). nullptr outside 0..8.
 const CommentText* mainComment(int tabIndex);

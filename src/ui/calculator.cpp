@@ -1,8 +1,12 @@
 #include "ui/calculator.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "core/workspace.h"
+#include "text/filter_texts.h"
+#include "ui/controls.h"
+#include "ui/panel.h"
 
 namespace zc {
 namespace {
@@ -95,46 +99,80 @@ int calculatorEntryLeftX() {
   return 90 - 10 * std::min(digits, kMaxDigits);
 }
 
-}  // namespace zc
-
-#include <cstdio>
-
-#include "text/labels.h"
-#include "ui/controls.h"
-
-namespace zc {
 namespace {
 
-constexpr int kColumnLeft[3] = {8, 36, 64};  // exclusive left bounds of the digit columns
-constexpr int kColumnRight[3] = {34, 62, 92};
-constexpr int kDigitOfKey[3][3] = {{7, 8, 9}, {4, 5, 6}, {1, 2, 3}};
 constexpr Rgb kKeyColour{220, 220, 220};
 
-// The y of row n of the pad: 0 the "cal" row, 1 .. 3 the digit rows, 4 the 0 row, 5 the signs.
+// One key of the pad: what it is, its box in its row (0 the "cal" row, 1 .. 3 the digit rows, 4
+// the 0 row, 5 the signs) and, where it differs from the box's inside, the zone a press hits. Box
+// and zone are written with y = 0 at the row's top.
+struct PadKeyCell {
+  PadHit hit;
+  int row;
+  LabelButton box;
+  FilterLabel text;
+  HitZone zone = kBoxInside;
+};
+
+constexpr LabelButton key(int x, int width, Rgb colour) {
+  LabelButton b;
+  b.x = x;
+  b.width = width;
+  b.frame = colour;
+  return b;
+}
+// A digit key of 26 pixels at x, hit between hitLeft and hitRight (both excluded).
+constexpr PadKeyCell digit(int d, int row, int x, int hitLeft, int hitRight) {
+  return {{PadKey::Digit, d},
+          row,
+          key(x, 26, kKeyColour),
+          static_cast<FilterLabel>(static_cast<int>(FilterLabel::Digit0) + d),
+          zoneExcl(hitLeft, 0, hitRight, 20)};
+}
+
+// In drawing order; the digit keys of the middle and right columns are hit a little left of their
+// boxes.
+constexpr PadKeyCell kPadKeys[] = {
+    {{PadKey::Cal, 0}, 0, key(8, 42, Rgb{200, 200, 40}), FilterLabel::Cal},
+    {{PadKey::AllClear, 0}, 0, key(56, 36, Rgb{220, 200, 200}), FilterLabel::AllClear},
+    digit(7, 1, 8, 8, 34),
+    digit(8, 1, 38, 36, 62),
+    digit(9, 1, 68, 64, 92),
+    digit(4, 2, 8, 8, 34),
+    digit(5, 2, 38, 36, 62),
+    digit(6, 2, 68, 64, 92),
+    digit(1, 3, 8, 8, 34),
+    digit(2, 3, 38, 36, 62),
+    digit(3, 3, 68, 64, 92),
+    digit(0, 4, 8, 8, 34),
+    {{PadKey::None, 0}, 4, key(38, 56, kKeyColour), FilterLabel::TypedNumber},  // the entry field
+    {{PadKey::Plus, 0}, 5, key(8, 24, Rgb{200, 220, 200}), FilterLabel::Plus},
+    {{PadKey::Minus, 0}, 5, key(38, 24, Rgb{200, 200, 220}), FilterLabel::Minus},
+    {{PadKey::Clear, 0}, 5, key(68, 24, Rgb{220, 200, 200}), FilterLabel::Clear},
+};
+constexpr int kEntryRow = 4;
+
+// The y of row n of the pad.
 int rowTop(const KeyPadLayout& pad, int row) {
   return row == 0 ? pad.top : pad.top + pad.firstRow + pad.pitch * (row - 1);
+}
+
+LabelButton boxAt(const PadKeyCell& k, const KeyPadLayout& pad) {
+  LabelButton b = k.box;
+  b.y = rowTop(pad, k.row);
+  return b;
+}
+
+HitZone zoneAt(const PadKeyCell& k, const KeyPadLayout& pad) {
+  return k.zone.empty() ? insideOf(boxAt(k, pad)) : shiftedDown(k.zone, rowTop(pad, k.row));
 }
 
 }  // namespace
 
 PadHit keyPadHit(int x, int y, const KeyPadLayout& pad) {
-  const int top = pad.top;
-  if (inside(x, y, 8, top, 50, top + 20)) return {PadKey::Cal, 0};
-  if (inside(x, y, 56, top, 92, top + 20)) return {PadKey::AllClear, 0};
-  for (int row = 0; row < 3; ++row) {
-    const int digitTop = rowTop(pad, row + 1);
-    for (int column = 0; column < 3; ++column) {
-      if (inside(x, y, kColumnLeft[column], digitTop, kColumnRight[column], digitTop + 20)) {
-        return {PadKey::Digit, kDigitOfKey[row][column]};
-      }
-    }
+  for (const PadKeyCell& k : kPadKeys) {
+    if (k.hit.key != PadKey::None && zoneAt(k, pad).hits(x, y)) return k.hit;
   }
-  const int zeroTop = rowTop(pad, 4);
-  if (inside(x, y, 8, zeroTop, 34, zeroTop + 20)) return {PadKey::Digit, 0};
-  const int signTop = rowTop(pad, 5);
-  if (inside(x, y, 8, signTop, 32, signTop + 20)) return {PadKey::Plus, 0};
-  if (inside(x, y, 38, signTop, 62, signTop + 20)) return {PadKey::Minus, 0};
-  if (inside(x, y, 68, signTop, 92, signTop + 20)) return {PadKey::Clear, 0};
   return {};
 }
 
@@ -167,28 +205,12 @@ void pressPadKey(const PadHit& hit) {
 }
 
 void drawKeyPad(Surface& s, const KeyPadLayout& pad, bool calOn, bool greyedKeys) {
-  const int top = pad.top;
-  auto key = [&](int x, int y, int width, Rgb frame, ButtonLook look = ButtonLook::Raised) {
-    LabelButton b = makeButton(x, y, width, frame, look);
+  for (const PadKeyCell& k : kPadKeys) {
+    LabelButton b = boxAt(k, pad);
+    if (k.hit.key == PadKey::Cal) b.look = onWhen(calOn);
     b.greyed = greyedKeys;
-    return b;
-  };
-  drawButton(s, key(8, top, 42, Rgb{200, 200, 40}, calOn ? ButtonLook::On : ButtonLook::Raised),
-             label(FilterLabel::Cal));
-  drawButton(s, key(56, top, 36, Rgb{220, 200, 200}), label(FilterLabel::AllClear));
-  for (int row = 0; row < 3; ++row) {
-    for (int column = 0; column < 3; ++column) {
-      const int digit = kDigitOfKey[row][column];
-      drawButton(s, key(8 + 30 * column, rowTop(pad, row + 1), 26, kKeyColour),
-                 label(static_cast<FilterLabel>(static_cast<int>(FilterLabel::Digit0) + digit)));
-    }
+    drawButton(s, b, label(k.text));
   }
-  const int zeroTop = rowTop(pad, 4), signTop = rowTop(pad, 5);
-  drawButton(s, key(8, zeroTop, 26, kKeyColour), label(FilterLabel::Digit0));
-  drawButton(s, key(38, zeroTop, 56, kKeyColour), label(FilterLabel::TypedNumber));
-  drawButton(s, key(8, signTop, 24, Rgb{200, 220, 200}), label(FilterLabel::Plus));
-  drawButton(s, key(38, signTop, 24, Rgb{200, 200, 220}), label(FilterLabel::Minus));
-  drawButton(s, key(68, signTop, 24, Rgb{220, 200, 200}), label(FilterLabel::Clear));
 }
 
 void drawKeyPad(Surface& s, int top, bool calOn, bool greyedKeys) {
@@ -206,7 +228,7 @@ void drawPadEntryAt(Surface& s, int oneDigitX, int y) {
 }
 
 void drawPadEntry(Surface& s, const KeyPadLayout& pad) {
-  drawPadEntryAt(s, 80, rowTop(pad, 4));
+  drawPadEntryAt(s, 80, rowTop(pad, kEntryRow));
 }
 
 void drawPadEntry(Surface& s, int top) {

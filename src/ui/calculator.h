@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/surface.h"
+
 namespace zc {
 
 // The key pad shared by the pages (state in Workspace::calculator). A key press only records
@@ -25,12 +27,6 @@ bool runCalculator(int32_t* target);
 // Left edge x of the entry drawn right-aligned on the model pad: 80, 70, 60 or 50 for an entry of
 // one to four digits.
 int calculatorEntryLeftX();
-
-}  // namespace zc
-
-#include "platform/surface.h"
-
-namespace zc {
 
 // The key pad as drawn in a page's column; `top` is the y of its "cal" and ＡＣ row (505 on the
 // Filter page). Rows follow every 26 pixels: 7 8 9, 4 5 6, 1 2 3, 0 with the entry, ＋ － Ｃ.

@@ -102,9 +102,6 @@ void drawBar(Surface& s, int x, int y, int w, int h, Rgb frame, Rgb fill, int fi
   s.rectangleOutline(x, y, x + w, y + h, frame);
 }
 
-}  // namespace zc
-
-namespace zc {
 namespace {
 
 // The start moved up to or past the end pushes the end to start + 1; at 255 the pair is 254, 255.

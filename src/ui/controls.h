@@ -4,6 +4,13 @@
 
 namespace zc {
 
+// Frame colours the pages share: the keep buttons ("save KEEP0", "set KEEP1", "Set KEEP2") and
+// the get-image buttons.
+inline constexpr Rgb kKeepButtonFrame{0, 220, 220};
+inline constexpr Rgb kGetImageButtonFrame{80, 160, 240};
+// The frame of the pages' belts and bars.
+inline constexpr Rgb kBeltFrameGrey{192, 192, 192};
+
 // How a label button's frame looks.
 enum class ButtonLook {
   Raised,  // thin top and left edges, thick right and bottom edges in the item's colour
@@ -65,10 +72,6 @@ void drawArrowGlyph(Surface& surface, int x, int y, int side, Rgb colour, ArrowD
 // A horizontal bar of w x h at (x, y) with its frame, filled with vertical lines from the left up
 // to and including column `filledTo` (nothing when filledTo < 0).
 void drawBar(Surface& surface, int x, int y, int w, int h, Rgb frame, Rgb fill, int filledTo);
-
-}  // namespace zc
-
-namespace zc {
 
 // A double belt holds a start and an end value, 0 <= start < end <= 255, marked on a belt of
 // `length` pixels from x = left (the Filter page's light-core belt: 24, 52).

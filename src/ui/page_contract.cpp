@@ -6,6 +6,7 @@
 #include "core/workspace.h"
 #include "files/keep_files.h"
 #include "text/comments.h"
+#include "ui/screen.h"
 
 namespace zc {
 
@@ -85,7 +86,6 @@ void commentStep(Surface& s, int tabIndex, int32_t& helpTopic) {
 void resetScrollPositions() {
   Workspace& w = ws();
   w.scrollX.position = w.scrollY.position = 0;
-  w.scrollX.positionCopy = w.scrollY.positionCopy = 0.0;
   w.scrollX.pixelShift = w.scrollY.pixelShift = 0;
 }
 
@@ -94,11 +94,6 @@ void resetToEntryImage(int tabIndex) {
   readSlotFile(tabIndex, planesTarget());
 }
 
-}  // namespace zc
-
-#include "ui/screen.h"
-
-namespace zc {
 void standardPageBlock(Surface& s, int tabIndex, int32_t& helpTopic, void (*drawPanel)(Surface&)) {
   restoreOrCallStep(tabIndex);
   planesToCanvas();

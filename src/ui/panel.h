@@ -3,6 +3,9 @@
 // Each item says how it is drawn and where it is hit; one routine draws a table and one answers a
 // press with the first item hit. The items only describe: every value they show or change lives
 // in the Workspace record.
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -43,6 +46,16 @@ constexpr HitZone zone(int x0, int y0, int x1, int y1, uint8_t inclusive) {
   return HitZone{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1),
                  static_cast<int16_t>(y1), inclusive};
 }
+// The zone of an item that is hit on its drawn box's inside (the default).
+inline constexpr HitZone kBoxInside{0, 0, -1, -1, 0};
+// The zone of an item that is only drawn (a heading no click selects, a scale, a decoration):
+// no point lies strictly between 0 and 0.
+inline constexpr HitZone kNoHit = zoneExcl(0, 0, 0, 0);
+// A zone moved down by dy.
+constexpr HitZone shiftedDown(const HitZone& z, int dy) {
+  return HitZone{z.x0, static_cast<int16_t>(z.y0 + dy), z.x1, static_cast<int16_t>(z.y1 + dy),
+                 z.inclusive};
+}
 
 enum class ItemKind : uint8_t {
   Button,    // a label button with its label
@@ -63,21 +76,65 @@ struct PanelItem {
   void (*draw)(Surface&, const struct PanelItem&) = nullptr;  // Custom items
   // Where the item is hit. An empty zone means the drawn box's inside: x + 1 .. x + width - 1,
   // y + 1 .. y + 19, both ends included.
-  HitZone zone{0, 0, -1, -1, 0};
+  HitZone zone = kBoxInside;
   int32_t topic = 0;                       // the help topic a hit shows (0: none)
   void (*action)(int x, int y) = nullptr;  // runs after the topic is set, and may change it
+  // A hit test of the item's own, asked instead of its zone (a key pad is hit on its keys, not
+  // on the gaps between them).
+  bool (*hits)(int x, int y) = nullptr;
+  // The step of the paint that draws the item, for a page that draws its panel in several steps
+  // (before and after its operation has run): drawPanelStage draws one step's items.
+  uint8_t stage = 0;
+  bool (*shown)() = nullptr;  // drawn and hit only while this holds (nullptr: always)
 };
+
+// An action that sets a field to Value and the test that it holds Value, for a run of items that
+// each choose one value (ways, variants, modes). Field gives the field.
+template <int32_t& (*Field)(), int32_t Value>
+void setTo(int, int) {
+  Field() = Value;
+}
+template <int32_t& (*Field)(), int32_t Value>
+bool isSetTo() {
+  return Field() == Value;
+}
+
+// Joins runs of items into one table, for a table with a generated run (a list of ways).
+template <std::size_t... N>
+constexpr std::array<PanelItem, (N + ...)> joinItems(const std::array<PanelItem, N>&... runs) {
+  std::array<PanelItem, (N + ...)> all{};
+  std::size_t at = 0;
+  ((std::copy(runs.begin(), runs.end(), all.begin() + at), at += N), ...);
+  return all;
+}
+
+// The inside of a label button's box: x + 1 .. x + width - 1, y + 1 .. y + 19.
+constexpr HitZone insideOf(const LabelButton& b) {
+  return zoneIncl(b.x + 1, b.x + b.width - 1, b.y + 1, b.y + 19);
+}
 
 // The zone a press is tested against.
 HitZone hitZoneOf(const PanelItem& item);
 
-// Draws every item in table order.
+// The item's box as it is drawn now: on while on() holds, greyed while greyed() holds (for
+// custom drawers that draw a button of their own).
+LabelButton shownBox(const PanelItem& item);
+
+// Draws every item in table order (an item with shown() only while it holds).
 void drawPanel(Surface& surface, std::span<const PanelItem> items);
+// Draws the items of one stage, in table order.
+void drawPanelStage(Surface& surface, std::span<const PanelItem> items, uint8_t stage);
 // Draws one item.
 void drawPanelItem(Surface& surface, const PanelItem& item);
 
-// The first item whose zone holds the point: sets helpTopic to its topic (when it has one), runs
-// its action and answers true. False when no item is hit.
+// Custom drawers that take their place from the item's box: a diamond switch or an up or down
+// arrow of side box.width in the box's frame colour at (box.x, box.y).
+void drawDiamondItem(Surface& surface, const PanelItem& item);
+void drawUpArrowItem(Surface& surface, const PanelItem& item);
+void drawDownArrowItem(Surface& surface, const PanelItem& item);
+
+// The first shown item whose zone (or own hit test) holds the point: sets helpTopic to its topic
+// (when it has one), runs its action and answers true. False when no item is hit.
 bool pressPanel(std::span<const PanelItem> items, int x, int y, int32_t& helpTopic);
 
 }  // namespace zc

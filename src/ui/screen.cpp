@@ -5,6 +5,7 @@
 
 #include "core/workspace.h"
 #include "text/labels.h"
+#include "ui/controls.h"
 
 namespace zc {
 namespace {
@@ -36,7 +37,6 @@ void drawArrowButton(Surface& s, int bx, int by, int dx, int dy) {
 void clampPosition(ScrollAxis& a) {
   const int range = static_cast<int>(a.range);
   a.position = std::clamp(a.position, 0, std::max(range, 0));
-  a.positionCopy = a.position;
 }
 
 void computeAxis(ScrollAxis& a, int viewLength, int imageLength, bool wholeView) {
@@ -59,7 +59,6 @@ void trackClick(ScrollAxis& a, int distance, bool beforeEnd) {
   if (a.position < a.range && a.position + a.thumbLength < distance && beforeEnd) {
     a.position = std::min(static_cast<int32_t>(a.range), a.position + 20);
   }
-  a.positionCopy = a.position;
 }
 
 void dragStep(ScrollAxis& a) {
@@ -68,23 +67,78 @@ void dragStep(ScrollAxis& a) {
   clampPosition(a);
 }
 
-bool overVerticalTrack(int x, int y) {
-  return x > 1060 && x < 1080 && y > 52 && y < 652;
+// One scroll bar: the arrow at its start, its track and the arrow at its end, with the command a
+// press on each asks for. A press hits a part strictly inside its edges; a thumb drag starts on
+// the track and goes on while the pointer stays over the bar, arrows included.
+struct ScrollBarParts {
+  HitZone backArrow, track, forwardArrow, bar;
+  int trackStart, trackEnd;  // the track along the bar's axis
+  ScrollCommand back, trackCommand, forward;
+};
+// A bar from `start` to `end` along its axis with arrows of 20 pixels at both ends, lying between
+// `across0` and `across1` across it.
+constexpr ScrollBarParts scrollBar(bool vertical, int across0, int across1, int start, int end,
+                                   ScrollCommand back, ScrollCommand track, ScrollCommand forward) {
+  auto part = [&](int from, int to) {
+    return vertical ? zoneExcl(across0, from, across1, to) : zoneExcl(from, across0, to, across1);
+  };
+  return {part(start, start + 20),
+          part(start + 20, end - 20),
+          part(end - 20, end),
+          part(start, end),
+          start + 20,
+          end - 20,
+          back,
+          track,
+          forward};
 }
-bool overHorizontalTrack(int x, int y) {
-  return x > 120 && x < 1040 && y > 672 && y < 692;
+constexpr ScrollBarParts kVerticalBar =
+    scrollBar(true, 1060, 1080, 32, 672, kScrollArrowUp, kScrollTrackVertical, kScrollArrowDown);
+constexpr ScrollBarParts kHorizontalBar = scrollBar(false, 672, 692, 100, 1060, kScrollArrowLeft,
+                                                    kScrollTrackHorizontal, kScrollArrowRight);
+
+// One axis's share of a scroll command: an arrow moves by 10, a track click by a page of 20.
+void applyCommand(ScrollAxis& a, const ScrollBarParts& bar, int32_t command, int click) {
+  if (command == bar.back) a.position = std::max(0, a.position - 10);
+  if (command == bar.trackCommand) trackClick(a, click - bar.trackStart, click < bar.trackEnd);
+  if (command == bar.forward) {
+    a.position = std::min(static_cast<int32_t>(a.range), a.position + 10);
+  }
 }
-// A drag goes on while the pointer stays over its scroll bar, arrows included.
-bool overVerticalBar(int x, int y) {
-  return x > 1060 && x < 1080 && y > 32 && y < 672;
-}
-bool overHorizontalBar(int x, int y) {
-  return x > 100 && x < 1060 && y > 672 && y < 692;
+
+// A press on one bar: the command of the part it hits, and a thumb drag started on the track.
+void pressBar(ScrollAxis& a, const ScrollBarParts& bar, int x, int y, int coordinate) {
+  Workspace& w = ws();
+  if (bar.backArrow.hits(x, y)) w.scrollCommand = bar.back;
+  if (bar.forwardArrow.hits(x, y)) w.scrollCommand = bar.forward;
+  if (bar.track.hits(x, y)) {
+    w.scrollCommand = bar.trackCommand;
+    a.dragActive = 1;
+    a.dragStart = coordinate;
+    a.dragCurrent = coordinate;
+  }
 }
 
 void endDrag(ScrollAxis& a) {
   a.dragActive = 0;
   a.dragCurrent = 0;
+}
+
+// An active drag follows the pointer while it stays over the bar and ends when it leaves.
+void moveDrag(ScrollAxis& a, bool overBar, int coordinate) {
+  if (!a.dragActive) return;
+  if (!overBar) {
+    endDrag(a);
+    return;
+  }
+  a.dragCurrent = coordinate;
+  dragStep(a);
+}
+
+constexpr Rgb kWholeViewColour{80, 220, 180};
+
+int32_t& wholeViewMode() {
+  return ws().wholeViewMode;
 }
 
 }  // namespace
@@ -120,29 +174,9 @@ void applyScrollCommandAndDrag() {
   Workspace& w = ws();
   ScrollAxis& v = w.scrollY;
   ScrollAxis& h = w.scrollX;
-  switch (w.scrollCommand) {
-    case 1:
-      v.position = std::max(0, v.position - 10);
-      break;
-    case 2:
-      trackClick(v, w.scrollClickY - 52, w.scrollClickY < 652);
-      break;
-    case 3:
-      v.position = std::min(static_cast<int32_t>(v.range), v.position + 10);
-      break;
-    case 4:
-      h.position = std::max(0, h.position - 10);
-      break;
-    case 5:
-      trackClick(h, w.scrollClickX - 120, w.scrollClickX < 1040);
-      break;
-    case 6:
-      h.position = std::min(static_cast<int32_t>(h.range), h.position + 10);
-      break;
-    default:
-      break;
-  }
-  w.scrollCommand = 0;
+  applyCommand(v, kVerticalBar, w.scrollCommand, w.scrollClickY);
+  applyCommand(h, kHorizontalBar, w.scrollCommand, w.scrollClickX);
+  w.scrollCommand = kScrollNone;
   dragStep(v);
   dragStep(h);
   clampPosition(v);
@@ -176,44 +210,15 @@ void computePixelShifts() {
 
 void scrollBarPress(int x, int y) {
   Workspace& w = ws();
-  if (x > 1060 && x < 1080) {
-    if (y > 32 && y < 52) w.scrollCommand = 1;
-    if (y > 52 && y < 652) w.scrollCommand = 2;
-    if (y > 652 && y < 672) w.scrollCommand = 3;
-  }
-  if (y > 672 && y < 692) {
-    if (x > 100 && x < 120) w.scrollCommand = 4;
-    if (x > 120 && x < 1040) w.scrollCommand = 5;
-    if (x > 1040 && x < 1060) w.scrollCommand = 6;
-  }
   w.scrollClickX = x;
   w.scrollClickY = y;
-  if (overVerticalTrack(x, y)) {
-    w.scrollY.dragActive = 1;
-    w.scrollY.dragStart = y;
-    w.scrollY.dragCurrent = y;
-  }
-  if (overHorizontalTrack(x, y)) {
-    w.scrollX.dragActive = 1;
-    w.scrollX.dragStart = x;
-    w.scrollX.dragCurrent = x;
-  }
-}
-
-// An active drag follows the pointer while it stays over the bar and ends when it leaves.
-void moveDrag(ScrollAxis& a, bool overBar, int coordinate) {
-  if (!a.dragActive) return;
-  if (!overBar) {
-    endDrag(a);
-    return;
-  }
-  a.dragCurrent = coordinate;
-  dragStep(a);
+  pressBar(w.scrollY, kVerticalBar, x, y, y);
+  pressBar(w.scrollX, kHorizontalBar, x, y, x);
 }
 
 void scrollBarMove(int x, int y) {
-  moveDrag(ws().scrollY, overVerticalBar(x, y), y);
-  moveDrag(ws().scrollX, overHorizontalBar(x, y), x);
+  moveDrag(ws().scrollY, kVerticalBar.bar.hits(x, y), y);
+  moveDrag(ws().scrollX, kHorizontalBar.bar.hits(x, y), x);
 }
 
 void scrollBarRelease(int x, int y) {
@@ -231,8 +236,6 @@ void computeWholeViewSize(int width, int height) {
   const double sy = static_cast<double>(kViewHeight) / height;
   const double s = std::min(sx, sy);
   w.wholeViewSize = Size{static_cast<int32_t>(width * s), static_cast<int32_t>(height * s)};
-  w.wholeViewScaleX = s;
-  w.wholeViewScaleY = s;
 }
 
 void buildCanvasBuffer(const LoadedBitmap& bitmap) {
@@ -276,39 +279,52 @@ void showCanvas(Surface& s, int mode) {
   }
 }
 
+int tabCellAt(int x, int y) {
+  for (int cell = 0; cell < kTabCellCount; ++cell)
+    if (kTabCells[cell].zone.hits(x, y)) return cell;
+  return -1;
+}
+
 void drawTabBar(Surface& s) {
-  for (int cell = 0; cell < 12; ++cell) {
+  for (int cell = 0; cell < kTabCellCount; ++cell) {
     const LabelText& label = tabLabel(cell);
-    s.text(120 + 80 * cell, 10, tr(label.japanese, label.english), kLabelText, 12);
+    s.text(kTabCells[cell].textX, 10, tr(label.japanese, label.english), kLabelText, 12);
   }
   // The bottom edge lies on y = 31, above the image area's first row.
   s.rectangleFrame(100, 0, 1080, 32, kFrameGrey);
 }
 
-}  // namespace zc
-
-#include "ui/controls.h"
-
-namespace zc {
+PanelItem wholeViewItem(int32_t mode, int top, const LabelText& label, int32_t wholeViewTopic) {
+  // "image", "canvas" and "back" stand 26 pixels apart.
+  const int y = top + 26 * (mode == 0 ? 2 : mode - 1);
+  PanelItem item{.box = makeButton(4, y, 88, kWholeViewColour), .label = &label};
+  switch (mode) {
+    case 1:
+      item.on = isSetTo<wholeViewMode, 1>, item.topic = wholeViewTopic;
+      item.action = setTo<wholeViewMode, 1>;
+      break;
+    case 2:
+      item.on = isSetTo<wholeViewMode, 2>, item.topic = wholeViewTopic;
+      item.action = setTo<wholeViewMode, 2>;
+      break;
+    default:
+      item.action = setTo<wholeViewMode, 0>;
+      break;
+  }
+  return item;
+}
 
 void drawWholeViewButtons(Surface& s, int top, const WholeViewLabels& labels) {
-  constexpr Rgb kWholeViewColour{80, 220, 180};
-  const int32_t mode = ws().wholeViewMode;
-  drawButton(s, makeButton(4, top, 88, kWholeViewColour, onWhen(mode == 1)), labels.image);
-  drawButton(s, makeButton(4, top + 26, 88, kWholeViewColour, onWhen(mode == 2)), labels.canvas);
-  drawButton(s, makeButton(4, top + 52, 88, kWholeViewColour), labels.back);
+  drawPanelItem(s, wholeViewItem(1, top, labels.image, 0));
+  drawPanelItem(s, wholeViewItem(2, top, labels.canvas, 0));
+  drawPanelItem(s, wholeViewItem(0, top, labels.back, 0));
 }
 
 bool pressWholeViewButtons(int x, int y, int top, int32_t& helpTopic, int32_t wholeViewTopic) {
-  for (int32_t mode : {1, 2, 0}) {
-    const int buttonTop = top + 26 * (mode == 0 ? 2 : mode - 1);
-    if (inside(x, y, 4, buttonTop, 92, buttonTop + 20)) {
-      ws().wholeViewMode = mode;
-      if (mode != 0) helpTopic = wholeViewTopic;
-      return true;
-    }
-  }
-  return false;
+  const PanelItem items[3] = {wholeViewItem(1, top, kNoLabel, wholeViewTopic),
+                              wholeViewItem(2, top, kNoLabel, wholeViewTopic),
+                              wholeViewItem(0, top, kNoLabel, wholeViewTopic)};
+  return pressPanel(items, x, y, helpTopic);
 }
 
 }  // namespace zc

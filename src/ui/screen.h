@@ -1,7 +1,12 @@
 #pragma once
+#include <algorithm>
+#include <array>
+
+#include "core/page_ids.h"
 #include "platform/platform.h"
 #include "platform/surface.h"
 #include "text/labels.h"
+#include "ui/panel.h"
 
 namespace zc {
 
@@ -41,11 +46,28 @@ void buildCanvasBuffer(const LoadedBitmap& bitmap);
 // image stretched to the whole-view size, 2 the whole canvas stretched to the area.
 void showCanvas(Surface& surface, int wholeViewMode);
 
+// The tab bar: twelve cells of 80 pixels from x = 120, the pages' tabs in tab order and then
+// SAVE, Restore and Call. A cell's label stands at its left edge; a press hits the cell strictly
+// inside its edges (the borders between cells belong to none), and nothing right of x = 1060.
+struct TabCell {
+  int16_t textX;
+  HitZone zone;
+  constexpr int centreX() const { return (zone.x0 + zone.x1) / 2; }
+};
+constexpr int kTabCellCount = kPageCount + 3;
+constexpr int kSaveCell = kPageCount, kRestoreCell = kPageCount + 1, kCallCell = kPageCount + 2;
+constexpr std::array<TabCell, kTabCellCount> kTabCells = [] {
+  std::array<TabCell, kTabCellCount> cells{};
+  for (int c = 0; c < kTabCellCount; ++c) {
+    const int left = 120 + 80 * c;
+    cells[c] = {static_cast<int16_t>(left), zoneExcl(left, 0, std::min(left + 80, 1060), 32)};
+  }
+  return cells;
+}();
+// The cell a left press at (x, y) hits, or -1.
+int tabCellAt(int x, int y);
 void drawTabBar(Surface& surface);
 
-}  // namespace zc
-
-namespace zc {
 // The three whole-view buttons ("image", "canvas", "back") in a page's column, 26 pixels apart
 // from `top`, at x = 4 and 88 wide.
 struct WholeViewLabels {
@@ -57,4 +79,8 @@ void drawWholeViewButtons(Surface& surface, int top, const WholeViewLabels& labe
 // A press on one of them sets the whole-view mode ("image" and "canvas" also ask for the page's
 // whole-view topic). False when the press hits none of them.
 bool pressWholeViewButtons(int x, int y, int top, int32_t& helpTopic, int32_t wholeViewTopic);
+// The same three buttons as items of a page's panel: wholeViewItem(mode, ...) for mode 1
+// ("image"), 2 ("canvas") and 0 ("back"), each on while its mode is shown.
+PanelItem wholeViewItem(int32_t mode, int top, const LabelText& label, int32_t wholeViewTopic);
+
 }  // namespace zc

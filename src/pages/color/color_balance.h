@@ -1,6 +1,6 @@
 #pragma once
+#include "core/channel_stats_state.h"
 #include "core/image_buffers.h"
-#include "core/workspace.h"
 
 namespace zc {
 

@@ -39,18 +39,10 @@ double colorPowerWeight(int greyLevel) {
   return weightTable()[greyLevel];
 }
 
-void applyColorPower(const PlaneView& planes, FilterPageState& filter) {
-  const bool eachPower = filter.eachPowerMode >= 1 && filter.eachPowerMode <= 3;
-  if (eachPower) {
-    const double grey =
-        0.299 * filter.eachPower[0] + 0.587 * filter.eachPower[1] + 0.114 * filter.eachPower[2];
-    filter.colorPower = static_cast<int32_t>(std::clamp(grey, -2147483648.0, 2147483647.0));
-  }
+void applyColorPower(const PlaneView& planes, int redPower, int greenPower, int bluePower) {
   // Powers of the blue, green and red planes.
-  const double power[3] = {
-      static_cast<double>(eachPower ? filter.eachPower[2] : filter.colorPower),
-      static_cast<double>(eachPower ? filter.eachPower[1] : filter.colorPower),
-      static_cast<double>(eachPower ? filter.eachPower[0] : filter.colorPower)};
+  const double power[3] = {static_cast<double>(bluePower), static_cast<double>(greenPower),
+                           static_cast<double>(redPower)};
 
   const long cells = static_cast<long>(planes.width) * planes.height;
   int32_t* b = planes.plane[0];

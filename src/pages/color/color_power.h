@@ -1,6 +1,5 @@
 #pragma once
 #include "core/image_buffers.h"
-#include "core/workspace.h"
 
 namespace zc {
 
@@ -10,11 +9,9 @@ double colorPowerWeight(int greyLevel);
 
 // Color power on the planes, in place. Each pixel's channels move away from (or toward) the
 // pixel's grey n = trunc(0.299 R + 0.587 G + 0.114 B): v becomes
-// n + trunc((v - n) * 0.01 * P * weight(n)), clamped to 0 .. 255. P is the color power for every
-// channel with each-power mode 0; with each-power mode 1, 2 or 3 red, green and blue use their
-// own each power, and the color power is first set to the grey of the three each powers.
-// A grey outside 0 .. 255 (planes holding such values) has weight 0, so the channels take the
-// grey itself, clamped.
-void applyColorPower(const PlaneView& planes, FilterPageState& filter);
+// n + trunc((v - n) * 0.01 * P * weight(n)), clamped to 0 .. 255, with P the channel's power
+// (percent, 100 leaves the picture as it is; the page gives 1 .. 1000). A grey outside 0 .. 255
+// (planes holding such values) has weight 0, so the channels take the grey itself, clamped.
+void applyColorPower(const PlaneView& planes, int redPower, int greenPower, int bluePower);
 
 }  // namespace zc

@@ -1,16 +1,20 @@
 #include "pages/color/filter_page.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "core/image_buffers.h"
 #include "core/workspace.h"
 #include "pages/color/channel_stats.h"
 #include "pages/color/color_balance.h"
-#include "pages/color/color_power.h"
+#include "pages/color/filter_page_values.h"
 #include "pages/color/light_core.h"
 #include "platform/platform.h"
+#include "text/filter_texts.h"
 #include "ui/calculator.h"
 #include "ui/controls.h"
+#include "ui/panel.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -20,29 +24,20 @@ constexpr int kTab = tabIndexOf(kPageFilter);
 constexpr Rgb kLightCoreColour{128, 180, 192};
 constexpr Rgb kPowerColour{220, 220, 220};
 constexpr Rgb kPowerFill{170, 170, 170};
-constexpr Rgb kBeltFrame{192, 192, 192};
 constexpr Rgb kEachPowerFill[3] = {{230, 200, 200}, {200, 230, 200}, {200, 200, 230}};
 constexpr Rgb kStepColour{220, 220, 100};
 
-enum Topic {
-  kLightCoreTopic = 1,
-  kColorPowerTopic,
-  kBalanceTopic,
-  kEachPowerTopic,
-  kActionTopic,
-  kStepTopic,
-  kResetTopic,
-  kKeepTopic
-};
-
 constexpr int kPadTop = 505;
+
+// The panel is drawn in steps: its frame before the key pad's presses are carried out, the values
+// after the operations have run, then "set KEEP1" and last the light core's action switch.
+constexpr uint8_t kFrameStage = 0;
+constexpr uint8_t kValueStage = 1;
+constexpr uint8_t kKeepStage = 2;
+constexpr uint8_t kActionStage = 3;
 
 FilterPageState& filter() {
   return ws().filter;
-}
-
-ButtonLook onWhen(bool on) {
-  return on ? ButtonLook::On : ButtonLook::Raised;
 }
 
 // Power belts show 1..100 on the upper half and 100..1000 on the lower half.
@@ -61,8 +56,8 @@ int powerFromLower(int x) {
 
 int32_t* calculatorTarget() {
   FilterPageState& f = filter();
-  if (f.lightCoreMode == 2) return &f.start;
-  if (f.lightCoreMode == 3) return &f.end;
+  if (f.lightCoreMode == kLightCoreStartTarget) return &f.start;
+  if (f.lightCoreMode == kLightCoreEndTarget) return &f.end;
   if (f.stepTarget) return &f.step;
   if (f.colorPowerTarget) return &f.colorPower;
   return nullptr;
@@ -76,7 +71,7 @@ void setCal(bool on) {
 // A change of the light core restarts from the source picture with the stretch shown.
 void lightCoreChanged() {
   FilterPageState& f = filter();
-  f.lightCoreMode = 1;
+  f.lightCoreMode = kLightCoreShown;
   ws().callSlot = kTab;
   f.peach = 0;
   f.berry = 0;
@@ -84,7 +79,7 @@ void lightCoreChanged() {
 
 void resetModes() {
   FilterPageState& f = filter();
-  f.lightCoreMode = 0;
+  f.lightCoreMode = kLightCoreOff;
   f.colorPowerAction = 0;
   f.colorPowerTarget = 0;
   f.eachPowerMode = 0;
@@ -101,89 +96,6 @@ void defaults() {
   w.pageComment = kTab;
 }
 
-void drawPanelTop(Surface& s) {
-  const FilterPageState& f = filter();
-  drawButton(s, makeButton(8, 2, 84, kWhite), label(FilterLabel::Heading));
-  drawResetMark(s, 2, 22, 2);
-  drawResetMark(s, 52, 22, 9);
-  drawButton(s, makeButton(4, 55, 84, Rgb{80, 160, 240}), label(FilterLabel::GetImage));
-  drawButton(s, makeButton(4, 85, 88, kWhite), label(FilterLabel::LightCoreHeading));
-  drawButton(s, makeButton(72, 81, 26, kLightCoreColour, onWhen(f.spectrumSwitch != 0)),
-             label(FilterLabel::SpectrumCore));
-  drawButton(s, makeButton(4, 185, 84, kWhite), label(FilterLabel::ColorPowerHeading));
-  drawButton(s, makeButton(6, 271, 84, kWhite), label(FilterLabel::EachPowerHeading));
-  drawButton(s, makeButton(4, 369, 84, kPowerColour, onWhen(f.colorPowerAction != 0)),
-             label(FilterLabel::ColorPowerAction));
-  drawButton(s, makeButton(4, 407, 94, kWhite), label(FilterLabel::ColorBalanceHeading));
-  drawButton(s, makeButton(4, 427, 84, kPowerColour, onWhen(f.peach != 0)),
-             label(FilterLabel::Peach));
-  drawButton(s, makeButton(4, 453, 84, kPowerColour, onWhen(f.berry != 0)),
-             label(FilterLabel::Berry));
-  drawKeyPad(s, kPadTop, f.calIndicator != 0);
-}
-
-void drawPanelValues(Surface& s) {
-  const FilterPageState& f = filter();
-  drawDiamondGlyph(s, 2, 107, 10, kLightCoreColour);
-  drawDiamondGlyph(s, 12, 107, 10, kLightCoreColour);
-  drawDiamondGlyph(s, 78, 107, 10, kLightCoreColour);
-  drawDiamondGlyph(s, 88, 107, 10, kLightCoreColour);
-  // The centre belt: the range between the two marks filled.
-  const int from = beltMarkX(kLightCoreBelt, f.start);
-  const int to = beltMarkX(kLightCoreBelt, f.end);
-  for (int x = from; x <= to; ++x) s.line(x, 108, x, 127, kLightCoreColour);
-  s.rectangleOutline(kLightCoreBelt.left, 107, kLightCoreBelt.left + kLightCoreBelt.length, 127,
-                     kBeltFrame);
-  s.line(from, 104, from, 130, kLabelText);
-  s.line(to, 104, to, 130, kLabelText);
-
-  drawValueBox(s, makeButton(4, 133, 30, kLightCoreColour, onWhen(f.lightCoreMode == 2)),
-               label(FilterLabel::FValue), f.start);
-  drawButton(s, makeButton(40, 133, 20, kWhite), label(FilterLabel::Separator));
-  drawValueBox(s, makeButton(62, 133, 30, kLightCoreColour, onWhen(f.lightCoreMode == 3)),
-               label(FilterLabel::TValue), f.end);
-
-  drawValueBox(s, makeButton(30, 205, 44, kPowerColour, onWhen(f.colorPowerTarget != 0)),
-               label(FilterLabel::ColorPowerValue), f.colorPower);
-  drawDiamondGlyph(s, 78, 207, 10, kBeltFrame);
-  drawDiamondGlyph(s, 88, 207, 10, kBeltFrame);
-  auto scale = [&](int x, int y, FilterLabel item) {
-    LabelButton b = makeButton(x, y, 30, kWhite, ButtonLook::Plain);
-    b.fontHeight = 10;
-    drawButton(s, b, label(item));
-  };
-  const bool eachMode = f.eachPowerMode != 0;
-  drawBar(s, 2, 228, 96, 10, kBeltFrame, eachMode ? kPowerColour : kPowerFill,
-          upperPowerFill(f.colorPower));
-  drawBar(s, 2, 248, 96, 10, kBeltFrame, eachMode ? kPowerColour : kPowerFill,
-          lowerPowerFill(f.colorPower));
-  // The upper scale stands on the upper belt, as the panel has always drawn it.
-  scale(2, 228, FilterLabel::PowerScale1);
-  scale(42, 228, FilterLabel::PowerScale50);
-  scale(78, 228, FilterLabel::PowerScale100);
-  scale(0, 258, FilterLabel::PowerScaleLower100);
-  scale(38, 258, FilterLabel::PowerScale500);
-  scale(72, 258, FilterLabel::PowerScale1000);
-  for (int k = 0; k < 3; ++k) {
-    const int y = 291 + 26 * k;
-    const int power = f.eachPower[k];
-    const Rgb fill = f.eachPowerMode == k + 1 ? Rgb{120, 120, 120} : kEachPowerFill[k];
-    drawBar(s, 2, y, 96, 10, kBeltFrame, fill, upperPowerFill(power));
-    drawBar(s, 2, y + 10, 96, 10, kBeltFrame, fill, lowerPowerFill(power));
-  }
-
-  drawPadEntry(s, kPadTop);
-  drawButton(s, makeButton(26, 661, 62, kWhite), label(FilterLabel::StepHeading));
-  drawDiamondGlyph(s, 4, 665, 10, kStepColour);
-  drawValueBox(s, makeButton(26, 681, 44, kStepColour, onWhen(f.stepTarget != 0)),
-               label(FilterLabel::StepValue), f.step);
-  drawArrowGlyph(s, 79, 681, 10, kStepColour, ArrowDirection::Up);
-  drawArrowGlyph(s, 79, 691, 10, kStepColour, ArrowDirection::Down);
-  drawButton(s, makeButton(4, 479, 84, Rgb{0, 220, 220}), label(FilterLabel::SetKeep1));
-  drawButton(s, makeButton(4, 159, 88, kLightCoreColour, onWhen(f.lightCoreMode == 1)),
-             label(FilterLabel::LightCoreAction));
-}
-
 void toggleValueTarget(int mode) {
   FilterPageState& f = filter();
   if (f.lightCoreMode != mode) {
@@ -192,158 +104,356 @@ void toggleValueTarget(int mode) {
     f.colorPowerTarget = 0;
     f.stepTarget = 0;
   } else {
-    f.lightCoreMode = 0;
+    f.lightCoreMode = kLightCoreOff;
     setCal(false);
   }
 }
 
-// Colour power controls: the value box, its switch and the two belts.
-bool pressColorPower(int x, int y) {
+void toggleColorPowerTarget(int, int) {
   FilterPageState& f = filter();
-  if (inside(x, y, 29, 205, 75, 225)) {
-    if (!f.colorPowerTarget) {
-      f.colorPowerTarget = 1;
-      if (f.lightCoreMode == 2 || f.lightCoreMode == 3) f.lightCoreMode = 0;
-      f.stepTarget = 0;
-      setCal(true);
-    } else {
-      f.colorPowerTarget = 0;
-      setCal(false);
+  if (!f.colorPowerTarget) {
+    f.colorPowerTarget = 1;
+    if (f.lightCoreMode == kLightCoreStartTarget || f.lightCoreMode == kLightCoreEndTarget) {
+      f.lightCoreMode = kLightCoreOff;
     }
-  } else if (inside(x, y, 77, 205, 88, 225)) {
-    f.colorPower = std::max(1, f.colorPower - 10);
-  } else if (inside(x, y, 87, 205, 99, 225)) {
-    f.colorPower = std::min(1000, f.colorPower + 10);
-  } else if (inside(x, y, 1, 227, 99, 238)) {
-    f.colorPower = powerFromUpper(x);
-    f.eachPowerMode = 0;
-  } else if (inside(x, y, 1, 247, 99, 258)) {
-    f.colorPower = powerFromLower(x);
-    f.eachPowerMode = 0;
+    f.stepTarget = 0;
+    setCal(true);
+  } else {
+    f.colorPowerTarget = 0;
+    setCal(false);
   }
-  f.helpTopic = kColorPowerTopic;
-  return true;
 }
 
-bool pressEachPower(int x, int y) {
+void toggleStepTarget(int, int) {
   FilterPageState& f = filter();
-  for (int k = 0; k < 3; ++k) {
-    const int top = 291 + 26 * k;
-    if (inside(x, y, 1, top - 1, 99, top + 10)) {
-      f.eachPower[k] = powerFromUpper(x);
-      f.eachPowerMode = k + 1;
-    } else if (inside(x, y, 1, top + 9, 99, top + 20)) {
-      f.eachPower[k] = powerFromLower(x);
-      f.eachPowerMode = k + 1;
-    }
+  if (!f.stepTarget) {
+    f.stepTarget = 1;
+    f.colorPowerTarget = 0;
+    f.lightCoreMode = kLightCoreOff;
+    setCal(true);
+    f.helpTopic = kFilterStepTopic;
+  } else {
+    f.stepTarget = 0;
+    setCal(false);
   }
-  f.helpTopic = kEachPowerTopic;
-  return true;
 }
 
-bool pressKeyPad(int x, int y) {
+void pressKeyPad(int x, int y) {
   const PadHit hit = keyPadHit(x, y, kPadTop);
-  if (hit.key == PadKey::None) return false;
   if (hit.key == PadKey::Cal) {
     setCal(!filter().calIndicator);
     if (filter().calIndicator) ws().pageComment = kCalculatorComment;
   }
   pressPadKey(hit);
-  return true;
 }
 
+// The dark reset mark: every value to its default and the page's keep slot read again.
+void resetPage(int, int) {
+  defaults();
+  ws().pageComment = kCommentShown;
+  resetToEntryImage(kTab);
+  filter().helpTopic = kFilterResetTopic;
+}
+
+// A light-core switch: its change of the values, then the stretch shown from the source picture.
+template <void (*Change)(FilterPageState&)>
+void changeLightCore(int, int) {
+  Change(filter());
+  lightCoreChanged();
+}
+void clickBelt(int x, int) {
+  clickFilterBelt(filter(), x);
+  lightCoreChanged();
+}
+
+void drawResetMarks(Surface& s, const PanelItem&) {
+  drawResetMark(s, 2, 22, 2);
+}
+void drawLightResetMark(Surface& s, const PanelItem&) {
+  drawResetMark(s, 52, 22, 9);
+}
+
+// The light-core belt: the range between the two marks filled, the marks reaching past it.
+void drawLightCoreBelt(Surface& s, const PanelItem&) {
+  const FilterPageState& f = filter();
+  const int from = beltMarkX(kLightCoreBelt, f.start);
+  const int to = beltMarkX(kLightCoreBelt, f.end);
+  for (int x = from; x <= to; ++x) s.line(x, 108, x, 127, kLightCoreColour);
+  s.rectangleOutline(kLightCoreBelt.left, 107, kLightCoreBelt.left + kLightCoreBelt.length, 127,
+                     kBeltFrameGrey);
+  s.line(from, 104, from, 130, kLabelText);
+  s.line(to, 104, to, 130, kLabelText);
+}
+
+// A power belt: 96 x 10 at (2, y), its upper half showing 1 .. 100, its lower half 100 .. 1000;
+// hit on x 2 .. 98 over its ten rows.
+constexpr HitZone beltZone(int y) {
+  return zoneIncl(2, 98, y, y + 9);
+}
+template <int Y, bool Lower>
+void drawColorPowerBelt(Surface& s, const PanelItem&) {
+  const FilterPageState& f = filter();
+  const Rgb fill = f.eachPowerMode != 0 ? kPowerColour : kPowerFill;
+  drawBar(s, 2, Y, 96, 10, kBeltFrameGrey, fill,
+          Lower ? lowerPowerFill(f.colorPower) : upperPowerFill(f.colorPower));
+}
+template <bool Lower>
+void setColorPower(int x, int) {
+  filter().colorPower = Lower ? powerFromLower(x) : powerFromUpper(x);
+  filter().eachPowerMode = 0;
+}
+template <int Y, bool Lower>
+PanelItem colorPowerBelt() {
+  return PanelItem{.kind = ItemKind::Custom,
+                   .draw = drawColorPowerBelt<Y, Lower>,
+                   .zone = beltZone(Y),
+                   .topic = kFilterColorPowerTopic,
+                   .action = setColorPower<Lower>,
+                   .stage = kValueStage};
+}
+
+// The each power belts of red, green and blue, 26 pixels apart from y = 291.
+template <int K, bool Lower>
+void drawEachPowerBelt(Surface& s, const PanelItem&) {
+  const FilterPageState& f = filter();
+  const Rgb fill = f.eachPowerMode == K + 1 ? Rgb{120, 120, 120} : kEachPowerFill[K];
+  const int power = f.eachPower[K];
+  drawBar(s, 2, 291 + 26 * K + (Lower ? 10 : 0), 96, 10, kBeltFrameGrey, fill,
+          Lower ? lowerPowerFill(power) : upperPowerFill(power));
+}
+template <int K, bool Lower>
+void setEachPower(int x, int) {
+  filter().eachPower[K] = Lower ? powerFromLower(x) : powerFromUpper(x);
+  filter().eachPowerMode = K + 1;
+}
+template <int K, bool Lower>
+PanelItem eachPowerBelt() {
+  return PanelItem{.kind = ItemKind::Custom,
+                   .draw = drawEachPowerBelt<K, Lower>,
+                   .zone = beltZone(291 + 26 * K + (Lower ? 10 : 0)),
+                   .topic = kFilterEachPowerTopic,
+                   .action = setEachPower<K, Lower>,
+                   .stage = kValueStage};
+}
+
+// Peach and berry: a switch that runs its balance at the next paint; hit on x 5 .. 91.
+template <int32_t FilterPageState::*Switch>
+PanelItem balanceItem(int y, FilterLabel label) {
+  return PanelItem{.box = makeButton(4, y, 84, kPowerColour),
+                   .label = labelOf(label),
+                   .on = [] { return filter().*Switch != 0; },
+                   .zone = zoneIncl(5, 91, y + 1, y + 19),
+                   .topic = kFilterBalanceTopic,
+                   .action = [](int, int) { filter().*Switch = 1; }};
+}
+
+// The step's up-down switch: an arrow of 10 at (79, y), hit on x 75 .. 93 over its rows y + 1 ..
+// y + 9.
+template <void (*Step)(FilterPageState&)>
+PanelItem stepSwitch(int y, void (*draw)(Surface&, const PanelItem&)) {
+  return PanelItem{.kind = ItemKind::Custom,
+                   .box = makeButton(79, y, 10, kStepColour),
+                   .draw = draw,
+                   .zone = zoneIncl(75, 93, y + 1, y + 9),
+                   .topic = kFilterStepTopic,
+                   .action = [](int, int) { Step(filter()); },
+                   .stage = kValueStage};
+}
+
+PanelItem scaleText(int x, int y, FilterLabel label) {
+  LabelButton b = makeButton(x, y, 30, kWhite, ButtonLook::Plain);
+  b.fontHeight = 10;
+  return PanelItem{.box = b, .label = labelOf(label), .zone = kNoHit, .stage = kValueStage};
+}
+
+PanelItem diamond(int x, int y, Rgb colour, HitZone zone, int32_t topic, void (*action)(int, int),
+                  uint8_t stage = kValueStage) {
+  return PanelItem{.kind = ItemKind::Custom,
+                   .box = makeButton(x, y, 10, colour),
+                   .draw = drawDiamondItem,
+                   .zone = zone,
+                   .topic = topic,
+                   .action = action,
+                   .stage = stage};
+}
+
+// The panel in the order of the page's click table. Within a row that a click selects as a whole
+// (color power, each power, color balance), its switches come first and the row's area last.
+const auto kPanel = std::to_array<PanelItem>({
+    {.box = makeButton(8, 2, 84, kWhite),
+     .label = labelOf(FilterLabel::Heading),
+     .zone = zoneIncl(5, 91, 1, 21),
+     .action = [](int, int) { ws().pageComment = kTab; }},
+    {.kind = ItemKind::Custom,
+     .draw = drawResetMarks,
+     .zone = zoneIncl(3, 49, 23, 51),
+     .action = resetPage},
+    {.kind = ItemKind::Custom,
+     .draw = drawLightResetMark,
+     .zone = zoneIncl(51, 97, 23, 51),
+     .topic = kFilterResetTopic,
+     .action = [](int, int) { resetModes(); }},
+    {.box = makeButton(4, 55, 84, kGetImageButtonFrame),
+     .label = labelOf(FilterLabel::GetImage),
+     .zone = zoneIncl(5, 91, 56, 74),
+     .action =
+         [](int, int) {
+           ws().getImageRequest = 1;
+           ws().callSlot = kTab;
+         }},
+    // The light core.
+    {.box = makeButton(4, 85, 88, kWhite),
+     .label = labelOf(FilterLabel::LightCoreHeading),
+     .zone = zoneIncl(5, 71, 82, 100),
+     .topic = kFilterLightCoreTopic},
+    {.box = makeButton(72, 81, 26, kLightCoreColour),
+     .label = labelOf(FilterLabel::SpectrumCore),
+     .on = [] { return filter().spectrumSwitch != 0; },
+     .action =
+         [](int, int) {
+           FilterPageState& f = filter();
+           f.spectrumSwitch = f.spectrumSwitch ? 0 : 1;
+           if (f.spectrumSwitch) f.helpTopic = kFilterLightCoreTopic;
+         }},
+    diamond(2, 107, kLightCoreColour, zoneIncl(3, 11, 108, 126), kFilterLightCoreTopic,
+            changeLightCore<filterStartDown>),
+    diamond(12, 107, kLightCoreColour, zoneIncl(13, 21, 108, 126), kFilterLightCoreTopic,
+            changeLightCore<filterStartUp>),
+    {.kind = ItemKind::Custom,
+     .draw = drawLightCoreBelt,
+     .zone = zoneExcl(kLightCoreBelt.left, 107, kLightCoreBelt.left + kLightCoreBelt.length, 127),
+     .topic = kFilterLightCoreTopic,
+     .action = clickBelt,
+     .stage = kValueStage},
+    diamond(78, 107, kLightCoreColour, zoneIncl(79, 87, 108, 126), kFilterLightCoreTopic,
+            changeLightCore<filterEndDown>),
+    diamond(88, 107, kLightCoreColour, zoneIncl(89, 97, 108, 126), 0, changeLightCore<filterEndUp>),
+    {.kind = ItemKind::ValueBox,
+     .box = makeButton(4, 133, 30, kLightCoreColour),
+     .label = labelOf(FilterLabel::FValue),
+     .on = [] { return filter().lightCoreMode == kLightCoreStartTarget; },
+     .value = [] { return filter().start; },
+     .topic = kFilterLightCoreTopic,
+     .action = [](int, int) { toggleValueTarget(kLightCoreStartTarget); },
+     .stage = kValueStage},
+    {.box = makeButton(40, 133, 20, kWhite),
+     .label = labelOf(FilterLabel::Separator),
+     .zone = kNoHit,
+     .stage = kValueStage},
+    {.kind = ItemKind::ValueBox,
+     .box = makeButton(62, 133, 30, kLightCoreColour),
+     .label = labelOf(FilterLabel::TValue),
+     .on = [] { return filter().lightCoreMode == kLightCoreEndTarget; },
+     .value = [] { return filter().end; },
+     .action =
+         [](int, int) {
+           toggleValueTarget(kLightCoreEndTarget);
+           if (filter().lightCoreMode == kLightCoreEndTarget) {
+             filter().helpTopic = kFilterLightCoreTopic;
+           }
+         },
+     .stage = kValueStage},
+    {.box = makeButton(4, 159, 88, kLightCoreColour),
+     .label = labelOf(FilterLabel::LightCoreAction),
+     .on = [] { return filter().lightCoreMode == kLightCoreShown; },
+     .action =
+         [](int, int) {
+           FilterPageState& f = filter();
+           if (f.lightCoreMode != kLightCoreShown) {
+             lightCoreChanged();
+             f.helpTopic = kFilterLightCoreTopic;
+           } else {
+             f.lightCoreMode = kLightCoreOff;
+           }
+         },
+     .stage = kActionStage},
+    // The color power.
+    {.box = makeButton(4, 185, 84, kWhite),
+     .label = labelOf(FilterLabel::ColorPowerHeading),
+     .zone = kNoHit},
+    {.kind = ItemKind::ValueBox,
+     .box = makeButton(30, 205, 44, kPowerColour),
+     .label = labelOf(FilterLabel::ColorPowerValue),
+     .on = [] { return filter().colorPowerTarget != 0; },
+     .value = [] { return filter().colorPower; },
+     .zone = zoneIncl(30, 74, 206, 224),
+     .topic = kFilterColorPowerTopic,
+     .action = toggleColorPowerTarget,
+     .stage = kValueStage},
+    diamond(78, 207, kBeltFrameGrey, zoneIncl(78, 87, 206, 224), kFilterColorPowerTopic,
+            [](int, int) { filter().colorPower = std::max(1, filter().colorPower - 10); }),
+    diamond(88, 207, kBeltFrameGrey, zoneIncl(88, 98, 206, 224), kFilterColorPowerTopic,
+            [](int, int) { filter().colorPower = std::min(1000, filter().colorPower + 10); }),
+    colorPowerBelt<228, false>(),
+    colorPowerBelt<248, true>(),
+    // The upper scale stands on the upper belt, as the panel has always drawn it.
+    scaleText(2, 228, FilterLabel::PowerScale1),
+    scaleText(42, 228, FilterLabel::PowerScale50),
+    scaleText(78, 228, FilterLabel::PowerScale100),
+    scaleText(0, 258, FilterLabel::PowerScaleLower100),
+    scaleText(38, 258, FilterLabel::PowerScale500),
+    scaleText(72, 258, FilterLabel::PowerScale1000),
+    {.kind = ItemKind::HitOnly, .zone = zoneIncl(1, 98, 186, 257), .topic = kFilterColorPowerTopic},
+    // Each power.
+    {.box = makeButton(6, 271, 84, kWhite),
+     .label = labelOf(FilterLabel::EachPowerHeading),
+     .zone = kNoHit},
+    eachPowerBelt<0, false>(),
+    eachPowerBelt<0, true>(),
+    eachPowerBelt<1, false>(),
+    eachPowerBelt<1, true>(),
+    eachPowerBelt<2, false>(),
+    eachPowerBelt<2, true>(),
+    {.kind = ItemKind::HitOnly, .zone = zoneIncl(1, 98, 272, 362), .topic = kFilterEachPowerTopic},
+    {.box = makeButton(4, 369, 84, kPowerColour),
+     .label = labelOf(FilterLabel::ColorPowerAction),
+     .on = [] { return filter().colorPowerAction != 0; },
+     .zone = zoneIncl(5, 91, 368, 386),
+     .topic = kFilterActionTopic,
+     .action = [](int, int) { filter().colorPowerAction = 1; }},
+    // The color balance.
+    {.box = makeButton(4, 407, 94, kWhite),
+     .label = labelOf(FilterLabel::ColorBalanceHeading),
+     .zone = kNoHit},
+    balanceItem<&FilterPageState::peach>(427, FilterLabel::Peach),
+    balanceItem<&FilterPageState::berry>(453, FilterLabel::Berry),
+    {.kind = ItemKind::HitOnly, .zone = zoneIncl(5, 97, 408, 472), .topic = kFilterBalanceTopic},
+    {.box = makeButton(4, 479, 84, kKeepButtonFrame),
+     .label = labelOf(FilterLabel::SetKeep1),
+     .zone = zoneIncl(5, 91, 480, 498),
+     .topic = kFilterKeepTopic,
+     .action = [](int, int) { ws().keepRequest = 1; },
+     .stage = kKeepStage},
+    // The key pad, hit on its keys only; its entry is drawn after the presses are carried out.
+    {.kind = ItemKind::Custom,
+     .draw = [](Surface& s,
+                const PanelItem&) { drawKeyPad(s, kPadTop, filter().calIndicator != 0); },
+     .action = pressKeyPad,
+     .hits = [](int x, int y) { return keyPadHit(x, y, kPadTop).key != PadKey::None; }},
+    {.kind = ItemKind::Custom,
+     .draw = [](Surface& s, const PanelItem&) { drawPadEntry(s, kPadTop); },
+     .zone = kNoHit,
+     .stage = kValueStage},
+    // The step.
+    {.box = makeButton(26, 661, 62, kWhite),
+     .label = labelOf(FilterLabel::StepHeading),
+     .zone = zoneIncl(5, 97, 662, 680),
+     .topic = kFilterStepTopic,
+     .stage = kValueStage},
+    diamond(4, 665, kStepColour, kNoHit, 0, nullptr),
+    {.kind = ItemKind::ValueBox,
+     .box = makeButton(26, 681, 44, kStepColour),
+     .label = labelOf(FilterLabel::StepValue),
+     .on = [] { return filter().stepTarget != 0; },
+     .value = [] { return filter().step; },
+     .action = toggleStepTarget,
+     .stage = kValueStage},
+    stepSwitch<filterStepUp>(681, drawUpArrowItem),
+    stepSwitch<filterStepDown>(691, drawDownArrowItem),
+});
+
 bool press(int x, int y) {
-  Workspace& w = ws();
-  FilterPageState& f = filter();
-  int32_t& topic = f.helpTopic;
-  if (x >= 5 && x <= 91 && y > 0 && y < 22) {
-    w.pageComment = kTab;
-  } else if (inside(x, y, 2, 22, 50, 52)) {
-    defaults();
-    w.pageComment = kCommentShown;
-    resetToEntryImage(kTab);
-    topic = kResetTopic;
-  } else if (x > 50 && x <= 97 && y > 22 && y < 52) {
-    resetModes();
-    topic = kResetTopic;
-  } else if (x >= 5 && x <= 91 && y > 55 && y < 75) {
-    w.getImageRequest = 1;
-    w.callSlot = kTab;
-  } else if (x >= 5 && x < 72 && y > 81 && y < 101) {
-    topic = kLightCoreTopic;
-  } else if (x > 72 && x <= 97 && y > 81 && y < 101) {
-    f.spectrumSwitch = f.spectrumSwitch ? 0 : 1;
-    if (f.spectrumSwitch) topic = kLightCoreTopic;
-  } else if (inside(x, y, 2, 107, 12, 127)) {
-    filterStartDown(f);
-    lightCoreChanged();
-    topic = kLightCoreTopic;
-  } else if (inside(x, y, 12, 107, 22, 127)) {
-    filterStartUp(f);
-    lightCoreChanged();
-    topic = kLightCoreTopic;
-  } else if (inside(x, y, 24, 107, 76, 127)) {
-    clickFilterBelt(f, x);
-    lightCoreChanged();
-    topic = kLightCoreTopic;
-  } else if (inside(x, y, 78, 107, 88, 127)) {
-    filterEndDown(f);
-    lightCoreChanged();
-    topic = kLightCoreTopic;
-  } else if (x > 88 && x <= 97 && y > 107 && y < 127) {
-    filterEndUp(f);
-    lightCoreChanged();
-  } else if (x >= 5 && x <= 33 && y > 133 && y < 153) {
-    toggleValueTarget(2);
-    topic = kLightCoreTopic;
-  } else if (x > 62 && x <= 91 && y > 133 && y < 153) {
-    toggleValueTarget(3);
-    if (f.lightCoreMode == 3) topic = kLightCoreTopic;
-  } else if (x >= 5 && x <= 91 && y > 159 && y < 179) {
-    if (f.lightCoreMode != 1) {
-      lightCoreChanged();
-      topic = kLightCoreTopic;
-    } else {
-      f.lightCoreMode = 0;
-    }
-  } else if (x >= 1 && x <= 98 && y > 185 && y < 258) {
-    return pressColorPower(x, y);
-  } else if (x >= 1 && x <= 98 && y > 271 && y < 363) {
-    return pressEachPower(x, y);
-  } else if (x >= 5 && x <= 91 && y > 367 && y < 387) {
-    f.colorPowerAction = 1;
-    topic = kActionTopic;
-  } else if (x >= 5 && x <= 97 && y > 407 && y < 473) {
-    if (x <= 91 && y > 427 && y < 447) f.peach = 1;
-    if (x <= 91 && y > 453 && y < 473) f.berry = 1;
-    topic = kBalanceTopic;
-  } else if (x >= 5 && x <= 91 && y > 479 && y < 499) {
-    w.keepRequest = 1;
-    topic = kKeepTopic;
-  } else if (pressKeyPad(x, y)) {
-  } else if (x >= 5 && x <= 97 && y > 661 && y < 681) {
-    topic = kStepTopic;
-  } else if (inside(x, y, 26, 681, 70, 701)) {
-    if (!f.stepTarget) {
-      f.stepTarget = 1;
-      f.colorPowerTarget = 0;
-      f.lightCoreMode = 0;
-      setCal(true);
-      topic = kStepTopic;
-    } else {
-      f.stepTarget = 0;
-      setCal(false);
-    }
-  } else if (inside(x, y, 74, 681, 94, 691)) {
-    filterStepUp(f);
-    topic = kStepTopic;
-  } else if (x >= 75 && x <= 93 && y >= 692 && y <= 700) {
-    filterStepDown(f);
-    topic = kStepTopic;
-  } else {
-    return false;
-  }
-  return true;
+  return pressPanel(kPanel, x, y, filter().helpTopic);
 }
 
 // Colour power, peach and berry change the planes; the shown picture follows at the next paint.
@@ -352,7 +462,7 @@ bool runPendingOperation() {
   const PlaneView planes = workPlanes();
   bool ran = false;
   if (f.colorPowerAction) {
-    applyColorPower(planes, f);
+    runColorPower(planes, f);
     f.colorPowerAction = 0;
     ran = true;
   }
@@ -373,14 +483,16 @@ void paint(Surface& s) {
   FilterPageState& f = filter();
   restoreOrCallStep(kTab);
   planesToCanvas();
-  if (f.lightCoreMode == 1) applyLightCore(workPlanes(), workCanvas(), f.start, f.end);
-  drawPanelTop(s);
+  if (f.lightCoreMode == kLightCoreShown) {
+    applyLightCore(workPlanes(), workCanvas(), f.start, f.end);
+  }
+  drawPanelStage(s, kPanel, kFrameStage);
   if (runCalculator(calculatorTarget())) validateFilterValues(f);
   holdSpectrumCore(f);
   computeChannelStats(workPlanes(), ws().channelStats);
   // The next paint shows the changed planes and measures them again.
   if (runPendingOperation()) platform().invalidate();
-  drawPanelValues(s);
+  for (uint8_t stage : {kValueStage, kKeepStage, kActionStage}) drawPanelStage(s, kPanel, stage);
   drawTabBar(s);
   commentStep(s, kTab, f.helpTopic);
   showCanvas(s, 0);

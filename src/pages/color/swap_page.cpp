@@ -1,33 +1,45 @@
 #include "pages/color/swap_page.h"
 
+#include <array>
+#include <utility>
+
 #include "core/image_buffers.h"
 #include "core/workspace.h"
 #include "pages/color/swap_ways.h"
+#include "text/swap_texts.h"
 #include "ui/controls.h"
+#include "ui/panel.h"
 #include "ui/screen.h"
 
 namespace zc {
 namespace {
 
 constexpr int kTab = tabIndexOf(kPageSwap);
-constexpr int kButtonWidth = 90;
 constexpr Rgb kStayColour{200, 200, 100};
 constexpr Rgb kReversalColour{100, 200, 100};
 constexpr Rgb kMixColour{100, 200, 200};
 
-// Topic comments of the page.
-enum Topic {
-  kResetTopic = 1,
-  kListTopic,
-  kKeepTopic,
-  kSaveTopic,
-  kStayTopic,
-  kReversalTopic,
-  kMixTopic
-};
+SwapPageState& swap() {
+  return ws().swap;
+}
+bool listClosed() {
+  return swap().listState == kSwapListClosed;
+}
+bool listOpen() {
+  return !listClosed();
+}
 
-// Where way n's button stands in the open list, and its group.
-int wayButtonY(int way) {
+// Buttons stand at x = 4 and are 90 wide; below the heading a press hits x 9 .. 91.
+LabelButton button(int y, Rgb frame) {
+  return makeButton(4, y, 90, frame);
+}
+constexpr HitZone rows(int y0, int y1) {
+  return zoneIncl(9, 91, y0, y1);
+}
+
+// Where way n's button stands in the open list: exchanges 0 .. 5, reversals 6 .. 12 and mixes
+// 13 .. 21, each group under its heading.
+constexpr int wayButtonY(int way) {
   if (way <= 4) return 112 + 26 * way;
   if (way == 5) return 242;
   if (way <= 11) return 288 + 26 * (way - 6);
@@ -35,43 +47,121 @@ int wayButtonY(int way) {
   if (way <= 20) return 490 + 26 * (way - 13);
   return 698;
 }
-Rgb wayColour(int way) {
+constexpr Rgb wayColour(int way) {
   return way <= 5 ? kStayColour : way <= 12 ? kReversalColour : kMixColour;
 }
-int wayTopic(int way) {
-  return way <= 5 ? kStayTopic : way <= 12 ? kReversalTopic : kMixTopic;
+constexpr int32_t wayTopic(int way) {
+  return way <= 5 ? kSwapStayTopic : way <= 12 ? kSwapReversalTopic : kSwapMixTopic;
 }
 
-LabelButton button(int y, Rgb frame, ButtonLook look = ButtonLook::Raised) {
-  return makeButton(4, y, kButtonWidth, frame, look);
+int32_t& chosenWay() {
+  return swap().way;
 }
 
-void drawPanel(Surface& s) {
-  const SwapPageState& st = ws().swap;
-  LabelButton heading = button(10, kWhite);
-  heading.x = 2;
-  heading.width = 84;
-  drawButton(s, heading, label(SwapLabel::Heading));
+PanelItem wayItem(int way, void (*choose)(int, int), bool (*chosen)()) {
+  const int y = wayButtonY(way);
+  // Way 21's area reaches down into "Set KEEP2", and wins where they overlap.
+  return PanelItem{.box = button(y, wayColour(way)),
+                   .label = &swapWayLabel(way),
+                   .on = chosen,
+                   .zone = rows(y + 1, way == 21 ? 727 : y + 19),
+                   .topic = wayTopic(way),
+                   .action = choose,
+                   .shown = listOpen};
+}
+template <std::size_t... Way>
+std::array<PanelItem, sizeof...(Way)> wayItems(std::index_sequence<Way...>) {
+  return {wayItem(Way, setTo<chosenWay, Way>, isSetTo<chosenWay, Way>)...};
+}
+
+void resetPage(int, int) {
+  Workspace& w = ws();
+  w.swap.way = 0;
+  w.swap.listState = kSwapListClosed;
+  w.keepRequest = 0;
+  w.saveAsRequest = 0;
+  resetToEntryImage(kTab);
+}
+
+void toggleList(int, int) {
+  SwapPageState& st = swap();
+  if (st.listState != kSwapListOpen) {
+    st.listState = kSwapListOpen;
+    st.helpTopic = kSwapListTopic;
+  } else {
+    st.listState = kSwapListClosed;
+  }
+}
+
+void drawResetMarkItem(Surface& s, const PanelItem&) {
   drawResetMark(s, 10, 30, 2);
-  drawButton(s,
-             button(64, Rgb{220, 40, 80}, st.listState == 1 ? ButtonLook::On : ButtonLook::Raised),
-             label(SwapLabel::SwapColor));
-  if (st.listState == 0) {
-    drawButton(s, button(90, Rgb{0, 220, 220}), label(SwapLabel::SetKeep2));
-    drawButton(s, button(116, Rgb{220, 220, 40}), label(SwapLabel::SetSave));
-    return;
-  }
-  drawButton(s, button(90, kWhite), label(SwapLabel::StayHeading));
-  drawButton(s, button(268, kWhite), label(SwapLabel::ReversalHeading));
-  drawButton(s, button(470, kWhite), label(SwapLabel::MixHeading));
-  for (int way = 0; way < kSwapWayCount; ++way) {
-    drawButton(s,
-               button(wayButtonY(way), wayColour(way),
-                      st.way == way ? ButtonLook::On : ButtonLook::Raised),
-               swapWayLabel(way));
-  }
-  drawButton(s, button(724, Rgb{0, 220, 220}), label(SwapLabel::SetKeep2));
 }
+
+// The panel in the order of the page's click table. With the list closed it holds the stores;
+// open, the ways, their groups' headings and "Set KEEP2".
+const auto kPanel =
+    joinItems(std::to_array<PanelItem>({
+                  {.box = makeButton(2, 10, 84, kWhite),
+                   .label = labelOf(SwapLabel::Heading),
+                   .zone = zoneIncl(5, 91, 1, 29),
+                   .action = [](int, int) { ws().pageComment = kTab; }},
+                  {.kind = ItemKind::Custom,
+                   .draw = drawResetMarkItem,
+                   .zone = rows(31, 59),
+                   .topic = kSwapResetTopic,
+                   .action = resetPage},
+                  {.box = button(64, Rgb{220, 40, 80}),
+                   .label = labelOf(SwapLabel::SwapColor),
+                   .on = [] { return swap().listState == kSwapListOpen; },
+                   .zone = rows(67, 85),
+                   .action = toggleList},
+                  {.box = button(90, kKeepButtonFrame),
+                   .label = labelOf(SwapLabel::SetKeep2),
+                   .zone = rows(91, 109),
+                   .topic = kSwapKeepTopic,
+                   .action = [](int, int) { ws().keepRequest = 1; },
+                   .shown = listClosed},
+                  {.box = button(116, Rgb{220, 220, 40}),
+                   .label = labelOf(SwapLabel::SetSave),
+                   .zone = rows(117, 135),
+                   .topic = kSwapSaveTopic,
+                   .action = [](int, int) { ws().saveAsRequest = 1; },
+                   .shown = listClosed},
+                  {.box = button(90, kWhite),
+                   .label = labelOf(SwapLabel::StayHeading),
+                   .zone = kNoHit,
+                   .shown = listOpen},
+                  {.box = button(268, kWhite),
+                   .label = labelOf(SwapLabel::ReversalHeading),
+                   .zone = kNoHit,
+                   .shown = listOpen},
+                  {.box = button(470, kWhite),
+                   .label = labelOf(SwapLabel::MixHeading),
+                   .zone = kNoHit,
+                   .shown = listOpen},
+              }),
+              wayItems(std::make_index_sequence<kSwapWayCount>()),
+              std::to_array<PanelItem>({
+                  // The groups' areas around their ways.
+                  {.kind = ItemKind::HitOnly,
+                   .zone = rows(93, 235),
+                   .topic = kSwapStayTopic,
+                   .shown = listOpen},
+                  {.kind = ItemKind::HitOnly,
+                   .zone = rows(269, 437),
+                   .topic = kSwapReversalTopic,
+                   .shown = listOpen},
+                  {.kind = ItemKind::HitOnly,
+                   .zone = rows(471, 691),
+                   .topic = kSwapMixTopic,
+                   .shown = listOpen},
+                  {.box = button(724, kKeepButtonFrame),
+                   .label = labelOf(SwapLabel::SetKeep2),
+                   .zone = rows(725, 743),
+                   .topic = kSwapKeepTopic,
+                   .action = [](int, int) { swap().listState = kSwapListStoreAsked; },
+                   .shown = listOpen},
+              }));
 
 void defaults() {
   Workspace& w = ws();
@@ -81,86 +171,21 @@ void defaults() {
   w.pageComment = kTab;
 }
 
-bool pressOpenList(int y) {
-  SwapPageState& st = ws().swap;
-  for (int way = 0; way < kSwapWayCount; ++way) {
-    const int top = wayButtonY(way);
-    // Way 21's area reaches down into "Set KEEP2", and wins where they overlap.
-    const int bottom = way == 21 ? 728 : top + 20;
-    if (y > top && y < bottom) {
-      st.way = way;
-      st.helpTopic = wayTopic(way);
-      return true;
-    }
-  }
-  if (y > 92 && y < 236) {
-    st.helpTopic = kStayTopic;
-  } else if (y > 268 && y < 438) {
-    st.helpTopic = kReversalTopic;
-  } else if (y > 470 && y < 692) {
-    st.helpTopic = kMixTopic;
-  } else if (y > 724 && y < 744) {
-    st.listState = 2;
-    st.helpTopic = kKeepTopic;
-  } else {
-    return false;
-  }
-  return true;
-}
-
 bool press(int x, int y) {
-  Workspace& w = ws();
-  SwapPageState& st = w.swap;
-  if (y > 0 && y < 30 && x > 4 && x <= 91) {
-    w.pageComment = kTab;
-    return true;
-  }
-  if (x < 9 || x > 91) return false;
-  if (y > 30 && y < 60) {
-    st.way = 0;
-    st.listState = 0;
-    w.keepRequest = 0;
-    w.saveAsRequest = 0;
-    resetToEntryImage(kTab);
-    st.helpTopic = kResetTopic;
-    return true;
-  }
-  if (y > 66 && y < 86) {
-    if (st.listState != 1) {
-      st.listState = 1;
-      st.helpTopic = kListTopic;
-    } else {
-      st.listState = 0;
-    }
-    return true;
-  }
-  if (st.listState == 0) {
-    if (y > 90 && y < 110) {
-      w.keepRequest = 1;
-      st.helpTopic = kKeepTopic;
-      return true;
-    }
-    if (y > 116 && y < 136) {
-      w.saveAsRequest = 1;
-      st.helpTopic = kSaveTopic;
-      return true;
-    }
-    return false;
-  }
-  return pressOpenList(y);
+  return pressPanel(kPanel, x, y, swap().helpTopic);
 }
 
 void paint(Surface& s) {
-  SwapPageState& st = ws().swap;
+  SwapPageState& st = swap();
   restoreOrCallStep(kTab);
   planesToCanvas();
-  drawPanel(s);
-  if (st.listState != 0) applySwapWay(workPlanes(), workCanvas(), st.way);
+  drawPanel(s, kPanel);
+  if (st.listState != kSwapListClosed) applySwapWay(workPlanes(), workCanvas(), st.way);
   showCanvas(s, 0);
   // "Set KEEP2" in the open list stores like the closed list's button, and the list stays open.
-  if (st.listState == 2) {
+  if (st.listState == kSwapListStoreAsked) {
     ws().keepRequest = 1;
-    st.listState = 1;
+    st.listState = kSwapListOpen;
   }
   keepStep(kTab);
   saveStep();

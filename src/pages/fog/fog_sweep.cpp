@@ -17,7 +17,8 @@
 // The lines run from the top of the picture down and every line reads the lines above it, so the
 // lines cannot run side by side; the pixels of one line can.
 //
-// runSweepReference is that loop written out plainly. runSweep gives the same bits faster:
+// runSweepReference (fog_sweep_reference.cpp) is that loop written out plainly. runSweep gives the
+// same bits faster:
 //
 // - Zero weights. K is 0 in the row dy = -h and the columns dx = -h and dx = +h. Adding a product
 //   0 * v (+0 or -0) to a partial sum leaves its value unchanged and can at most turn a zero sum's
@@ -36,7 +37,8 @@
 //     |sum K v - sum w w v| <= u A
 //     |S_separable - sum w w v| <= g(m) (2 + g(m)) A  (two dot products of m terms)
 //   so the two computed sums differ by at most (N + 2m + 2) u A (1 + 1e-9). The sweep uses
-//   eps = 4 (N + 2m + 4) u A, which also covers the rounding of S_separable -+ eps. When
+//   eps = 4 (N + 2m + 4) u A (1 + 1e-6), over four times that bound, which also covers the
+//   rounding of eps itself and of S_separable -+ eps. When
 //   truncating S_separable - eps and S_separable + eps gives the same integer, the plain sum,
 //   which lies between the two, truncates to it too (truncation is monotonic); otherwise the sum
 //   lies within eps of a nonzero level boundary and that pixel's block of 8 is summed in full.
@@ -50,110 +52,7 @@ namespace zc {
 
 namespace {
 
-constexpr int kFormRelative = 0;
-constexpr int kFormDirect = 1;
-constexpr int kFormInverted = 2;
-
-bool validVariant(int variant) {
-  return variant >= 1 && variant <= 6;
-}
-int formOf(int variant) {
-  return (variant - 1) % 3;
-}
-int blendOf(int variant) {
-  return variant <= 3 ? 7 : 31;
-}
-
-// w(d) = ((h - |d|) / h)^6, the sixth power formed as five successive multiplications.
-double sweepWeight(int d, int h) {
-  const double base = static_cast<double>(h - std::abs(d)) / h;
-  double w = base;
-  for (int i = 0; i < 5; ++i) w *= base;
-  return w;
-}
-
-int formValue(int form, int p, int median) {
-  if (form == kFormRelative) return p - median;
-  if (form == kFormDirect) return p;
-  return 255 - p;
-}
-
-int backTransform(int form, int t, int median) {
-  if (form == kFormRelative) return t + median;
-  if (form == kFormDirect) return t;
-  return 255 - t;
-}
-
-bool showsImage(const SweepParams& params, int y) {
-  return !params.blind && y % 64 == 0;
-}
-bool marksLine(const SweepParams& params, int y) {
-  return y > 32 && (params.blind || y % 64 == 0);
-}
-
-// The white frame: rows 0 .. h and H - h .. H - 1, columns 0 .. h and W - h .. W - 1.
-void paintFrame(const PlaneView& planes, const PixelView* work, int h) {
-  const int width = planes.width;
-  const int height = planes.height;
-  auto paint = [&](int x, int y) {
-    const long i = planes.index(x, y);
-    for (int k = 0; k < 3; ++k) planes.plane[k][i] = 255;
-    if (work) {
-      uint8_t* p = work->at(x, y);
-      p[0] = p[1] = p[2] = 255;
-    }
-  };
-  for (int y = 0; y < height; ++y) {
-    if (y <= h || y >= height - h) {
-      for (int x = 0; x < width; ++x) paint(x, y);
-    } else {
-      for (int x = 0; x <= h && x < width; ++x) paint(x, y);
-      for (int x = std::max(width - h, h + 1); x < width; ++x) paint(x, y);
-    }
-  }
-}
-
-// ---- The plain loop ----------------------------------------------------------------------------
-
-void computeLevelLineReference(const PixelView& work, const PlaneView& planes,
-                               const SweepParams& params, int n, int y) {
-  const int h = n / 2;
-  const int width = work.width;
-  const int columns = 2 * h + 1;
-  std::vector<double> kernel(static_cast<size_t>(2 * h) * columns);
-  for (int dy = -h; dy < h; ++dy) {
-    for (int dx = -h; dx <= h; ++dx) {
-      kernel[(dy + h) * columns + dx + h] = sweepWeight(dy, h) * sweepWeight(dx, h);
-    }
-  }
-  // The normalising divisor: the weights truncated toward zero, summed by absolute value. Only the
-  // centre weight 1 survives, so it is 1.
-  int divisor = 0;
-  for (double k : kernel) divisor += std::abs(static_cast<int>(k));
-  if (divisor == 0) divisor = 1;
-
-  const int form = formOf(params.variant);
-  const int a = 1;
-  const int b = blendOf(params.variant);
-  for (int x = h; x <= width - h - 1; ++x) {
-    for (int k = 0; k < 3; ++k) {
-      const int m = params.median[k];
-      const int c = work.at(x, y)[k];
-      double s = 0.0;
-      for (int dy = -h; dy < h; ++dy) {
-        for (int dx = -h; dx <= h; ++dx) {
-          s += kernel[(dy + h) * columns + dx + h] * formValue(form, work.at(x + dx, y + dy)[k], m);
-        }
-      }
-      const int t = static_cast<int>(s / divisor);
-      int r = (backTransform(form, t, m) * a + c * b) / (a + b);
-      r = std::min(r, 255);
-      r = std::max(r, 0);
-      planes.plane[k][planes.index(x, y)] = r;
-    }
-  }
-  paintFrame(planes, nullptr, h);
-}
+using namespace sweep;
 
 // ---- Vector kernels ----------------------------------------------------------------------------
 //
@@ -362,32 +261,27 @@ ZC_INLINE void finishImpl(const double* oldValues, const int32_t* t, int median,
   }
 }
 
+// The blend of one form: 1 : 7, or 1 : 31 for the weak variants.
+template <int L, int Form>
+ZC_INLINE void finishForm(bool weak, const double* oldValues, const int32_t* t, int median,
+                          int32_t* result, double* newValues, int xa, int xb) {
+  if (weak) {
+    finishImpl<L, Form, 31>(oldValues, t, median, result, newValues, xa, xb);
+  } else {
+    finishImpl<L, Form, 7>(oldValues, t, median, result, newValues, xa, xb);
+  }
+}
+
 template <int L>
 ZC_INLINE void finishAny(int form, int blend, const double* oldValues, const int32_t* t, int median,
                          int32_t* result, double* newValues, int xa, int xb) {
   const bool weak = blend == 31;
-  switch (form) {
-    case kFormRelative:
-      if (weak) {
-        finishImpl<L, kFormRelative, 31>(oldValues, t, median, result, newValues, xa, xb);
-      } else {
-        finishImpl<L, kFormRelative, 7>(oldValues, t, median, result, newValues, xa, xb);
-      }
-      break;
-    case kFormDirect:
-      if (weak) {
-        finishImpl<L, kFormDirect, 31>(oldValues, t, median, result, newValues, xa, xb);
-      } else {
-        finishImpl<L, kFormDirect, 7>(oldValues, t, median, result, newValues, xa, xb);
-      }
-      break;
-    default:
-      if (weak) {
-        finishImpl<L, kFormInverted, 31>(oldValues, t, median, result, newValues, xa, xb);
-      } else {
-        finishImpl<L, kFormInverted, 7>(oldValues, t, median, result, newValues, xa, xb);
-      }
-      break;
+  if (form == kFormRelative) {
+    finishForm<L, kFormRelative>(weak, oldValues, t, median, result, newValues, xa, xb);
+  } else if (form == kFormDirect) {
+    finishForm<L, kFormDirect>(weak, oldValues, t, median, result, newValues, xa, xb);
+  } else {
+    finishForm<L, kFormInverted>(weak, oldValues, t, median, result, newValues, xa, xb);
   }
 }
 
@@ -765,11 +659,6 @@ SweepIsa resolveSweepIsa(SweepIsa requested) {
   return SweepIsa::kPortable;
 }
 
-int hornStep(int horn) {
-  static constexpr int kSteps[12] = {4, 6, 8, 10, 12, 16, 20, 24, 28, 32, 36, 40};
-  return horn >= 1 && horn <= 12 ? kSteps[horn - 1] : 0;
-}
-
 void runSweep(const PixelView& work, const PlaneView& planes, const SweepParams& params,
               SweepProgress* progress) {
   runSweep(work, planes, params, progress, SweepTuning{});
@@ -778,21 +667,8 @@ void runSweep(const PixelView& work, const PlaneView& planes, const SweepParams&
 void runSweep(const PixelView& work, const PlaneView& planes, const SweepParams& params,
               SweepProgress* progress, const SweepTuning& tuning) {
   if (hornStep(params.horn) == 0 || !validVariant(params.variant)) return;
-  FastSweep sweep(work, planes, params, progress, tuning);
-  sweep.run();
-}
-
-void runSweepReference(const PixelView& work, const PlaneView& planes, const SweepParams& params,
-                       SweepProgress* progress) {
-  const int n = hornStep(params.horn);
-  if (n == 0 || !validVariant(params.variant)) return;
-  for (int y = work.height - n; y >= n + 1; --y) {
-    copyPlanesToPixels(planes, work);
-    if (progress && showsImage(params, y)) progress->showWorkingImage();
-    computeLevelLineReference(work, planes, params, n, y);
-    if (progress && marksLine(params, y)) progress->levelLineMark(y, n);
-  }
-  copyPlanesToPixels(planes, work);
+  FastSweep fast(work, planes, params, progress, tuning);
+  fast.run();
 }
 
 }  // namespace zc

@@ -1,10 +1,15 @@
 #include "pages/fog/zindle_eye_page.h"
 
+#include <array>
+#include <utility>
+
 #include "core/image_buffers.h"
 #include "core/workspace.h"
 #include "pages/fog/bright_dark.h"
 #include "pages/fog/fog_sweep.h"
+#include "text/zindle_eye_texts.h"
 #include "ui/controls.h"
+#include "ui/panel.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -12,44 +17,57 @@ namespace {
 
 constexpr int kTab = tabIndexOf(kPageZindleEye);
 constexpr Rgb kControlFrame{222, 222, 222};
-constexpr Rgb kBarFrame{192, 192, 192};
 constexpr Rgb kBrightFill{192, 192, 192};
 constexpr Rgb kDarkFill{64, 64, 64};
 constexpr Rgb kLevelLineMark{200, 200, 200};
 
-enum Topic {
-  kResetTopic = 1,
-  kSweepTopic = 2,
-  kBlindTopic = 3,
-  kKeepTopic = 4,
-  kBrightTopic = 7,
-  kWeakTopic = 8,
-  kHornTopic = 9,
-  kWholeViewTopic = 11
-};
+// The panel is drawn in three steps: the controls before the picture, "Set KEEP3" after the
+// keep, bright and dark after the tab bar.
+constexpr uint8_t kControlStage = 0;
+constexpr uint8_t kKeepStage = 1;
+constexpr uint8_t kBrightDarkStage = 2;
 
-// The variant buttons: rows of light, both and dark, strong at x 4 and weak at x 67.
-struct VariantButton {
-  int x, y, width, variant;
-  ZindleEyeLabel text;
-};
-constexpr VariantButton kVariants[6] = {
-    {4, 86, 57, 3, ZindleEyeLabel::Light}, {67, 86, 25, 6, ZindleEyeLabel::WeakLight},
-    {4, 112, 57, 1, ZindleEyeLabel::Both}, {67, 112, 25, 4, ZindleEyeLabel::WeakBoth},
-    {4, 138, 57, 2, ZindleEyeLabel::Dark}, {67, 138, 25, 5, ZindleEyeLabel::WeakDark},
-};
-constexpr int kHornColumns[3] = {4, 36, 68};
-constexpr int kHornRows[4] = {164, 190, 216, 242};
-
-ButtonLook onWhen(bool on) {
-  return on ? ButtonLook::On : ButtonLook::Raised;
+ZindleEyeRequestState& request() {
+  return ws().zindleEyeRequest;
+}
+int32_t& variant() {
+  return request().variant;
 }
 
-void drawIcons(Surface& s) {
-  // The both button: a square with its right half filled; the weak both: a half-filled diamond.
+// How far each bar is filled: bright 1 .. 100 on its lower bar and 100 .. 200 on its upper bar,
+// dark -100 .. 0 and 0 .. +100.
+int brightLower() {
+  const int bright = ws().zindleEye.bright;
+  return bright > 100 ? 96 : bright * 96 / 100;
+}
+int brightUpper() {
+  const int bright = ws().zindleEye.bright;
+  return bright > 200 ? 96 : (bright - 100) * 96 / 100;
+}
+int darkLower() {
+  const int dark = ws().zindleEye.dark;
+  if (dark < -100) return 0;
+  if (dark >= 0) return 96;
+  return (dark * 96 + 9600) / 100;
+}
+int darkUpper() {
+  const int dark = ws().zindleEye.dark;
+  if (dark <= 0) return 0;
+  if (dark > 200) return 96;
+  return dark * 96 / 100;
+}
+
+// The both button's icon: a square with its right half filled.
+void drawBothButton(Surface& s, const PanelItem& item) {
+  drawButton(s, shownBox(item), *item.label);
   s.rectangleOutline(42, 116, 54, 128, kControlFrame, 2);
   s.fillRect(48, 116, 54, 128, kControlFrame);
-  // Diamond of half-diagonal 7 around (77, 122): outline with a 2-pixel pen, right half filled.
+}
+
+// The weak both button's icon: a diamond of half-diagonal 7 around (77, 122), outlined with a
+// 2-pixel pen, its right half filled.
+void drawWeakBothButton(Surface& s, const PanelItem& item) {
+  drawButton(s, shownBox(item), *item.label);
   constexpr int cx = 77, cy = 122, d = 7;
   s.line(cx, cy - d, cx + d, cy, kControlFrame, 2);
   s.line(cx + d, cy, cx, cy + d, kControlFrame, 2);
@@ -59,72 +77,76 @@ void drawIcons(Surface& s) {
     s.line(cx + i, cy - (d - i), cx + i, cy + (d - i) + 1, kControlFrame);
 }
 
-void drawControls(Surface& s) {
-  const Workspace& w = ws();
-  drawButton(s, makeButton(4, 4, 104, kWhite), label(ZindleEyeLabel::Heading));
-  drawResetMark(s, 2, 24, 3);
-  drawResetMark(s, 52, 24, 6);
-  drawButton(s, makeButton(4, 64, 84, kWhite, ButtonLook::Plain),
-             label(ZindleEyeLabel::ZindleEyeHeading));
-  for (const VariantButton& v : kVariants) {
-    drawButton(s,
-               makeButton(v.x, v.y, v.width, kControlFrame,
-                          onWhen(w.zindleEyeRequest.variant == v.variant)),
-               label(v.text));
-  }
-  drawIcons(s);
-  for (int row = 0; row < 4; ++row) {
-    for (int column = 0; column < 3; ++column) {
-      const int horn = row * 3 + column;
-      drawButton(
-          s, makeButton(kHornColumns[column], kHornRows[row], 26, kControlFrame),
-          label(static_cast<ZindleEyeLabel>(static_cast<int>(ZindleEyeLabel::HornA) + horn)));
-    }
-  }
-  drawButton(s, makeButton(4, 268, 88, kControlFrame, onWhen(w.zindleEyeRequest.blind != 0)),
-             label(ZindleEyeLabel::Blind));
-  drawButton(s, makeButton(0, 475, 96, kWhite, ButtonLook::Plain),
-             label(ZindleEyeLabel::WholeViewHeading));
-  drawWholeViewButtons(
-      s, 495,
-      {label(ZindleEyeLabel::WholeViewImage), label(ZindleEyeLabel::WholeViewCanvas),
-       label(ZindleEyeLabel::WholeViewBack)});
+// The variants: rows of light, both and dark, strong (relative, direct, inverted form) at x 4 and
+// weak at x 67. The light row is hit only down to y 101.
+template <int32_t Variant>
+PanelItem variantItem(int x, int y, int width, ZindleEyeLabel label, int32_t topic,
+                      HitZone zone = kBoxInside,
+                      void (*draw)(Surface&, const PanelItem&) = nullptr) {
+  return PanelItem{.kind = draw ? ItemKind::Custom : ItemKind::Button,
+                   .box = makeButton(x, y, width, kControlFrame),
+                   .label = labelOf(label),
+                   .on = isSetTo<variant, Variant>,
+                   .draw = draw,
+                   .zone = zone,
+                   .topic = topic,
+                   .action = setTo<variant, Variant>};
 }
 
-int brightLowerFill(int bright) {
-  return bright > 100 ? 96 : bright * 96 / 100;
+// The horns A .. L, three a row from (4, 164), 32 pixels apart across and 26 down.
+template <int Horn>
+PanelItem hornItem() {
+  constexpr int index = Horn - 1;
+  return PanelItem{
+      .box = makeButton(4 + 32 * (index % 3), 164 + 26 * (index / 3), 26, kControlFrame),
+      .label =
+          labelOf(static_cast<ZindleEyeLabel>(static_cast<int>(ZindleEyeLabel::HornA) + index)),
+      .topic = kZindleEyeHornTopic,
+      .action = [](int, int) {
+        request().horn = Horn;
+        request().run = 1;
+      }};
 }
-int brightUpperFill(int bright) {
-  return bright > 200 ? 96 : (bright - 100) * 96 / 100;
-}
-int darkLowerFill(int dark) {
-  if (dark < -100) return 0;
-  if (dark >= 0) return 96;
-  return (dark * 96 + 9600) / 100;
-}
-int darkUpperFill(int dark) {
-  if (dark <= 0) return 0;
-  if (dark > 200) return 96;
-  return dark * 96 / 100;
+template <int... Index>
+std::array<PanelItem, sizeof...(Index)> hornItems(std::integer_sequence<int, Index...>) {
+  return {hornItem<Index + 1>()...};
 }
 
-void drawBrightDark(Surface& s) {
-  const ZindleEyePageState& z = ws().zindleEye;
-  auto text = [&](int y, ZindleEyeLabel item, int height) {
-    LabelButton b = makeButton(2, y, 96, kWhite, ButtonLook::Plain);
-    b.fontHeight = height;
-    drawButton(s, b, label(item));
-  };
-  text(332, ZindleEyeLabel::BrightHeading, 12);
-  text(345, ZindleEyeLabel::BrightScaleLow, 10);
-  drawBar(s, 2, 358, 96, 13, kBarFrame, kBrightFill, brightLowerFill(z.bright));
-  drawBar(s, 2, 371, 96, 13, kBarFrame, kBrightFill, brightUpperFill(z.bright));
-  text(384, ZindleEyeLabel::BrightScaleHigh, 10);
-  text(397, ZindleEyeLabel::DarkHeading, 12);
-  text(410, ZindleEyeLabel::DarkScaleLow, 10);
-  drawBar(s, 2, 423, 96, 13, kBarFrame, kDarkFill, darkLowerFill(z.dark));
-  drawBar(s, 2, 436, 96, 13, kBarFrame, kDarkFill, darkUpperFill(z.dark));
-  text(449, ZindleEyeLabel::DarkScaleHigh, 10);
+// A bar of bright or dark: 96 x 13 at (2, y), filled up to fill() and hit strictly inside its
+// frame; a click at x gives the value v = (x - 2) * 100 / 96 to set().
+struct BarGeometry {
+  int y;
+  constexpr HitZone zone() const { return zoneExcl(2, y, 98, y + 13); }
+};
+constexpr BarGeometry kBrightLower{358}, kBrightUpper{371}, kDarkLower{423}, kDarkUpper{436};
+
+int barValue(int x) {
+  return (x - 2) * 100 / 96;
+}
+
+template <const BarGeometry& Bar, const Rgb& Fill, int (*Filled)()>
+void drawBarItem(Surface& s, const PanelItem&) {
+  drawBar(s, 2, Bar.y, 96, 13, kBeltFrameGrey, Fill, Filled());
+}
+template <const BarGeometry& Bar, const Rgb& Fill, int (*Filled)()>
+PanelItem barItem(void (*set)(int x, int y)) {
+  return PanelItem{.kind = ItemKind::Custom,
+                   .draw = drawBarItem<Bar, Fill, Filled>,
+                   .zone = Bar.zone(),
+                   .topic = kZindleEyeBrightTopic,
+                   .action = set,
+                   .stage = kBrightDarkStage};
+}
+
+// The bright and dark headings and scales; some hold the gaps between the bars.
+PanelItem scaleText(int y, ZindleEyeLabel label, int fontHeight, HitZone zone) {
+  LabelButton b = makeButton(2, y, 96, kWhite, ButtonLook::Plain);
+  b.fontHeight = fontHeight;
+  return PanelItem{.box = b,
+                   .label = labelOf(label),
+                   .zone = zone,
+                   .topic = kZindleEyeBrightTopic,
+                   .stage = kBrightDarkStage};
 }
 
 // Shows the sweep as it goes: the picture every 64 lines and the level-line marks.
@@ -149,7 +171,7 @@ class SweepDisplay final : public SweepProgress {
   int marks_ = 0;
 };
 
-void fullReset() {
+void fullReset(int, int) {
   Workspace& w = ws();
   w.zindleEyeRequest.horn = 0;
   w.zindleEyeRequest.blind = 0;
@@ -170,88 +192,91 @@ void defaults() {
   w.pageComment = kTab;
 }
 
-bool pressControls(int x, int y, int32_t& topic) {
-  ZindleEyeRequestState& request = ws().zindleEyeRequest;
-  for (const VariantButton& v : kVariants) {
-    const int bottom = v.y == 86 ? 102 : v.y + 20;
-    const int left = v.x == 4 ? 4 : 67;
-    const int right = v.x == 4 ? 61 : 92;
-    if (inside(x, y, left, v.y, right, bottom)) {
-      request.variant = v.variant;
-      topic = v.x == 4 ? kSweepTopic : kWeakTopic;
-      return true;
-    }
-  }
-  if (inside(x, y, 4, 164, 94, 262)) {
-    topic = kHornTopic;
-    for (int row = 0; row < 4; ++row) {
-      for (int column = 0; column < 3; ++column) {
-        const int bx = kHornColumns[column], by = kHornRows[row];
-        if (inside(x, y, bx, by, bx + 26, by + 20)) {
-          request.horn = row * 3 + column + 1;
-          request.run = 1;
-        }
-      }
-    }
-    return true;
-  }
-  if (inside(x, y, 4, 268, 92, 288)) {
-    request.blind = request.blind ? 0 : 1;
-    topic = kBlindTopic;
-    return true;
-  }
-  return false;
+void drawResetMarks(Surface& s, const PanelItem&) {
+  drawResetMark(s, 2, 24, 3);
+}
+void drawLightResetMark(Surface& s, const PanelItem&) {
+  drawResetMark(s, 52, 24, 6);
 }
 
+// The panel in the order of the page's click table.
+const auto kPanel = joinItems(
+    std::to_array<PanelItem>({
+        {.box = makeButton(4, 4, 104, kWhite),
+         .label = labelOf(ZindleEyeLabel::Heading),
+         .zone = zoneIncl(5, 91, 1, 23),
+         .action = [](int, int) { ws().pageComment = kTab; }},
+        {.kind = ItemKind::Custom,
+         .draw = drawResetMarks,
+         .zone = zoneIncl(1, 49, 25, 53),
+         .topic = kZindleEyeResetTopic,
+         .action = fullReset},
+        {.kind = ItemKind::Custom,
+         .draw = drawLightResetMark,
+         .zone = zoneIncl(51, 99, 25, 33),
+         .topic = kZindleEyeResetTopic},
+        {.box = makeButton(4, 64, 84, kWhite, ButtonLook::Plain),
+         .label = labelOf(ZindleEyeLabel::ZindleEyeHeading),
+         .zone = zoneIncl(5, 91, 61, 85),
+         .topic = kZindleEyeSweepTopic},
+        variantItem<3>(4, 86, 57, ZindleEyeLabel::Light, kZindleEyeSweepTopic,
+                       zoneIncl(5, 60, 87, 101)),
+        variantItem<6>(67, 86, 25, ZindleEyeLabel::WeakLight, kZindleEyeWeakTopic,
+                       zoneIncl(68, 91, 87, 101)),
+        variantItem<1>(4, 112, 57, ZindleEyeLabel::Both, kZindleEyeSweepTopic, kBoxInside,
+                       drawBothButton),
+        variantItem<4>(67, 112, 25, ZindleEyeLabel::WeakBoth, kZindleEyeWeakTopic, kBoxInside,
+                       drawWeakBothButton),
+        variantItem<2>(4, 138, 57, ZindleEyeLabel::Dark, kZindleEyeSweepTopic),
+        variantItem<5>(67, 138, 25, ZindleEyeLabel::WeakDark, kZindleEyeWeakTopic),
+    }),
+    hornItems(std::make_integer_sequence<int, 12>()),
+    std::to_array<PanelItem>({
+        // The horns' area around them.
+        {.kind = ItemKind::HitOnly,
+         .zone = zoneIncl(5, 93, 165, 261),
+         .topic = kZindleEyeHornTopic},
+        {.box = makeButton(4, 268, 88, kControlFrame),
+         .label = labelOf(ZindleEyeLabel::Blind),
+         .on = [] { return request().blind != 0; },
+         .topic = kZindleEyeBlindTopic,
+         .action = [](int, int) { request().blind = request().blind ? 0 : 1; }},
+        {.box = makeButton(4, 294, 88, Rgb{20, 240, 200}),
+         .label = labelOf(ZindleEyeLabel::SetKeep3),
+         .topic = kZindleEyeKeepTopic,
+         .action = [](int, int) { ws().keepRequest = 1; },
+         .stage = kKeepStage},
+        scaleText(332, ZindleEyeLabel::BrightHeading, 12, zoneIncl(3, 97, 333, 357)),
+        scaleText(345, ZindleEyeLabel::BrightScaleLow, 10, kNoHit),
+        barItem<kBrightLower, kBrightFill, brightLower>(
+            [](int x, int) { ws().zindleEye.bright = barValue(x); }),
+        barItem<kBrightUpper, kBrightFill, brightUpper>(
+            [](int x, int) { ws().zindleEye.bright = barValue(x) + 100; }),
+        scaleText(384, ZindleEyeLabel::BrightScaleHigh, 10, zoneIncl(3, 97, 385, 422)),
+        scaleText(397, ZindleEyeLabel::DarkHeading, 12, kNoHit),
+        scaleText(410, ZindleEyeLabel::DarkScaleLow, 10, kNoHit),
+        barItem<kDarkLower, kDarkFill, darkLower>(
+            [](int x, int) { ws().zindleEye.dark = barValue(x) - 100; }),
+        barItem<kDarkUpper, kDarkFill, darkUpper>(
+            [](int x, int) { ws().zindleEye.dark = barValue(x); }),
+        scaleText(449, ZindleEyeLabel::DarkScaleHigh, 10, zoneIncl(3, 97, 450, 462)),
+        {.box = makeButton(0, 475, 96, kWhite, ButtonLook::Plain),
+         .label = labelOf(ZindleEyeLabel::WholeViewHeading),
+         .zone = zoneIncl(5, 91, 476, 494),
+         .topic = kZindleEyeWholeViewTopic},
+        wholeViewItem(1, 495, label(ZindleEyeLabel::WholeViewImage), kZindleEyeWholeViewTopic),
+        wholeViewItem(2, 495, label(ZindleEyeLabel::WholeViewCanvas), kZindleEyeWholeViewTopic),
+        wholeViewItem(0, 495, label(ZindleEyeLabel::WholeViewBack), kZindleEyeWholeViewTopic),
+    }));
+
 bool press(int x, int y) {
-  Workspace& w = ws();
-  ZindleEyePageState& z = w.zindleEye;
-  int32_t& topic = z.helpTopic;
-  const int v = (x - 2) * 100 / 96;
-  if (inside(x, y, 4, 0, 92, 24)) {
-    w.pageComment = kTab;
-  } else if (inside(x, y, 0, 24, 50, 54)) {
-    fullReset();
-    topic = kResetTopic;
-  } else if (inside(x, y, 50, 24, 100, 34)) {
-    topic = kResetTopic;
-  } else if (inside(x, y, 4, 60, 92, 86)) {
-    topic = kSweepTopic;
-  } else if (pressControls(x, y, topic)) {
-  } else if (inside(x, y, 4, 294, 92, 314)) {
-    w.keepRequest = 1;
-    topic = kKeepTopic;
-  } else if (inside(x, y, 2, 332, 98, 358)) {
-    topic = kBrightTopic;
-  } else if (inside(x, y, 2, 358, 98, 371)) {
-    z.bright = v;
-    topic = kBrightTopic;
-  } else if (inside(x, y, 2, 371, 98, 384)) {
-    z.bright = v + 100;
-    topic = kBrightTopic;
-  } else if (inside(x, y, 2, 384, 98, 423)) {
-    topic = kBrightTopic;
-  } else if (inside(x, y, 2, 423, 98, 436)) {
-    z.dark = v - 100;
-    topic = kBrightTopic;
-  } else if (inside(x, y, 2, 436, 98, 449)) {
-    z.dark = v;
-    topic = kBrightTopic;
-  } else if (inside(x, y, 2, 449, 98, 463)) {
-    topic = kBrightTopic;
-  } else if (inside(x, y, 4, 475, 92, 495)) {
-    topic = kWholeViewTopic;
-  } else if (pressWholeViewButtons(x, y, 495, topic, kWholeViewTopic)) {
-  } else {
-    return false;
-  }
-  return true;
+  return pressPanel(kPanel, x, y, ws().zindleEye.helpTopic);
 }
 
 void paint(Surface& s) {
   Workspace& w = ws();
   ZindleEyeRequestState& request = w.zindleEyeRequest;
-  drawControls(s);
+  drawPanelStage(s, kPanel, kControlStage);
   restoreOrCallStep(kTab);
   planesToCanvas();
   if (request.run == 1 && request.horn >= 1 && request.horn <= 12) {
@@ -265,16 +290,16 @@ void paint(Surface& s) {
   }
   canvasToPlanes();
   request.run = 0;
-  if (w.zindleEye.bright != 100 || w.zindleEye.dark != 0) {
+  if (brightDarkActive(w.zindleEye.bright, w.zindleEye.dark)) {
     applyBrightDark(workCanvas(), w.zindleEye.bright, w.zindleEye.dark);
   }
   showCanvas(s, w.wholeViewMode);
   keepStep(kTab);
   saveStep();
-  drawButton(s, makeButton(4, 294, 88, Rgb{20, 240, 200}), label(ZindleEyeLabel::SetKeep3));
+  drawPanelStage(s, kPanel, kKeepStage);
   request.horn = 0;
   drawTabBar(s);
-  drawBrightDark(s);
+  drawPanelStage(s, kPanel, kBrightDarkStage);
   commentStep(s, kTab, w.zindleEye.helpTopic);
 }
 

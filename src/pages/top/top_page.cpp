@@ -1,132 +1,153 @@
 #include "pages/top/top_page.h"
 
 #include "core/workspace.h"
-#include "text/labels.h"
+#include "text/top_texts.h"
 #include "ui/controls.h"
 #include "ui/page_contract.h"
+#include "ui/panel.h"
 #include "ui/screen.h"
 
 namespace zc {
 namespace {
 
+constexpr int kTab = tabIndexOf(kPageTop);
 constexpr Rgb kCanvasColour{180, 180, 40};
-constexpr Rgb kGetImageColour{80, 160, 240};
-constexpr Rgb kKeepColour{0, 220, 220};
 constexpr Rgb kLanguageColour{255, 192, 128};
 constexpr Rgb kResetTextColour{16, 32, 96};
 
+// The panel is drawn in two steps: its items before the picture is shown, the reset mark's text
+// and the legend of the comment notation after the tab bar.
+constexpr uint8_t kItemStage = 0;
+constexpr uint8_t kLegendStage = 1;
+
 // Items stand at x = 4 and are 88 wide.
-LabelButton item(int y, Rgb frame, ButtonLook look = ButtonLook::Raised, bool greyed = false) {
-  LabelButton b = makeButton(4, y, 88, frame, look);
-  b.greyed = greyed;
+LabelButton item(int y, Rgb frame, ButtonLook look = ButtonLook::Raised) {
+  return makeButton(4, y, 88, frame, look);
+}
+LabelButton heading(int y) {
+  return item(y, kWhite, ButtonLook::Plain);
+}
+// The canvas sizes that cannot be chosen.
+LabelButton greyedSize(int y) {
+  LabelButton b = item(y, kGreyedText);
+  b.greyed = true;
   return b;
 }
-
-ButtonLook onWhen(bool on) {
-  return on ? ButtonLook::On : ButtonLook::Raised;
+LabelButton at(int x, int y, int width, ButtonLook look, Rgb text = kLabelText) {
+  LabelButton b = makeButton(x, y, width, kWhite, look);
+  b.textColour = text;
+  return b;
+}
+// The note-code legend's lines, alternately red and blue, at x = 0, drawn after the tab bar.
+PanelItem legendItem(int i) {
+  return PanelItem{.box = at(0, 594 + 18 * i, 88, ButtonLook::Plain,
+                             i % 2 == 0 ? Rgb{200, 100, 100} : Rgb{100, 100, 200}),
+                   .label = labelOf(static_cast<TopLabel>(static_cast<int>(TopLabel::Legend0) + i)),
+                   .zone = kNoHit,
+                   .stage = kLegendStage};
+}
+// Every press of the panel lies in the column x 5 .. 91.
+constexpr HitZone rows(int y0, int y1) {
+  return zoneIncl(5, 91, y0, y1);
 }
 
-void drawPanel(Surface& s) {
-  const Workspace& w = ws();
-  drawButton(s, item(4, kWhite), label(TopLabel::Heading));
+void drawResetMarkItem(Surface& s, const PanelItem&) {
   drawResetMark(s, 10, 46, 0);
-  drawButton(s, item(89, kWhite, ButtonLook::Plain), label(TopLabel::Canvas));
-  drawButton(s, item(109, kGreyedText, ButtonLook::Raised, true), label(TopLabel::Canvas960));
-  drawButton(s, item(135, kCanvasColour, onWhen(w.canvasChoice == 2)), label(TopLabel::Canvas1200));
-  drawButton(s, item(161, kGreyedText, ButtonLook::Raised, true), label(TopLabel::Canvas1440));
-  drawButton(s, item(187, kGreyedText, ButtonLook::Raised, true), label(TopLabel::Canvas1680));
-  drawButton(s, item(226, kWhite, ButtonLook::Plain), label(TopLabel::GetImageHeading));
-  drawButton(s, item(246, kGetImageColour), label(TopLabel::GetImage));
-  drawButton(s, item(285, kWhite, ButtonLook::Plain), label(TopLabel::KeepHeading));
-  drawButton(s, item(305, kKeepColour), label(TopLabel::SaveKeep0));
-  drawButton(s, item(344, kWhite, ButtonLook::Plain), label(TopLabel::LanguageHeading));
-  drawButton(s, item(364, kLanguageColour), label(TopLabel::LanguageSwitch));
-  LabelButton heading = item(403, kWhite);
-  heading.x = 0;
-  heading.width = 96;
-  drawButton(s, heading, label(TopLabel::WholeViewHeading));
-  drawWholeViewButtons(s, 423,
-                       {label(TopLabel::WholeViewImage), label(TopLabel::WholeViewCanvas),
-                        label(TopLabel::WholeViewBack)});
-  LabelButton noteCode = item(574, kWhite, ButtonLook::Plain);
-  noteCode.x = 0;
-  noteCode.width = 98;
-  drawButton(s, noteCode, label(TopLabel::NoteCode));
 }
 
-// The "reset mark" text and the legend of the comment notation, drawn after the tab bar.
-void drawLegend(Surface& s) {
-  LabelButton resetText = item(30, kWhite, ButtonLook::Plain);
-  resetText.textColour = kResetTextColour;
-  drawButton(s, resetText, label(TopLabel::ResetMarkText));
-  static constexpr TopLabel kLegend[6] = {TopLabel::Legend0, TopLabel::Legend1, TopLabel::Legend2,
-                                          TopLabel::Legend3, TopLabel::Legend4, TopLabel::Legend5};
-  for (int i = 0; i < 6; ++i) {
-    LabelButton line = item(594 + 18 * i, kWhite, ButtonLook::Plain);
-    line.x = 0;  // the text stands at x + 2 = 2
-    line.textColour = (i % 2 == 0) ? Rgb{200, 100, 100} : Rgb{100, 100, 200};
-    drawButton(s, line, label(kLegend[i]));
-  }
+// The reset mark: the view goes back to the picture's top-left and the picture counts as new.
+void resetView(int, int) {
+  Workspace& w = ws();
+  w.newImageFlag = 1;
+  w.scrollX.position = w.scrollY.position = 0;
+  w.scrollX.pixelShift = w.scrollY.pixelShift = 0;
 }
+
+void chooseCanvas1200(int, int) {
+  Workspace& w = ws();
+  w.canvasChoice = 2;
+  w.canvasSize = Size{1200, 800};
+  w.getImageRequest = 1;
+  topPageDefaults();
+  w.top.helpTopic = kTopCanvasTopic;
+}
+
+// The panel in the order of the page's click table.
+const PanelItem kPanel[] = {
+    {.box = item(4, kWhite),
+     .label = labelOf(TopLabel::Heading),
+     .zone = rows(1, 23),
+     .action = [](int, int) { ws().pageComment = kTab; }},
+    {.box = at(4, 30, 88, ButtonLook::Plain, kResetTextColour),
+     .label = labelOf(TopLabel::ResetMarkText),
+     .zone = rows(31, 45),
+     .topic = kTopResetTopic,
+     .stage = kLegendStage},
+    {.kind = ItemKind::Custom,
+     .draw = drawResetMarkItem,
+     .zone = rows(47, 75),
+     .topic = kTopResetTopic,
+     .action = resetView},
+    {.box = heading(89), .label = labelOf(TopLabel::Canvas), .topic = kTopCanvasTopic},
+    {.box = greyedSize(109), .label = labelOf(TopLabel::Canvas960), .topic = kTopCanvasTopic},
+    {.box = item(135, kCanvasColour),
+     .label = labelOf(TopLabel::Canvas1200),
+     .on = [] { return ws().canvasChoice == 2; },
+     .action = chooseCanvas1200},
+    {.box = greyedSize(161), .label = labelOf(TopLabel::Canvas1440), .topic = kTopCanvasTopic},
+    {.box = greyedSize(187), .label = labelOf(TopLabel::Canvas1680), .topic = kTopCanvasTopic},
+    {.box = heading(226), .label = labelOf(TopLabel::GetImageHeading), .topic = kTopGetImageTopic},
+    {.box = item(246, kGetImageButtonFrame),
+     .label = labelOf(TopLabel::GetImage),
+     .action =
+         [](int, int) {
+           ws().getImageRequest = 1;
+           topPageDefaults();
+         }},
+    {.box = heading(285), .label = labelOf(TopLabel::KeepHeading), .topic = kTopKeepTopic},
+    {.box = item(305, kKeepButtonFrame),
+     .label = labelOf(TopLabel::SaveKeep0),
+     .topic = kTopKeepTopic,
+     .action = [](int, int) { ws().keepRequest = 1; }},
+    {.box = heading(344), .label = labelOf(TopLabel::LanguageHeading), .topic = kTopLanguageTopic},
+    {.box = item(364, kLanguageColour),
+     .label = labelOf(TopLabel::LanguageSwitch),
+     .topic = kTopLanguageTopic,
+     .action = [](int, int) { ws().language = ws().language == 1 ? 2 : 1; }},
+    {.box = at(0, 403, 96, ButtonLook::Raised),
+     .label = labelOf(TopLabel::WholeViewHeading),
+     .zone = rows(404, 422),
+     .topic = kTopWholeViewTopic},
+    wholeViewItem(1, 423, label(TopLabel::WholeViewImage), kTopWholeViewTopic),
+    wholeViewItem(2, 423, label(TopLabel::WholeViewCanvas), kTopWholeViewTopic),
+    wholeViewItem(0, 423, label(TopLabel::WholeViewBack), kTopWholeViewTopic),
+    {.box = at(0, 574, 98, ButtonLook::Plain),
+     .label = labelOf(TopLabel::NoteCode),
+     .zone = kNoHit},
+    legendItem(0),
+    legendItem(1),
+    legendItem(2),
+    legendItem(3),
+    legendItem(4),
+    legendItem(5),
+};
 
 bool press(int x, int y) {
-  Workspace& w = ws();
-  if (!(x > 4 && x < 92)) return false;
-  int32_t& topic = w.top.helpTopic;
-  if (y > 0 && y < 24) {
-    w.pageComment = 0;
-  } else if (y > 30 && y < 46) {
-    topic = 2;
-  } else if (y > 46 && y < 76) {
-    w.newImageFlag = 1;
-    topic = 2;
-    w.scrollX.position = w.scrollY.position = 0;
-    w.scrollX.pixelShift = w.scrollY.pixelShift = 0;
-  } else if ((y > 89 && y < 109) || (y > 109 && y < 129) || (y > 161 && y < 181) ||
-             (y > 187 && y < 207)) {
-    topic = 9;
-  } else if (y > 135 && y < 155) {
-    w.canvasChoice = 2;
-    w.canvasSize = Size{1200, 800};
-    w.getImageRequest = 1;
-    topPageDefaults();
-    topic = 9;
-  } else if (y > 226 && y < 246) {
-    topic = 10;
-  } else if (y > 246 && y < 266) {
-    w.getImageRequest = 1;
-    topPageDefaults();
-  } else if (y > 285 && y < 305) {
-    topic = 7;
-  } else if (y > 305 && y < 325) {
-    w.keepRequest = 1;
-    topic = 7;
-  } else if (y > 344 && y < 364) {
-    topic = 8;
-  } else if (y > 364 && y < 384) {
-    w.language = w.language == 1 ? 2 : 1;
-    topic = 8;
-  } else if (y > 403 && y < 423) {
-    topic = 11;
-  } else if (pressWholeViewButtons(x, y, 423, topic, 11)) {
-  } else {
-    return false;
-  }
-  return true;
+  return pressPanel(kPanel, x, y, ws().top.helpTopic);
 }
 
 void paint(Surface& s) {
   Workspace& w = ws();
-  drawPanel(s);
-  restoreOrCallStep(0);
+  drawPanelStage(s, kPanel, kItemStage);
+  restoreOrCallStep(kTab);
   planesToCanvas();
   showCanvas(s, w.wholeViewMode);
   canvasToPlanes();
-  keepStep(0);
+  keepStep(kTab);
   saveStep();
   drawTabBar(s);
-  drawLegend(s);
-  commentStep(s, 0, w.top.helpTopic);
+  drawPanelStage(s, kPanel, kLegendStage);
+  commentStep(s, kTab, w.top.helpTopic);
 }
 
 }  // namespace
@@ -138,10 +159,9 @@ void topPageDefaults() {
   w.keepZeroState = 0;
   w.wholeViewMode = 0;
   w.scrollX.position = w.scrollY.position = 0;
-  w.scrollX.positionCopy = w.scrollY.positionCopy = 0.0;
   w.scrollX.pixelShift = w.scrollY.pixelShift = 0;
   w.top.helpTopic = 0;
-  w.pageComment = 0;
+  w.pageComment = kTab;
 }
 
 const PageBlock kTopPage{.defaults = topPageDefaults, .press = press, .paint = paint};

@@ -1,0 +1,154 @@
+// The panel kit: how a declared table answers a press and draws by stage, and the two tables that
+// both draw and hit (the key pad and the tab bar).
+#include "ui/panel.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/workspace.h"
+#include "text/filter_texts.h"
+#include "ui/calculator.h"
+#include "ui/screen.h"
+
+namespace zc {
+namespace {
+
+struct DrawnText {
+  int x, y;
+  std::string text;
+};
+
+std::vector<DrawnText> textsDrawnBy(void (*draw)(Surface&)) {
+  Surface s;
+  std::vector<DrawnText> texts;
+  s.setTextObserver([&](int x, int y, Rgb, std::string_view text) {
+    texts.push_back({x, y, std::string(text)});
+  });
+  draw(s);
+  return texts;
+}
+
+const LabelText kA{"A", "A"}, kB{"B", "B"}, kC{"C", "C"};
+int g_pressed = 0;
+bool g_shown = false;
+
+// Three items over one another: a hidden one, one with its own hit test, and a box; the first
+// item that is shown and hit wins.
+const PanelItem kItems[] = {
+    {.box = makeButton(0, 0, 40, kWhite),
+     .label = &kA,
+     .topic = 1,
+     .action = [](int, int) { g_pressed = 1; },
+     .shown = [] { return g_shown; }},
+    {.box = makeButton(0, 0, 40, kWhite),
+     .label = &kB,
+     .topic = 2,
+     .action = [](int, int) { g_pressed = 2; },
+     .hits = [](int x, int) { return x < 10; },
+     .stage = 1},
+    {.box = makeButton(0, 0, 40, kWhite),
+     .label = &kC,
+     .topic = 3,
+     .action = [](int, int) { g_pressed = 3; }},
+    {.kind = ItemKind::HitOnly, .zone = kNoHit, .topic = 4},
+};
+
+TEST(Panel, FirstShownItemHitWins) {
+  struct Case {
+    bool shown;
+    int x, y, wantTopic, wantPressed;
+  };
+  const Case cases[] = {
+      {true, 5, 10, 1, 1},    // the shown first item
+      {false, 5, 10, 2, 2},   // hidden: the own hit test of the second
+      {false, 20, 10, 3, 3},  // outside that test: the box of the third, inside its frame
+      {false, 40, 10, 0, 0},  // on the right edge: no item (the no-hit zone never answers)
+      {false, 20, 20, 0, 0},  // on the bottom edge
+      {true, 20, 0, 0, 0},    // on the top edge
+  };
+  for (const Case& c : cases) {
+    g_shown = c.shown;
+    g_pressed = 0;
+    int32_t topic = 0;
+    EXPECT_EQ(pressPanel(kItems, c.x, c.y, topic), c.wantPressed != 0) << c.x << "," << c.y;
+    EXPECT_EQ(topic, c.wantTopic) << c.x << "," << c.y;
+    EXPECT_EQ(g_pressed, c.wantPressed) << c.x << "," << c.y;
+  }
+}
+
+TEST(Panel, StagesDrawTheirOwnItemsInTableOrder) {
+  g_shown = true;
+  const auto all = textsDrawnBy([](Surface& s) { drawPanel(s, kItems); });
+  const auto first = textsDrawnBy([](Surface& s) { drawPanelStage(s, kItems, 0); });
+  const auto second = textsDrawnBy([](Surface& s) { drawPanelStage(s, kItems, 1); });
+  g_shown = false;
+  const auto hidden = textsDrawnBy([](Surface& s) { drawPanelStage(s, kItems, 0); });
+  ASSERT_EQ(all.size(), 3u);
+  EXPECT_EQ(all[0].text + all[1].text + all[2].text, "ABC");
+  ASSERT_EQ(first.size(), 2u);
+  EXPECT_EQ(first[0].text + first[1].text, "AC");
+  ASSERT_EQ(second.size(), 1u);
+  EXPECT_EQ(second[0].text, "B");
+  ASSERT_EQ(hidden.size(), 1u);
+  EXPECT_EQ(hidden[0].text, "C");
+}
+
+// The key pad at its Filter page place: every key is hit under the label it draws, and the
+// middle and right digit columns are hit a little left of their boxes.
+TEST(KeyPad, KeysAreHitWhereTheyAreDrawnAndTheDigitColumnsAsStated) {
+  constexpr int top = 505;
+  resetWorkspace();
+  for (const DrawnText& t : textsDrawnBy([](Surface& s) { drawKeyPad(s, top, false); })) {
+    const PadHit hit = keyPadHit(t.x, t.y + 10, top);  // the text stands at the box's x + 2
+    if (t.text == label(FilterLabel::TypedNumber).japanese) {
+      EXPECT_EQ(hit.key, PadKey::None) << "the entry field is no key";
+    } else if (hit.key == PadKey::Digit) {
+      EXPECT_EQ(t.text,
+                label(static_cast<FilterLabel>(static_cast<int>(FilterLabel::Digit0) + hit.digit))
+                    .japanese);
+    } else {
+      EXPECT_NE(hit.key, PadKey::None) << t.text << " at " << t.x << "," << t.y;
+    }
+  }
+  struct Case {
+    int x, y;
+    PadKey key;
+    int digit;
+  };
+  const Case cases[] = {
+      {37, 541, PadKey::Digit, 8}, {63, 541, PadKey::None, 0},   // 8's box reaches to 64
+      {64, 541, PadKey::None, 0},  {65, 541, PadKey::Digit, 9},  // 9's box starts at 68
+      {92, 541, PadKey::None, 0},  {33, 541, PadKey::Digit, 7}, {8, 515, PadKey::None, 0},
+      {9, 515, PadKey::Cal, 0},    {52, 515, PadKey::None, 0},  {57, 515, PadKey::AllClear, 0},
+      {20, 619, PadKey::Digit, 0}, {60, 619, PadKey::None, 0},  {20, 645, PadKey::Plus, 0},
+      {50, 645, PadKey::Minus, 0}, {80, 645, PadKey::Clear, 0}, {80, 655, PadKey::None, 0},
+  };
+  for (const Case& c : cases) {
+    const PadHit hit = keyPadHit(c.x, c.y, top);
+    EXPECT_EQ(hit.key, c.key) << c.x << "," << c.y;
+    if (c.key == PadKey::Digit) {
+      EXPECT_EQ(hit.digit, c.digit) << c.x << "," << c.y;
+    }
+  }
+}
+
+TEST(TabBar, CellsAreHitStrictlyInsideTheirEdgesAndOnlyLeftOf1060) {
+  struct Case {
+    int x, y, cell;
+  };
+  const Case cases[] = {
+      {120, 10, -1}, {121, 10, 0},  {199, 10, 0},   {200, 10, -1},  {201, 10, 1},
+      {881, 10, 9},  {999, 10, 10}, {1001, 10, 11}, {1059, 10, 11}, {1060, 10, -1},
+      {160, 0, -1},  {160, 1, 0},   {160, 31, 0},   {160, 32, -1},  {100, 10, -1},
+  };
+  for (const Case& c : cases) EXPECT_EQ(tabCellAt(c.x, c.y), c.cell) << c.x << "," << c.y;
+  for (int cell = 0; cell < kTabCellCount; ++cell) {
+    EXPECT_EQ(tabCellAt(kTabCells[cell].centreX(), 10), cell);
+    EXPECT_EQ(kTabCells[cell].textX, 120 + 80 * cell);
+  }
+}
+
+}  // namespace
+}  // namespace zc
