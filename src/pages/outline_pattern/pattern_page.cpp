@@ -8,7 +8,7 @@
 #include "core/workspace.h"
 #include "pages/outline_pattern/outline_colour.h"
 #include "pages/outline_pattern/pattern_image.h"
-#include "pages/outline_pattern/zone_belts.h"
+#include "pages/outline_pattern/pattern_page_belts.h"
 #include "pages/outline_pattern/zone_draw.h"
 #include "pages/outline_pattern/zone_pattern.h"
 #include "pages/outline_pattern/zone_pick.h"

@@ -505,7 +505,6 @@ void writePendingFile() {
     w.backImageSize = w.imageSize;
   } else if (a.pendingFile == kTransferFile) {
     writeWorkingFile(kTransferFile, canvasTarget());
-    w.transferImageSize = w.imageSize;
   }
   a.pendingFile = 0;
 }

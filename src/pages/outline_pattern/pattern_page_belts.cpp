@@ -1,4 +1,4 @@
-#include "pages/outline_pattern/zone_belts.h"
+#include "pages/outline_pattern/pattern_page_belts.h"
 
 #include <algorithm>
 #include <cstdio>
