@@ -125,7 +125,8 @@ TEST_P(TransferRoad, OutlinedPhotographCutAlongItsOutlinesGivesTheRealPhotograph
   ASSERT_TRUE(strokes) << road.name;
   const auto& [leftStroke, rightStroke] = *strokes;
 
-  // The Transfer page, going on from the same paint: KEEP5 got as the shadow, a polygon down the
+  // The whole road in one run: the same Outline steps, then on the Transfer page KEEP5 got as the
+  // shadow, a polygon down the
   // left outline and up the right one with every vertex on a drawn outline pixel, closed by a
   // right click and deleted.
   using namespace test::transfer_keys;
