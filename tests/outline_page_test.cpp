@@ -23,13 +23,9 @@ namespace {
 
 using test::Picture;
 using test::replay;
+using namespace test::outline_keys;
 
 constexpr int kW = 1440, kH = 960;  // the start canvas
-const std::string kEnter = "click 560 10\n";
-const std::string kFine = "click 20 190\n";
-const std::string kContrast = "click 20 100\n";
-const std::string kBrushFat = "click 20 360\n";
-const std::string kSetKeep5 = "click 20 584\n";
 // Three steps down and three to the right: pixel shifts of 32 rows and 31 columns.
 const std::string kScroll =
     "click 1070 660\nclick 1070 660\nclick 1070 660\n"
@@ -86,12 +82,7 @@ Picture photograph() {
 
 // The photograph tiled over the whole start canvas, so that the view scrolls.
 Picture tiledPhotograph() {
-  const Picture photo = photograph();
-  Picture tiled = test::solidPicture(kW, kH, Rgb{});
-  for (int y = 0; y < kH; ++y)
-    for (int x = 0; x < kW; ++x)
-      tiled.pixels[static_cast<size_t>(y) * kW + x] = photo.at(x % photo.width, y % photo.height);
-  return tiled;
+  return test::tiledPicture(photograph(), kW, kH);
 }
 
 // Each flow runs on the photograph as it is (768 x 512: no scrolling) and on the tiled

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -150,6 +151,27 @@ uintmax_t fileSize(const std::filesystem::path& path) {
   std::error_code ec;
   const uintmax_t size = std::filesystem::file_size(path, ec);
   return ec ? 0 : size;
+}
+
+Picture onCanvas(const Picture& picture) {
+  constexpr int kW = 1440, kH = 960;
+  Picture canvas = solidPicture(kW, kH, Rgb{255, 255, 255});
+  for (int y = 0; y < std::min(picture.height, kH); ++y)
+    for (int x = 0; x < std::min(picture.width, kW); ++x)
+      canvas.pixels[static_cast<size_t>(y) * kW + x] = picture.at(x, y);
+  return canvas;
+}
+
+Picture tiledPicture(const Picture& tile, int width, int height) {
+  Picture p = solidPicture(width, height, Rgb{});
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      p.pixels[static_cast<size_t>(y) * width + x] = tile.at(x % tile.width, y % tile.height);
+  return p;
+}
+
+std::string click(int x, int y) {
+  return "click " + std::to_string(x) + " " + std::to_string(y) + "\n";
 }
 
 std::string testdata(const std::string& relative) {

@@ -50,6 +50,38 @@ Rgb keptPixel(const std::filesystem::path& path, int x, int y);
 Picture readBmp(const std::filesystem::path& path);
 uintmax_t fileSize(const std::filesystem::path& path);
 
+// A picture as the start canvas holds it: the picture at the top-left, white elsewhere.
+Picture onCanvas(const Picture& picture);
+// A picture of the given size tiled from another one, so that a view of it scrolls.
+Picture tiledPicture(const Picture& tile, int width, int height);
+// The replay line of a left click at window point (x, y).
+std::string click(int x, int y);
+
 std::string testdata(const std::string& relative);
+
+// Replay lines of page keys, each a click at the middle of the key's click range.
+namespace outline_keys {
+inline const std::string kEnter = "click 560 10\n";  // the tab "5)Outline"
+inline const std::string kFine = "click 20 190\n";
+inline const std::string kContrast = "click 20 100\n";
+inline const std::string kBrushFat = "click 20 360\n";
+inline const std::string kSetKeep5 = "click 20 584\n";
+}  // namespace outline_keys
+
+namespace transfer_keys {
+inline const std::string kEnter = "click 720 10\n";  // the tab "7)Transfer"
+inline const std::string kGetShadow = "click 50 70\n";
+inline const std::string kTrace = "click 40 340\n";
+inline const std::string kLevelLineFlag = "click 55 315\n";
+inline const std::string kVerticalLineFlag = "click 80 315\n";
+inline const std::string kStart = "click 25 367\n";
+inline const std::string kDelete = "click 30 405\n";
+inline const std::string kGrayFlag = "click 88 405\n";
+inline const std::string kKeep7 = "click 50 447\n";
+inline const std::string kPattern = "click 50 473\n";
+inline const std::string kSavePattern = "click 50 525\n";
+inline const std::string kCallReal = "click 50 551\n";
+inline const std::string kShot = "click 50 577\n";
+}  // namespace transfer_keys
 
 }  // namespace zc::test

@@ -17,44 +17,19 @@
 namespace zc {
 namespace {
 
+using test::click;
+using test::onCanvas;
 using test::Picture;
 using test::replay;
 using test::solidPicture;
 using test::WorkFolder;
 using test::writeBmp;
+using namespace test::transfer_keys;
 
 constexpr int kW = 1440, kH = 960;  // the start canvas
 constexpr Rgb kOrange{200, 100, 10};
 constexpr Rgb kWhitePixel{255, 255, 255};
 const Rgb kGray192{192, 192, 192};
-
-// Panel keys, at the middle of their click ranges.
-const std::string kTransferTab = "click 720 10\n";
-const std::string kGetShadow = "click 50 70\n";
-const std::string kTrace = "click 40 340\n";
-const std::string kLevelLineFlag = "click 55 315\n";
-const std::string kVerticalLineFlag = "click 80 315\n";
-const std::string kStart = "click 25 367\n";
-const std::string kDelete = "click 30 405\n";
-const std::string kGrayFlag = "click 88 405\n";
-const std::string kKeep7 = "click 50 447\n";
-const std::string kPattern = "click 50 473\n";
-const std::string kSavePattern = "click 50 525\n";
-const std::string kCallReal = "click 50 551\n";
-const std::string kShot = "click 50 577\n";
-
-std::string click(int x, int y) {
-  return "click " + std::to_string(x) + " " + std::to_string(y) + "\n";
-}
-
-// A picture as the canvas holds it: the picture at the top-left, white elsewhere.
-Picture onCanvas(const Picture& picture) {
-  Picture canvas = solidPicture(kW, kH, kWhitePixel);
-  for (int y = 0; y < std::min(picture.height, kH); ++y)
-    for (int x = 0; x < std::min(picture.width, kW); ++x)
-      canvas.pixels[static_cast<size_t>(y) * kW + x] = picture.at(x, y);
-  return canvas;
-}
 
 Picture planesFile(const std::string& name) {
   return test::readOwnBmp(name, kW, kH);
@@ -76,7 +51,7 @@ bool inRectangle(int x, int y) {
 
 TEST_F(TransferPage, StartTwiceLeavesTheImageUnchanged) {
   const auto r =
-      replay("open small.bmp\n" + kTransferTab + kStart + click(300, 200) + click(400, 220) +
+      replay("open small.bmp\n" + kEnter + kStart + click(300, 200) + click(400, 220) +
              click(350, 350) + "pixel 350 350\n" + kStart + "pixel 350 350\nplanes after.bmp\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.has("pixel 350 350 255,0,0"));  // the last vertex, drawn red
@@ -95,8 +70,8 @@ TEST_F(TransferPage, DeletePaintsWhiteAndTheGrayFlagPaints192AndBothWriteTheIsoF
                         {kLevelLineFlag, kGrayFlag, kGray192},
                         {kVerticalLineFlag, kDelete, kWhitePixel}};
   for (const Case& c : cases) {
-    const auto r = replay("open small.bmp\n" + kTransferTab + c.cutMode + kRectangle + c.fillKey +
-                          "planes p.bmp\n");
+    const auto r =
+        replay("open small.bmp\n" + kEnter + c.cutMode + kRectangle + c.fillKey + "planes p.bmp\n");
     ASSERT_EQ(r.status, 0) << r.err;
     const Picture planes = planesFile("p.bmp");
     for (int y = 0; y < 400; y += 3)
@@ -113,9 +88,8 @@ TEST_F(TransferPage, SwitchingTraceOffLeavesTheTracedSideAsItIs) {
   auto curve = [](int y) { return 300 + static_cast<int>(std::lround(10.0 * std::sin(y / 15.0))); };
   for (int y = 50; y <= 300; ++y) picture.pixels[static_cast<size_t>(y) * 600 + curve(y)] = Rgb{};
   writeBmp("curve.bmp", picture);
-  const auto r =
-      replay("open curve.bmp\n" + kTransferTab + kTrace + kStart + click(curve(60) + 100, 92) +
-             click(curve(280) + 100, 312) + kTrace + click(20, 315) + click(20, 315));
+  const auto r = replay("open curve.bmp\n" + kEnter + kTrace + kStart + click(curve(60) + 100, 92) +
+                        click(curve(280) + 100, 312) + kTrace + click(20, 315) + click(20, 315));
   ASSERT_EQ(r.status, 0) << r.err;
   for (int y = 60; y <= 280; ++y) {
     const int32_t* row = plane(3) + static_cast<size_t>(kH - 1 - y) * kW;
@@ -128,7 +102,7 @@ TEST_F(TransferPage, SwitchingTraceOffLeavesTheTracedSideAsItIs) {
 
 TEST_F(TransferPage, ShotBeforeAnyPatternUsesTheMarksOfTheLastPolygon) {
   const auto r =
-      replay("open small.bmp\n" + kTransferTab + kRectangle + kGrayFlag + kShot + "planes p.bmp\n");
+      replay("open small.bmp\n" + kEnter + kRectangle + kGrayFlag + kShot + "planes p.bmp\n");
   ASSERT_EQ(r.status, 0) << r.err;
   const Picture planes = planesFile("p.bmp");
   EXPECT_EQ(planes.at(100, 150), kGray192);    // a boundary cell keeps the picture
@@ -139,14 +113,13 @@ TEST_F(TransferPage, ShotBeforeAnyPatternUsesTheMarksOfTheLastPolygon) {
 }
 
 TEST_F(TransferPage, StartingAPolygonAfterAPatternClearsTheMask) {
-  const auto patterned =
-      replay("open small.bmp\n" + kTransferTab + kPattern + kShot + "planes p.bmp\n");
+  const auto patterned = replay("open small.bmp\n" + kEnter + kPattern + kShot + "planes p.bmp\n");
   ASSERT_EQ(patterned.status, 0) << patterned.err;
   EXPECT_EQ(planesFile("p.bmp").at(200, 168), kGray192);  // the pattern part keeps its picture
   EXPECT_EQ(planesFile("p.bmp").at(10, 10), kGray192);
 
-  const auto r = replay("open small.bmp\n" + kTransferTab + kPattern + kStart + click(300, 200) +
-                        kStart + kShot + "planes p.bmp\n");
+  const auto r = replay("open small.bmp\n" + kEnter + kPattern + kStart + click(300, 200) + kStart +
+                        kShot + "planes p.bmp\n");
   ASSERT_EQ(r.status, 0) << r.err;
   const Picture planes = planesFile("p.bmp");
   EXPECT_EQ(planes.at(200, 168), kGray192);  // only the vertex cell is marked
@@ -156,7 +129,7 @@ TEST_F(TransferPage, StartingAPolygonAfterAPatternClearsTheMask) {
 
 TEST_F(TransferPage, PatternSaveWrites127ForThePatternPart) {
   const auto r =
-      replay("open small.bmp\nsave pattern.bmp\n" + kTransferTab + kSavePattern + "planes p.bmp\n");
+      replay("open small.bmp\nsave pattern.bmp\n" + kEnter + kSavePattern + "planes p.bmp\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.has("dialog save \"名前をつけて保存する\" -> pattern.bmp"));
   const Picture saved = planesFile("pattern.bmp");
@@ -165,7 +138,7 @@ TEST_F(TransferPage, PatternSaveWrites127ForThePatternPart) {
   EXPECT_EQ(planesFile("p.bmp").at(10, 10), kGray192);  // the planes hold the pattern itself
 
   const auto cancelled =
-      replay("open small.bmp\ncancel\n" + kTransferTab + kSavePattern + "planes p.bmp\n");
+      replay("open small.bmp\ncancel\n" + kEnter + kSavePattern + "planes p.bmp\n");
   ASSERT_EQ(cancelled.status, 0) << cancelled.err;
   EXPECT_TRUE(cancelled.has("dialog save \"名前をつけて保存する\" -> cancel"));
   EXPECT_EQ(planesFile("p.bmp").at(10, 10), kGray192);
@@ -174,7 +147,7 @@ TEST_F(TransferPage, PatternSaveWrites127ForThePatternPart) {
 TEST_F(TransferPage, CallRealReplacesKeep7AndTheShotCutsItThroughThePattern) {
   const Rgb green{20, 180, 40};
   writeBmp("real.bmp", solidPicture(600, 400, green));
-  const auto r = replay("open small.bmp\n" + kTransferTab + kRectangle + kDelete + kKeep7 +
+  const auto r = replay("open small.bmp\n" + kEnter + kRectangle + kDelete + kKeep7 +
                         "planes shadow.bmp\n" + kPattern + "open real.bmp\n" + kCallReal +
                         "planes called.bmp\n" + kShot + "planes transfer.bmp\n");
   ASSERT_EQ(r.status, 0) << r.err;
@@ -188,7 +161,7 @@ TEST_F(TransferPage, CallRealReplacesKeep7AndTheShotCutsItThroughThePattern) {
 }
 
 TEST_F(TransferPage, ThreeHundredClicksReplaceTheLastOfTheVertices) {
-  std::string script = "open small.bmp\n" + kTransferTab + kStart;
+  std::string script = "open small.bmp\n" + kEnter + kStart;
   for (int k = 0; k < 300; ++k) script += click(150 + k, 100 + k % 200);
   const auto r = replay(script);
   ASSERT_EQ(r.status, 0) << r.err;
@@ -200,7 +173,7 @@ TEST_F(TransferPage, ThreeHundredClicksReplaceTheLastOfTheVertices) {
 
 TEST_F(TransferPage, ScrollBarsAndTheStripBelowAddNoVertexAndVerticesFollowTheScroll) {
   writeBmp("large.bmp", solidPicture(kW, kH, kOrange));
-  std::string script = "open large.bmp\n" + kTransferTab + kStart + click(300, 200);
+  std::string script = "open large.bmp\n" + kEnter + kStart + click(300, 200);
   for (int k = 0; k < 5; ++k) script += click(1050, 682);  // right arrow
   for (int k = 0; k < 3; ++k) script += click(1070, 662);  // down arrow
   script += click(500, 750) + click(1070, 20) + click(100, 200) + click(1059, 672);
@@ -244,7 +217,7 @@ TEST_F(TransferPage, ClickRangesIncludeTheirEdgesAndTopicNineHasTwoForms) {
       {91, 298, 7}, {5, 272, 6},   {71, 298, 6},  {5, 88, 2},    {97, 158, 3},  {5, 186, 3},
       {5, 218, 5},  {3, 332, 9},   {3, 332, 0},
   };
-  std::string script = "open small.bmp\n" + kTransferTab + "texts on\n";
+  std::string script = "open small.bmp\n" + kEnter + "texts on\n";
   for (const Case& c : cases) script += click(c.x, c.y);
   script += kStart + kTrace;
   const auto r = replay(script);
@@ -292,15 +265,6 @@ Picture drawOutlines(Picture photo, const Outlines& o) {
   return photo;
 }
 
-// A 1440 x 960 photograph tiled from the parrots.
-Picture tiledPhotograph(const Picture& tile) {
-  Picture p = solidPicture(kW, kH, Rgb{});
-  for (int y = 0; y < kH; ++y)
-    for (int x = 0; x < kW; ++x)
-      p.pixels[static_cast<size_t>(y) * kW + x] = tile.at(x % tile.width, y % tile.height);
-  return p;
-}
-
 struct PhotoFlow {
   const char* name;
   bool scrolled;
@@ -321,13 +285,13 @@ TEST_P(TransferPhotoFlow, TracedPolygonCutsTheOutlinedRegionAndTheShotKeepsThePh
   const Outlines& o = flow.outlines;
   const Picture parrots = test::readBmp(test::testdata("photos/kodim23.bmp"));
   ASSERT_EQ(parrots.width, 768);
-  const Picture real = flow.scrolled ? tiledPhotograph(parrots) : parrots;
+  const Picture real = flow.scrolled ? test::tiledPicture(parrots, kW, kH) : parrots;
   writeBmp("real.bmp", real);
   writeBmp("outlined.bmp", drawOutlines(real, o));
 
   const int shiftX = 960 * 10 * flow.rightClicks / 920, shiftY = 640 * 10 * flow.downClicks / 600;
   auto vertex = [&](int x, int y) { return click(x + 100 - shiftX, y + 32 - shiftY); };
-  std::string script = "open real.bmp\n" + kTransferTab + "open outlined.bmp\n" + kGetShadow;
+  std::string script = "open real.bmp\n" + kEnter + "open outlined.bmp\n" + kGetShadow;
   for (int k = 0; k < flow.rightClicks; ++k) script += click(1050, 682);
   for (int k = 0; k < flow.downClicks; ++k) script += click(1070, 662);
   script += kTrace + kStart;
