@@ -1,12 +1,16 @@
 #pragma once
-// The Appear page's labels and topic numbers.
+// The Appear page's labels, and its topic numbers with their comments.
+#include <cstdint>
+#include <span>
+
+#include "text/comments.h"
 #include "text/labels.h"
 
 namespace zc {
 
-// The Appear page's topic comments (text/comments.cpp, tab 8). The back-image and transfer-image
-// topics are shown by the page's display mode while no other topic is asked for.
-enum AppearTopic : int {
+// The Appear page's topic comments. The back-image and transfer-image topics are shown by the
+// page's display mode while no other topic is asked for.
+enum AppearTopic : int32_t {
   kAppearResetTopic = 1,
   kAppearGetImageTopic = 2,
   kAppearBackImageTopic = 3,
@@ -24,6 +28,8 @@ enum AppearTopic : int {
   kAppearSaveTopic = 15,
   kAppearWholeViewTopic = 16,
 };
+// The topic comments, one for each AppearTopic, in ascending order.
+std::span<const TopicComment> appearTopicComments();
 
 // Appear page panel, top to bottom. Condition1..Condition8 are consecutive: Condition1 + n - 1
 // names zone condition n. ZoneStart, ZoneEnd, GradationValue and FineStepValue are printf formats.

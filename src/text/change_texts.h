@@ -1,4 +1,9 @@
 #pragma once
+// The Change page's labels, and its topic numbers with their comments.
+#include <cstdint>
+#include <span>
+
+#include "text/comments.h"
 #include "text/labels.h"
 
 namespace zc {
@@ -36,7 +41,7 @@ const LabelText& label(ChangeLabel item);
 const LabelText& colorConditionLabel(int condition);
 
 // The Change page's topic comments.
-enum ChangeTopic : int {
+enum ChangeTopic : int32_t {
   kChangeResetTopic = 1,
   kChangeAppointTopic = 2,
   kChangeTargetTopic = 3,
@@ -50,5 +55,7 @@ enum ChangeTopic : int {
   kChangeActTopic = 11,
   kChangeKeepTopic = 12,
 };
+// The topic comments, one for each ChangeTopic, in ascending order.
+std::span<const TopicComment> changeTopicComments();
 
 }  // namespace zc

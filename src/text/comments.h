@@ -47,7 +47,8 @@ const CommentText& calculatorComment();
 // topic 9 is the trace-outline comment; its second form is traceStartComment().
 const CommentText* topicComment(int tabIndex, int topic);
 
-// The Transfer page's second form of topic 9, shown while tracing is under way.
+// The Transfer page's second form of topic 9, shown while tracing is under way (its text is in
+// text/transfer_texts.cpp).
 const CommentText& traceStartComment();
 
 }  // namespace zc

@@ -1,10 +1,15 @@
 #pragma once
+// The Outline page's labels, and its topic numbers with their comments.
+#include <cstdint>
+#include <span>
+
+#include "text/comments.h"
 #include "text/labels.h"
 
 namespace zc {
 
 // The Outline page's topic comments (the numbers its comment table uses).
-enum OutlineTopic : int {
+enum OutlineTopic : int32_t {
   kOutlineResetTopic = 1,
   kOutlineContrastTopic = 3,
   kOutlineDrawingTopic = 4,
@@ -14,6 +19,8 @@ enum OutlineTopic : int {
   kOutlineSetColourTopic = 8,
   kOutlineKeepTopic = 9,
 };
+// The topic comments, one for each OutlineTopic, in ascending order.
+std::span<const TopicComment> outlineTopicComments();
 
 // The Outline page's panel labels, top to bottom. The width buttons ("fine", "middle", "fat",
 // "clear") serve both the outline and the brush rows. JudgeValue is the value box's printf format.

@@ -1,6 +1,9 @@
 #pragma once
+// The Pattern page's labels, and its topic numbers with their comments.
 #include <cstdint>
+#include <span>
 
+#include "text/comments.h"
 #include "text/labels.h"
 
 namespace zc {
@@ -59,5 +62,7 @@ enum PatternTopic : int32_t {
   kPatternBeltTopic = 17,
   kPatternSoftBorderTopic = 18,
 };
+// The topic comments, one for each PatternTopic, in ascending order.
+std::span<const TopicComment> patternTopicComments();
 
 }  // namespace zc

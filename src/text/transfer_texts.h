@@ -1,4 +1,9 @@
 #pragma once
+// The Transfer page's labels, and its topic numbers with their comments.
+#include <cstdint>
+#include <span>
+
+#include "text/comments.h"
 #include "text/labels.h"
 
 namespace zc {
@@ -36,9 +41,9 @@ enum class TransferLabel {
 };
 const LabelText& label(TransferLabel item);
 
-// The Transfer page's topic comments (text/comments.cpp holds their texts). Topic 9 has a second
-// form, traceStartComment(), shown while a polygon is under way.
-enum TransferTopic : int {
+// The Transfer page's topic comments. Topic 9 has a second form, traceStartComment(), shown while
+// a polygon is under way.
+enum TransferTopic : int32_t {
   kTransferResetTopic = 1,
   kTransferGrayTopic = 2,
   kTransferShapeTopic = 3,
@@ -61,5 +66,7 @@ enum TransferTopic : int {
   kTransferCutTopic = 20,
   kTransferReverseTopic = 21,
 };
+// The topic comments, one for each TransferTopic, in ascending order.
+std::span<const TopicComment> transferTopicComments();
 
 }  // namespace zc
