@@ -8,92 +8,9 @@
 # Needs: Xvfb, xdotool, ImageMagick (import, convert).
 set -u
 
-program=${1:?usage: outline_e2e.sh PATH-TO-zindle-canvas FIXTURES-FOLDER}
-fixtures=${2:?usage: outline_e2e.sh PATH-TO-zindle-canvas FIXTURES-FOLDER}
-program=$(readlink -f "$program")
-image=$(readlink -f "$fixtures/e2e_blocks.bmp")
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/zindle-outline-e2e.XXXXXX")
-xvfb_pid=
-app_pid=
-
-cleanup() {
-  if [[ -n $app_pid ]] && kill -0 "$app_pid" 2>/dev/null; then kill "$app_pid" 2>/dev/null; fi
-  if [[ -n $xvfb_pid ]] && kill -0 "$xvfb_pid" 2>/dev/null; then kill "$xvfb_pid" 2>/dev/null; fi
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "outline-e2e: $*" >&2
-  if [[ -s $work/program.log ]]; then
-    echo "--- program output ---" >&2
-    cat "$work/program.log" >&2
-  fi
-  echo "FAIL outline-e2e: $*"
-  exit 1
-}
-
-for tool in Xvfb xdotool import convert; do
-  command -v "$tool" >/dev/null || fail "missing tool: $tool"
-done
-[[ -x $program ]] || fail "program not found: $program"
-[[ -f $image ]] || fail "fixture not found: $fixtures/e2e_blocks.bmp"
-
-# Deadline helper: run "$@" every 0.2 s until it succeeds or the given seconds pass.
-wait_for() {
-  local seconds=$1
-  shift
-  local end=$((SECONDS + seconds))
-  while ((SECONDS < end)); do
-    if "$@"; then return 0; fi
-    sleep 0.2
-  done
-  return 1
-}
-
-# --- a private X server on a display of its own choosing ------------------------------------
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display_known() { [[ -s $work/display ]]; }
-wait_for 10 display_known || fail "Xvfb did not start"
-DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-export DISPLAY
-unset QT_QPA_PLATFORM
-# A sanitizer build reports memory that the system libraries under Qt keep until exit; the
-# program's own leaks are still reported.
-printf 'leak:libdbus-1.so\nleak:libfontconfig.so\n' >"$work/lsan.supp"
-export LSAN_OPTIONS="suppressions=$work/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-# --- start the program in an empty working folder --------------------------------------------
-mkdir "$work/run"
-(cd "$work/run" && exec timeout 60 "$program") >"$work/program.log" 2>&1 &
-app_pid=$!
-
-found=
-find_window() {
-  found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-  [[ -n $found ]]
-}
-
-wait_for 15 find_window "ZINDLE CANVAS SAMPLE" || fail "the main window did not appear"
-main_window=$found
-
-wait_for 15 find_window "BMP File Open" || fail "the open dialog did not appear"
-dialog=$found
-xdotool windowfocus --sync "$dialog" || fail "cannot focus the open dialog"
-xdotool type --delay 5 "$image"
-sleep 0.3
-xdotool key Return
-dialog_gone() { ! find_window "BMP File Open"; }
-if ! wait_for 3 dialog_gone; then
-  # The file name completion may have taken the first Return: confirm once more.
-  xdotool windowfocus --sync "$dialog" 2>/dev/null && xdotool key Return
-fi
-wait_for 10 dialog_gone || fail "the open dialog did not close"
+e2e_name=outline-e2e
+# shellcheck source=e2e_start.sh
+source "$(dirname "$0")/e2e_start.sh" "$@"
 
 # --- pixels of the window --------------------------------------------------------------------
 # pixels "x,y x,y ..." sets $shown to their colours, e.g. "srgb(0,0,0) srgb(255,255,255)".
