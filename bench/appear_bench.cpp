@@ -1,25 +1,21 @@
 // The Appear page at the 1440 x 960 canvas: one whole paint in real appear (both working files
 // read, the move, the compose, the view) at gradation 0 and 8, and the compose alone against the
 // plain window loop at gradation 8, in the same run. Report medians and the ratio.
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "core/image_buffers.h"
 #include "core/workspace.h"
 #include "files/keep_files.h"
 #include "pages/transfer_appear/compose.h"
 #include "pages/transfer_appear/compose_reference.h"
-#include "platform/headless/headless_platform.h"
-#include "shell/window_procedure.h"
 
 namespace zc {
 namespace {
 
-constexpr int kWidth = 1440, kHeight = 960;
+using namespace bench;
 
 // The photograph tiled over the whole canvas, with white squares of 96 pixels on a checker of
 // 192: the pass zone of perfect white, with long borders for the gradation to blend.
@@ -45,23 +41,12 @@ void makeTransferPlanes() {
   }
 }
 
-// A run of the program on the Appear page in real appear, with the transfer image moved.
-struct AppearRun {
-  HeadlessPlatform platform{[](const std::string&) {}, [](const std::string&) {}};
-
-  explicit AppearRun(int gradation) {
-    const auto folder = std::filesystem::temp_directory_path() / "zindle-bench-appear";
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
-    setPlatform(&platform);
-    resetWorkspace();
-    const std::string photo = std::string(ZINDLE_TESTDATA) + "/photos/kodim23.bmp";
-    platform.queueAnswer(ScriptedAnswer{ScriptedAnswer::Open, photo, photo});
-    paint();
-    Message tab{MessageKind::LeftDown};
-    tab.x = 800;  // the Appear tab: the planes become the back image
-    tab.y = 10;
-    shellWindowProcedure().handle(tab);
+// A run of the program on the Appear page in real appear, with the transfer image moved. The
+// parrots are opened at their own size; the transfer image is made over the whole canvas.
+struct AppearRun : ProgramRun {
+  explicit AppearRun(int gradation)
+      : ProgramRun(std::string(ZINDLE_TESTDATA) + "/photos/kodim23.bmp") {
+    press(800, 10);  // the Appear tab: the planes become the back image
     makeTransferPlanes();
     writeWorkingFile(kTransferFile, planesTarget());
     paint();  // the page's main comment: it ends what the page showed
@@ -72,11 +57,6 @@ struct AppearRun {
     a.offsetY = 21;
     a.gradation = gradation;
     paint();
-  }
-  ~AppearRun() { setPlatform(nullptr); }
-  void paint() {
-    platform.invalidate();
-    platform.runPendingPaints(shellWindowProcedure());
   }
 };
 

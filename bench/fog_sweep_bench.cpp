@@ -1,13 +1,7 @@
-#include <benchmark/benchmark.h>
-
-#include <algorithm>
-#include <chrono>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
-#include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "pages/fog/fog_sweep.h"
 #include "pages/fog/fog_sweep_reference.h"
 
@@ -18,8 +12,8 @@
 namespace {
 
 struct Scene {
-  static constexpr int kWidth = 1440;
-  static constexpr int kHeight = 960;
+  static constexpr int kWidth = zc::bench::kWidth;
+  static constexpr int kHeight = zc::bench::kHeight;
   bool loaded = false;
   std::vector<int32_t> source[3];  // the photograph tiled over the canvas
   std::vector<int32_t> plane[3];
@@ -39,21 +33,12 @@ struct Scene {
 Scene& scene() {
   static Scene s = [] {
     Scene made;
-    constexpr int kPhotoWidth = 768, kPhotoHeight = 512;
-    std::ifstream in(std::string(ZINDLE_TESTDATA) + "/photos/kodim23.bmp", std::ios::binary);
-    const std::vector<char> data((std::istreambuf_iterator<char>(in)),
-                                 std::istreambuf_iterator<char>());
-    if (data.size() < 54 + static_cast<size_t>(kPhotoWidth) * kPhotoHeight * 3) return made;
+    const std::vector<uint8_t>& pixels = zc::bench::photographPixels();
+    if (pixels.empty()) return made;
     const size_t cells = static_cast<size_t>(Scene::kWidth) * Scene::kHeight;
     for (int k = 0; k < 3; ++k) {
       made.source[k].resize(cells);
-      for (int y = 0; y < Scene::kHeight; ++y) {
-        for (int x = 0; x < Scene::kWidth; ++x) {
-          const size_t from = static_cast<size_t>(y % kPhotoHeight) * kPhotoWidth + x % kPhotoWidth;
-          made.source[k][static_cast<size_t>(y) * Scene::kWidth + x] =
-              static_cast<uint8_t>(data[54 + 3 * from + k]);
-        }
-      }
+      for (size_t i = 0; i < cells; ++i) made.source[k][i] = pixels[3 * i + k];
     }
     made.bytes.resize(cells * 3);
     made.loaded = true;
@@ -75,12 +60,6 @@ std::vector<double>& plainTimes() {
   return t;
 }
 
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  const size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
 zc::SweepParams hornL() {
   zc::SweepParams p;
   p.variant = 2;
@@ -98,12 +77,7 @@ void timeSweeps(benchmark::State& state, std::vector<double>& record, Run run) {
   }
   for (auto _ : state) {
     s.reset();
-    const auto start = std::chrono::steady_clock::now();
-    run(s);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    state.SetIterationTime(seconds);
-    record.push_back(seconds);
+    zc::bench::timeManually(state, record, [&] { run(s); });
   }
   benchmark::DoNotOptimize(s.plane[0].data());
 }
@@ -133,13 +107,13 @@ void BM_FogSweepSpeedup(benchmark::State& state) {
     state.SkipWithError("run BM_FogSweepFast and BM_FogSweepPlainLoop first");
     return;
   }
-  const double fast = median(fastTimes());
-  const double plain = median(plainTimes());
+  const double fast = zc::bench::median(fastTimes());
+  const double plain = zc::bench::median(plainTimes());
   state.counters["fast_s"] = fast;
   state.counters["plain_s"] = plain;
   state.counters["speedup"] = plain / fast;
   if (!fullSumTimes().empty()) {
-    const double full = median(fullSumTimes());
+    const double full = zc::bench::median(fullSumTimes());
     state.counters["full_sums_s"] = full;
     state.counters["speedup_full_sums"] = plain / full;
   }
