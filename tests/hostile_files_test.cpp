@@ -166,6 +166,11 @@ TEST_F(HostileFolder, WriteNeverGoesThroughALinkAtTheSideFileOrTheTarget) {
   EXPECT_EQ(test::keptPixel("KEEP2.bmp", 5, 5), (Rgb{9, 9, 9}));
   EXPECT_TRUE(fs::is_symlink("KEEP2.bmp.part"));  // a stranger's entry is left alone
   EXPECT_EQ(strayPartFiles(), 0);
+  // A name that leaves no room for the side file's suffix is written all the same.
+  const std::string longest = std::string(251, 'n') + ".bmp";
+  ASSERT_TRUE(writeImageFile(longest, planesTarget(), ws().canvasSize));
+  EXPECT_EQ(test::fileSize(longest), kSlotBytes1440);
+  EXPECT_EQ(strayPartFiles(), 0);
 }
 
 TEST_F(HostileFolder, FailedWriteKeepsTheOldFileAndRemovesItsSideFile) {

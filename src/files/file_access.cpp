@@ -33,12 +33,14 @@ bool writeAll(int fd, const uint8_t* data, size_t size) {
 }
 
 // Creates a new side file next to `path`: "NAME.part", or, when that name is taken by anything
-// (a stale side file, a link, a folder), "NAME.part-" with a random suffix. The exclusive create
-// never follows a link and never opens an existing file.
+// (a stale side file, a link, a folder), "NAME.part-" with a random suffix; a name too long for
+// the folder becomes ".part-" with the suffix. The exclusive create never follows a link and
+// never opens an existing file.
 int createSideFile(const std::string& path, std::string& sideName) {
   static std::mt19937 suffixes{std::random_device{}()};
+  std::string stem = path + ".part";
   for (int attempt = 0; attempt < 64; ++attempt) {
-    sideName = path + ".part";
+    sideName = stem;
     if (attempt > 0) {
       char suffix[16];
       std::snprintf(suffix, sizeof suffix, "-%08x", static_cast<unsigned>(suffixes()));
@@ -47,6 +49,10 @@ int createSideFile(const std::string& path, std::string& sideName) {
     const int fd =
         ::open(sideName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd >= 0) return fd;
+    if (errno == ENAMETOOLONG && stem == path + ".part") {
+      stem = folderOf(path) + "/.part";
+      continue;
+    }
     if (errno != EEXIST && errno != EINTR) return -1;
   }
   return -1;
