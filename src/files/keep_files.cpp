@@ -87,12 +87,17 @@ bool runOpenDialog() {
   return true;
 }
 
-bool runSaveAsDialog(const char* japaneseTitle, const char* englishTitle) {
+bool runSaveAsDialog(const char* japaneseTitle, const char* englishTitle,
+                     const PixelTarget& source) {
   std::string path;
   if (!platform().saveFileDialog(bitmapDialog(tr(japaneseTitle, englishTitle)), path)) {
     return false;
   }
-  return writeImageFile(path, planesTarget(), ws().workSize);
+  return writeImageFile(path, source, ws().workSize);
+}
+
+bool runSaveAsDialog(const char* japaneseTitle, const char* englishTitle) {
+  return runSaveAsDialog(japaneseTitle, englishTitle, planesTarget());
 }
 
 bool runSaveAsDialog() {

@@ -30,6 +30,9 @@ bool runOpenDialog();
 // The title pair lets pages use their own dialog titles.
 bool runSaveAsDialog(const char* japaneseTitle, const char* englishTitle);
 bool runSaveAsDialog();
+// The same dialog writing another picture than the image planes (the Transfer page's pattern).
+bool runSaveAsDialog(const char* japaneseTitle, const char* englishTitle,
+                     const PixelTarget& source);
 
 void deleteKeepFiles();     // KEEP0.bmp ... KEEP8.bmp; missing files are no error
 void deleteWorkingFiles();  // all but the reserved start file

@@ -110,25 +110,36 @@ constexpr int kColumnRight[3] = {34, 62, 92};
 constexpr int kDigitOfKey[3][3] = {{7, 8, 9}, {4, 5, 6}, {1, 2, 3}};
 constexpr Rgb kKeyColour{220, 220, 220};
 
+// The y of row n of the pad: 0 the "cal" row, 1 .. 3 the digit rows, 4 the 0 row, 5 the signs.
+int rowTop(const KeyPadLayout& pad, int row) {
+  return row == 0 ? pad.top : pad.top + pad.firstRow + pad.pitch * (row - 1);
+}
+
 }  // namespace
 
-PadHit keyPadHit(int x, int y, int top) {
+PadHit keyPadHit(int x, int y, const KeyPadLayout& pad) {
+  const int top = pad.top;
   if (inside(x, y, 8, top, 50, top + 20)) return {PadKey::Cal, 0};
   if (inside(x, y, 56, top, 92, top + 20)) return {PadKey::AllClear, 0};
   for (int row = 0; row < 3; ++row) {
-    const int rowTop = top + 26 * (row + 1);
+    const int digitTop = rowTop(pad, row + 1);
     for (int column = 0; column < 3; ++column) {
-      if (inside(x, y, kColumnLeft[column], rowTop, kColumnRight[column], rowTop + 20)) {
+      if (inside(x, y, kColumnLeft[column], digitTop, kColumnRight[column], digitTop + 20)) {
         return {PadKey::Digit, kDigitOfKey[row][column]};
       }
     }
   }
-  if (inside(x, y, 8, top + 104, 34, top + 124)) return {PadKey::Digit, 0};
-  const int signTop = top + 130;
+  const int zeroTop = rowTop(pad, 4);
+  if (inside(x, y, 8, zeroTop, 34, zeroTop + 20)) return {PadKey::Digit, 0};
+  const int signTop = rowTop(pad, 5);
   if (inside(x, y, 8, signTop, 32, signTop + 20)) return {PadKey::Plus, 0};
   if (inside(x, y, 38, signTop, 62, signTop + 20)) return {PadKey::Minus, 0};
   if (inside(x, y, 68, signTop, 92, signTop + 20)) return {PadKey::Clear, 0};
   return {};
+}
+
+PadHit keyPadHit(int x, int y, int top) {
+  return keyPadHit(x, y, KeyPadLayout{top, 26, 26});
 }
 
 void pressPadKey(const PadHit& hit) {
@@ -155,32 +166,46 @@ void pressPadKey(const PadHit& hit) {
   ws().pageComment = kCalculatorComment;
 }
 
-void drawKeyPad(Surface& s, int top, bool calOn) {
-  drawButton(s,
-             makeButton(8, top, 42, Rgb{200, 200, 40}, calOn ? ButtonLook::On : ButtonLook::Raised),
+void drawKeyPad(Surface& s, const KeyPadLayout& pad, bool calOn, bool greyedKeys) {
+  const int top = pad.top;
+  auto key = [&](int x, int y, int width, Rgb frame, ButtonLook look = ButtonLook::Raised) {
+    LabelButton b = makeButton(x, y, width, frame, look);
+    b.greyed = greyedKeys;
+    return b;
+  };
+  drawButton(s, key(8, top, 42, Rgb{200, 200, 40}, calOn ? ButtonLook::On : ButtonLook::Raised),
              label(FilterLabel::Cal));
-  drawButton(s, makeButton(56, top, 36, Rgb{220, 200, 200}), label(FilterLabel::AllClear));
+  drawButton(s, key(56, top, 36, Rgb{220, 200, 200}), label(FilterLabel::AllClear));
   for (int row = 0; row < 3; ++row) {
     for (int column = 0; column < 3; ++column) {
       const int digit = kDigitOfKey[row][column];
-      drawButton(s, makeButton(8 + 30 * column, top + 26 * (row + 1), 26, kKeyColour),
+      drawButton(s, key(8 + 30 * column, rowTop(pad, row + 1), 26, kKeyColour),
                  label(static_cast<FilterLabel>(static_cast<int>(FilterLabel::Digit0) + digit)));
     }
   }
-  drawButton(s, makeButton(8, top + 104, 26, kKeyColour), label(FilterLabel::Digit0));
-  drawButton(s, makeButton(38, top + 104, 56, kKeyColour), label(FilterLabel::TypedNumber));
-  drawButton(s, makeButton(8, top + 130, 24, Rgb{200, 220, 200}), label(FilterLabel::Plus));
-  drawButton(s, makeButton(38, top + 130, 24, Rgb{200, 200, 220}), label(FilterLabel::Minus));
-  drawButton(s, makeButton(68, top + 130, 24, Rgb{220, 200, 200}), label(FilterLabel::Clear));
+  const int zeroTop = rowTop(pad, 4), signTop = rowTop(pad, 5);
+  drawButton(s, key(8, zeroTop, 26, kKeyColour), label(FilterLabel::Digit0));
+  drawButton(s, key(38, zeroTop, 56, kKeyColour), label(FilterLabel::TypedNumber));
+  drawButton(s, key(8, signTop, 24, Rgb{200, 220, 200}), label(FilterLabel::Plus));
+  drawButton(s, key(38, signTop, 24, Rgb{200, 200, 220}), label(FilterLabel::Minus));
+  drawButton(s, key(68, signTop, 24, Rgb{220, 200, 200}), label(FilterLabel::Clear));
 }
 
-void drawPadEntry(Surface& s, int top) {
+void drawKeyPad(Surface& s, int top, bool calOn, bool greyedKeys) {
+  drawKeyPad(s, KeyPadLayout{top, 26, 26}, calOn, greyedKeys);
+}
+
+void drawPadEntry(Surface& s, const KeyPadLayout& pad) {
   const CalculatorState& c = ws().calculator;
   if (c.enteredDigits > 0 || c.entry > 0) {
     char text[16];
     std::snprintf(text, sizeof text, "%d", c.entry);
-    s.text(calculatorEntryLeftX(), top + 104, text, kLabelText, 12);
+    s.text(calculatorEntryLeftX(), rowTop(pad, 4), text, kLabelText, 12);
   }
+}
+
+void drawPadEntry(Surface& s, int top) {
+  drawPadEntry(s, KeyPadLayout{top, 26, 26});
 }
 
 }  // namespace zc

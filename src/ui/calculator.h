@@ -39,14 +39,26 @@ struct PadHit {
   PadKey key = PadKey::None;
   int digit = 0;
 };
+// A pad whose rows stand closer than the model pad's: the 7 8 9 row `firstRow` pixels below the
+// "cal" row, and each following row (4 5 6, 1 2 3, 0 with the entry, ＋ － Ｃ) `pitch` below the
+// one before. The model pad is {top, 26, 26}.
+struct KeyPadLayout {
+  int top = 505;
+  int firstRow = 26;
+  int pitch = 26;
+};
 // Which key a left press at (x, y) hits (bounds exclusive, as every panel item).
 PadHit keyPadHit(int x, int y, int top);
+PadHit keyPadHit(int x, int y, const KeyPadLayout& layout);
 // Records the key's press for the next paint and asks for the calculator comment. The "cal" key is
 // the page's own switch and is left to the page.
 void pressPadKey(const PadHit& hit);
-// Draws the keys and the entry field.
-void drawKeyPad(Surface& surface, int top, bool calOn);
+// Draws the keys and the entry field; greyedKeys draws the key labels greyed (a pad that serves
+// no value box).
+void drawKeyPad(Surface& surface, int top, bool calOn, bool greyedKeys = false);
+void drawKeyPad(Surface& surface, const KeyPadLayout& layout, bool calOn, bool greyedKeys = false);
 // Draws the entry right-aligned in its field, after the paint has run the calculator.
 void drawPadEntry(Surface& surface, int top);
+void drawPadEntry(Surface& surface, const KeyPadLayout& layout);
 
 }  // namespace zc

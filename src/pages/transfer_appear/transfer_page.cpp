@@ -1,9 +1,632 @@
 #include "pages/transfer_appear/transfer_page.h"
 
-#include "pages/stand_in_page.h"
+#include <algorithm>
+#include <vector>
+
+#include "core/canvas_point.h"
+#include "core/image_buffers.h"
+#include "core/workspace.h"
+#include "files/keep_files.h"
+#include "pages/outline_pattern/pattern_image.h"
+#include "pages/transfer_appear/even_odd_fill.h"
+#include "pages/transfer_appear/outline_snap.h"
+#include "pages/transfer_appear/outline_trace.h"
+#include "pages/transfer_appear/pattern_save_levels.h"
+#include "pages/transfer_appear/polygon_marks.h"
+#include "pages/transfer_appear/polygon_side.h"
+#include "pages/transfer_appear/shot_pattern.h"
+#include "text/comments.h"
+#include "text/transfer_texts.h"
+#include "ui/calculator.h"
+#include "ui/panel.h"
+#include "ui/screen.h"
 
 namespace zc {
+namespace {
 
-const PageBlock kTransferPage = StandInPage<kPageTransfer, &Workspace::transfer>::block();
+constexpr int kTab = tabIndexOf(kPageTransfer);
+constexpr int kDefaultGray = 192;
+constexpr int kDefaultSealWidth = 32;
+constexpr int kPolygonShape = 99;
+constexpr int kSquareAreaShape = 7;
+constexpr int kVertexSnapRadius = 16;
+constexpr int kPadTop = 619;
+
+constexpr Rgb kValueFrame{220, 220, 220};
+constexpr Rgb kModeText{160, 160, 40};  // "cut", "start", "close", "delete"
+constexpr Rgb kRuleColour{160, 192, 255};
+constexpr Rgb kFlagLines{160, 160, 40};
+constexpr Rgb kFlagFrame{200, 200, 200};
+
+TransferPageState& transfer() {
+  return ws().transfer;
+}
+
+// ---- page state ----
+
+void stopPolygon() {
+  TransferPageState& t = transfer();
+  t.polygonStarted = 0;
+  t.vertexCount = -1;
+  t.vertexRequest = 0;
+  t.closeRequest = 0;
+  t.shape = 0;
+  for (TraceList& list : t.trace) list.length = list.jumps = 0;
+}
+
+// The modes and one-shot requests back to their defaults; the polygon, if started, stays started
+// with no vertex.
+void resetModes() {
+  TransferPageState& t = transfer();
+  t.shape = 0;
+  t.vertexCount = -1;
+  t.vertexRequest = 0;
+  t.closeRequest = 0;
+  t.fillRequest = 0;
+  t.fillWithFlag = 0;
+  t.patternRequest = 0;
+  t.patternSaveRequest = 0;
+  t.shotRequest = 0;
+  ws().calculator = CalculatorState{};
+}
+
+// Page entry and GetShadow: the values too, and the page comment.
+void entryReset() {
+  resetModes();
+  transfer().grayValue = kDefaultGray;
+  transfer().sealWidth = kDefaultSealWidth;
+  ws().pageComment = kTab;
+}
+
+void defaults() {
+  transfer().helpTopic = 0;
+  entryReset();
+}
+
+// ---- panel actions ----
+
+void showPageComment(int, int) {
+  ws().pageComment = kTab;
+}
+void darkReset(int, int) {
+  resetModes();
+  transfer().grayValue = kDefaultGray;
+  transfer().sealWidth = kDefaultSealWidth;
+  resetToEntryImage(kTab);
+}
+void lightReset(int, int) {
+  resetModes();
+}
+void getShadow(int, int) {
+  ws().getImageRequest = 1;
+  ws().callSlot = kTab;
+  entryReset();
+}
+void cycleOutlineColour(int, int) {
+  ws().outlineColorIndex = (ws().outlineColorIndex + 1) % 6;
+}
+void cutByRows(int, int) {
+  transfer().cutMode = kCutByRows;
+}
+void cutByColumns(int, int) {
+  transfer().cutMode = kCutByColumns;
+}
+void toggleTrace(int, int) {
+  TransferPageState& t = transfer();
+  t.traceOn = t.traceOn ? 0 : 1;
+  t.helpTopic = t.traceOn ? kTransferTraceTopic : 0;
+}
+void toggleStart(int, int) {
+  TransferPageState& t = transfer();
+  if (t.polygonStarted) {
+    stopPolygon();
+    return;
+  }
+  t.polygonStarted = 1;
+  t.vertexCount = -1;
+  t.vertexRequest = 0;
+  t.shape = kPolygonShape;
+  t.closeRequest = 0;
+  t.currentPoint = CanvasCell{};
+  t.helpTopic = kTransferStartTopic;
+}
+void requestClose(int, int) {
+  transfer().closeRequest = 1;
+}
+void fillWhite(int, int) {
+  transfer().fillRequest = 1;
+  transfer().fillWithFlag = 0;
+  stopPolygon();
+}
+void fillWithGray(int, int) {
+  transfer().fillRequest = 1;
+  transfer().fillWithFlag = 1;
+  stopPolygon();
+}
+void requestKeep(int, int) {
+  ws().keepRequest = 1;
+}
+void requestPattern(int, int) {
+  transfer().patternRequest = 1;
+}
+void requestPatternSave(int, int) {
+  transfer().patternSaveRequest = 1;
+}
+void callReal(int, int) {
+  ws().getImageRequest = 1;
+  ws().callSlot = kTab;
+}
+void requestShot(int, int) {
+  transfer().shotRequest = 1;
+}
+void requestTransferSave(int, int) {
+  ws().saveAsRequest = 1;
+}
+void pressCalculator(int x, int y) {
+  const PadHit hit = keyPadHit(x, y, kPadTop);
+  if (hit.key == PadKey::Cal) calculatorToggleSwitch();
+  pressPadKey(hit);
+  ws().pageComment = kCalculatorComment;
+}
+
+// ---- panel drawing ----
+
+constexpr LabelButton key(int x, int y, int width, Rgb frame, Rgb text = kLabelText) {
+  return LabelButton{.x = x, .y = y, .width = width, .frame = frame, .textColour = text};
+}
+constexpr LabelButton greyedKey(int x, int y, int width, Rgb frame) {
+  return LabelButton{.x = x, .y = y, .width = width, .frame = frame, .greyed = true};
+}
+constexpr LabelButton plain(int x, int y, int width, Rgb text = kLabelText, bool greyed = false) {
+  return LabelButton{.x = x,
+                     .y = y,
+                     .width = width,
+                     .look = ButtonLook::Plain,
+                     .greyed = greyed,
+                     .textColour = text};
+}
+
+Rgb greyOf(int value) {
+  const uint8_t v = static_cast<uint8_t>(std::clamp(value, 0, 255));
+  return Rgb{v, v, v};
+}
+
+// A flag box of 20 x 20: the gray flag filled with the gray value.
+void drawGrayFlag(Surface& s, int x, int y) {
+  s.fillRect(x + 1, y + 1, x + 20, y + 20, greyOf(transfer().grayValue));
+  s.rectangleOutline(x, y, x + 20, y + 20, kFlagFrame);
+}
+
+// The cut-mode flags: three level or upright lines in a box that is lit (the "on" frame) while
+// its mode is chosen.
+void drawCutFlag(Surface& s, int x, int y, bool upright, bool lit) {
+  if (lit) {
+    s.rectangleOutline(x, y, x + 20, y + 20, kOnFrame, 2);
+  } else {
+    s.rectangleOutline(x, y, x + 20, y + 20, kFlagFrame);
+  }
+  for (int k = 0; k < 3; ++k) {
+    const int at = 6 + 4 * k;
+    if (upright) {
+      s.line(x + at, y + 4, x + at, y + 17, kFlagLines);
+    } else {
+      s.line(x + 4, y + at, x + 17, y + at, kFlagLines);
+    }
+  }
+}
+
+// A diamond switch pair (down, up) of 10-pixel glyphs beside a value box.
+void drawDiamondPair(Surface& s, int x, int y) {
+  drawDiamondGlyph(s, x, y + 5, 10, kValueFrame);
+  drawDiamondGlyph(s, x + 10, y + 5, 10, kValueFrame);
+}
+
+void drawGrayGroup(Surface& s, const PanelItem&) {
+  drawButton(s, plain(2, 87, 38, kLabelText, true), label(TransferLabel::Gray));
+  drawValueBox(s, greyedKey(42, 87, 30, kValueFrame), label(TransferLabel::GrayValue),
+               transfer().grayValue);
+  drawDiamondPair(s, 78, 87);
+}
+
+void drawShapeGroup(Surface& s, const PanelItem&) {
+  drawButton(s, greyedKey(4, 113, 42, kValueFrame), label(TransferLabel::Shape));
+  constexpr int kKeys[6][2] = {{52, 113}, {78, 113}, {3, 139}, {28, 139}, {53, 139}, {78, 139}};
+  for (const auto& k : kKeys) drawButton(s, greyedKey(k[0], k[1], 20, kValueFrame), "");
+  const Rgb c = kGreyedText;
+  // The seals: a disc, a square and four triangles pointing up, down, left and right.
+  s.ellipse(55, 116, 69, 130, c);
+  s.rectangleOutline(81, 116, 95, 130, c);
+  auto triangle = [&](int x0, int y0, int x1, int y1, int x2, int y2) {
+    s.line(x0, y0, x1, y1, c);
+    s.line(x1, y1, x2, y2, c);
+    s.line(x2, y2, x0, y0, c);
+  };
+  triangle(6, 156, 13, 142, 20, 156);
+  triangle(31, 142, 38, 156, 45, 142);
+  triangle(70, 142, 56, 149, 70, 156);
+  triangle(81, 142, 95, 149, 81, 156);
+}
+
+void drawWidthGroup(Surface& s, const PanelItem&) {
+  drawButton(s, greyedKey(4, 165, 32, kValueFrame), label(TransferLabel::Width));
+  drawValueBox(s, greyedKey(42, 165, 32, kValueFrame), label(TransferLabel::WidthValue),
+               transfer().sealWidth);
+  drawDiamondPair(s, 78, 165);
+}
+
+void drawDashedRule(Surface& s, int x, int y) {
+  for (int from = x; from < 98; from += 6) s.line(from, y, std::min(from + 4, 98), y, kRuleColour);
+}
+
+void drawFixHint(Surface& s, const PanelItem&) {
+  drawButton(s, plain(4, 191, 94, kLabelText, true), label(TransferLabel::RightClickFix));
+  drawDashedRule(s, 2, 205);
+}
+
+void drawAreaGroup(Surface& s, const PanelItem&) {
+  drawButton(s, plain(2, 217, 38, kLabelText, true), label(TransferLabel::Area));
+  drawButton(s, greyedKey(42, 217, 30, kValueFrame), "");
+  s.rectangleOutline(52, 222, 62, 232, kGreyedText);  // the centre box
+  drawGrayFlag(s, 78, 217);
+  drawButton(s, plain(4, 239, 94, kLabelText, true), label(TransferLabel::LeftClickDrag));
+  drawButton(s, plain(4, 253, 94, kLabelText, true), label(TransferLabel::RightClickCut));
+}
+
+void drawOutlineColourKey(Surface& s, const PanelItem& item) {
+  const Rgb colour = outlineColorOf(ws().outlineColorIndex);
+  LabelButton b = item.box;
+  b.frame = colour;
+  b.textColour = colour;
+  drawButton(s, b, label(TransferLabel::OutlineColour));
+}
+
+void drawLevelLineFlag(Surface& s, const PanelItem& item) {
+  drawCutFlag(s, item.box.x, item.box.y, false, transfer().cutMode == kCutByRows);
+}
+void drawVerticalLineFlag(Surface& s, const PanelItem& item) {
+  drawCutFlag(s, item.box.x, item.box.y, true, transfer().cutMode == kCutByColumns);
+}
+
+// "trace outline" has the comment-type baseline, 4 pixels below the key's top.
+void drawTraceKey(Surface& s, const PanelItem& item) {
+  LabelButton b = item.box;
+  if (transfer().traceOn) b.look = ButtonLook::On;
+  drawButton(s, b, "");
+  s.text(
+      b.x + 2, b.y + 4,
+      tr(label(TransferLabel::TraceOutline).japanese, label(TransferLabel::TraceOutline).english),
+      b.textColour, b.fontHeight);
+}
+
+void drawFillFlag(Surface& s, const PanelItem& item) {
+  drawGrayFlag(s, item.box.x, item.box.y);
+}
+
+void drawCalculator(Surface& s, const PanelItem&) {
+  drawKeyPad(s, kPadTop, ws().calculator.switchOn != 0, true);
+  drawPadEntry(s, kPadTop);
+}
+
+bool polygonStarted() {
+  return transfer().polygonStarted != 0;
+}
+
+// The column in the order of its click table: the first hit wins.
+const PanelItem kPanel[] = {
+    {.box = key(4, 5, 104, kWhite),
+     .label = &label(TransferLabel::Heading),
+     .zone = zoneIncl(5, 91, 1, 24),
+     .action = showPageComment},
+    {.kind = ItemKind::Custom,
+     .draw = [](Surface& s, const PanelItem&) { drawResetMark(s, 2, 25, 5); },
+     .zone = zoneIncl(3, 49, 26, 55),
+     .topic = kTransferResetTopic,
+     .action = darkReset},
+    {.kind = ItemKind::Custom,
+     .draw = [](Surface& s, const PanelItem&) { drawResetMark(s, 50, 25, 4); },
+     .zone = zoneIncl(51, 97, 26, 55),
+     .topic = kTransferResetTopic,
+     .action = lightReset},
+    {.box = key(4, 61, 94, Rgb{80, 160, 240}),
+     .label = &label(TransferLabel::GetShadow),
+     .zone = zoneIncl(5, 97, 62, 80),
+     .action = getShadow},
+    {.kind = ItemKind::Custom,
+     .draw = drawGrayGroup,
+     .zone = zoneIncl(5, 97, 88, 106),
+     .topic = kTransferGrayTopic},
+    {.kind = ItemKind::Custom,
+     .draw = drawShapeGroup,
+     .zone = zoneIncl(5, 97, 114, 158),
+     .topic = kTransferShapeTopic},
+    {.kind = ItemKind::Custom,
+     .draw = drawWidthGroup,
+     .zone = zoneIncl(5, 97, 166, 184),
+     .topic = kTransferWidthTopic},
+    {.kind = ItemKind::Custom,
+     .draw = drawFixHint,
+     .zone = zoneIncl(5, 97, 186, 208),
+     .topic = kTransferShapeTopic},
+    {.kind = ItemKind::Custom,
+     .draw = drawAreaGroup,
+     .zone = zoneIncl(5, 97, 218, 270),
+     .topic = kTransferAreaTopic},
+    {.box = plain(2, 279, 50, Rgb{96, 164, 255}),
+     .label = &label(TransferLabel::Polygon),
+     .zone = zoneIncl(5, 71, 272, 298),
+     .topic = kTransferPolygonTopic},
+    {.kind = ItemKind::Custom,
+     .box = key(72, 279, 20, kWhite),
+     .draw = drawOutlineColourKey,
+     .zone = zoneIncl(73, 91, 280, 298),
+     .topic = kTransferOutlineColourTopic,
+     .action = cycleOutlineColour},
+    {.box = plain(2, 305, 36, kModeText),
+     .label = &label(TransferLabel::Cut),
+     .zone = zoneIncl(5, 45, 306, 324),
+     .topic = kTransferCutTopic},
+    {.kind = ItemKind::Custom,
+     .box = key(46, 305, 20, kFlagFrame),
+     .draw = drawLevelLineFlag,
+     .zone = zoneIncl(47, 65, 306, 324),
+     .topic = kTransferLevelLineTopic,
+     .action = cutByRows},
+    {.kind = ItemKind::Custom,
+     .box = key(72, 305, 20, kFlagFrame),
+     .draw = drawVerticalLineFlag,
+     .zone = zoneIncl(73, 91, 306, 324),
+     .topic = kTransferVerticalLineTopic,
+     .action = cutByColumns},
+    {.kind = ItemKind::Custom,
+     .box = key(2, 331, 96, Rgb{140, 220, 240}, Rgb{40, 200, 200}),
+     .draw = drawTraceKey,
+     .zone = zoneIncl(3, 91, 332, 350),
+     .action = toggleTrace},
+    {.box = key(4, 357, 44, Rgb{240, 200, 140}, kModeText),
+     .label = &label(TransferLabel::Start),
+     .on = polygonStarted,
+     .zone = zoneIncl(5, 47, 358, 376),
+     .action = toggleStart},
+    {.box = key(54, 357, 44, Rgb{140, 200, 240}, kModeText),
+     .label = &label(TransferLabel::Close),
+     .zone = zoneIncl(55, 97, 358, 376),
+     .topic = kTransferCloseTopic,
+     .action = requestClose},
+    {.box = plain(4, 383, 94, Rgb{128, 128, 128}),
+     .label = &label(TransferLabel::RightClickSet),
+     .zone = zoneIncl(5, 97, 378, 395),
+     .topic = kTransferCloseTopic},
+    {.box = key(4, 396, 68, Rgb{240, 200, 200}, kModeText),
+     .label = &label(TransferLabel::Delete),
+     .zone = zoneIncl(5, 71, 397, 415),
+     .topic = kTransferDeleteTopic,
+     .action = fillWhite},
+    {.kind = ItemKind::Custom,
+     .box = key(78, 396, 20, kFlagFrame),
+     .draw = drawFillFlag,
+     .zone = zoneIncl(79, 97, 397, 415),
+     .topic = kTransferDeleteTopic,
+     .action = fillWithGray},
+    {.box = key(4, 437, 94, Rgb{20, 240, 200}),
+     .label = &label(TransferLabel::Keep7),
+     .zone = zoneIncl(5, 97, 438, 456),
+     .topic = kTransferKeepTopic,
+     .action = requestKeep},
+    {.box = key(4, 463, 94, Rgb{240, 200, 220}),
+     .label = &label(TransferLabel::Pattern),
+     .zone = zoneIncl(5, 97, 464, 482),
+     .topic = kTransferPatternTopic,
+     .action = requestPattern},
+    {.box = greyedKey(4, 489, 94, Rgb{220, 220, 220}),
+     .label = &label(TransferLabel::Reverse),
+     .zone = zoneIncl(5, 97, 490, 508),
+     .topic = kTransferReverseTopic},
+    {.box = key(4, 515, 94, Rgb{240, 200, 220}),
+     .label = &label(TransferLabel::SavePattern),
+     .zone = zoneIncl(5, 97, 516, 534),
+     .topic = kTransferSavePatternTopic,
+     .action = requestPatternSave},
+    {.box = key(4, 541, 94, Rgb{160, 192, 255}),
+     .label = &label(TransferLabel::CallReal),
+     .zone = zoneIncl(5, 97, 542, 560),
+     .topic = kTransferCallRealTopic,
+     .action = callReal},
+    {.box = key(4, 567, 94, Rgb{240, 200, 220}),
+     .label = &label(TransferLabel::ShotPattern),
+     .zone = zoneIncl(5, 97, 568, 586),
+     .topic = kTransferShotTopic,
+     .action = requestShot},
+    {.box = key(4, 593, 94, Rgb{160, 192, 255}),
+     .label = &label(TransferLabel::SaveTransfer),
+     .zone = zoneIncl(5, 97, 594, 612),
+     .topic = kTransferSaveTopic,
+     .action = requestTransferSave},
+    {.kind = ItemKind::Custom,
+     .draw = drawCalculator,
+     .zone = zoneIncl(9, 91, 620, 740),
+     .action = pressCalculator},
+};
+
+// ---- image area input ----
+
+// Left and right presses add or close only inside the picture shown: never on a scroll bar, the
+// tab bar or below the frame.
+bool insidePicture(int x, int y) {
+  const Size view = ws().viewSize;
+  return x >= kAreaLeft + 1 && x <= view.width + kAreaLeft - 1 && y >= kAreaTop + 1 &&
+         y <= view.height + kAreaTop - 1;
+}
+
+// The pixel under the pointer on the scrolled view, kept on the canvas.
+CanvasCell cellUnderPointer(int x, int y) {
+  CanvasCell c = canvasCellUnder(x, y);
+  c.column = std::clamp(c.column, 0, ws().workSize.width - 1);
+  c.row = std::clamp(c.row, 0, ws().workSize.height - 1);
+  return c;
+}
+
+bool press(int x, int y) {
+  TransferPageState& t = transfer();
+  if (pressPanel(kPanel, x, y, t.helpTopic)) return true;
+  if (insidePicture(x, y) && t.shape != kSquareAreaShape) {
+    if (t.polygonStarted) {
+      t.currentPoint = cellUnderPointer(x, y);
+      t.vertexRequest = 1;
+    } else {
+      t.sealPoint = cellUnderPointer(x, y);
+    }
+  }
+  return false;
+}
+
+void rightPress(int x, int y) {
+  if (insidePicture(x, y) && transfer().polygonStarted) transfer().closeRequest = 1;
+}
+
+// ---- paint ----
+
+OutlineColour outlineColour() {
+  const Rgb c = ws().outlineRgb;
+  return OutlineColour{c.b, c.g, c.r};
+}
+
+MarkView markView() {
+  return MarkView{plane(3), ws().workSize.width, ws().workSize.height};
+}
+
+MarkColour markerColour(const OutlineLines& lines, const CanvasCell& vertex) {
+  return lines.outlineAt(vertex) ? kOnOutlineGreen : kSideRed;
+}
+
+// Places the clicked vertex (snapped onto the outline in trace mode) or the closing vertex 0, and
+// marks the side that ends there.
+void placeVertex(const OutlineLines& lines, bool closing) {
+  TransferPageState& t = transfer();
+  const MarkView marks = markView();
+  t.vertexCount = std::min(t.vertexCount + 1, kMaxVertexIndex);
+  if (t.vertexCount == 0) clearMarkPlane();
+  if (closing) {
+    t.currentPoint = t.vertex[0];
+  } else if (t.traceOn) {
+    const int line = lines.lineOf(t.currentPoint);
+    t.currentPoint = lines.cellAt(
+        line, snapToOutline(lines, line, lines.positionOf(t.currentPoint), kVertexSnapRadius));
+  }
+  t.vertex[t.vertexCount] = t.currentPoint;
+  markBoundaryCell(marks, t.currentPoint);
+  if (t.vertexCount == 0) return;
+  const CanvasCell& from = t.vertex[t.vertexCount - 1];
+  if (t.traceOn) {
+    traceSide(lines, marks, from, t.currentPoint, t.trace);
+  } else {
+    markStraightSide(marks, from, t.currentPoint, t.cutMode);
+  }
+}
+
+void polygonStep(const OutlineLines& lines) {
+  TransferPageState& t = transfer();
+  if (t.vertexRequest) {
+    t.vertexRequest = 0;
+    placeVertex(lines, false);
+  }
+  if (t.closeRequest) {
+    t.closeRequest = 0;
+    // Closing needs a first vertex to close on.
+    if (t.vertexCount >= 0) placeVertex(lines, true);
+  }
+  if (t.vertexCount < 0) return;
+  drawMarkedCells(workCanvas(), plane(3), kSideRed);
+  if (!t.traceOn) {
+    drawVertexMarker(workCanvas(), t.vertex[t.vertexCount],
+                     markerColour(lines, t.vertex[t.vertexCount]));
+  }
+}
+
+void traceMarks(const OutlineLines& lines) {
+  const TransferPageState& t = transfer();
+  if (!t.polygonStarted || t.vertexCount < 0) return;
+  const PixelView canvas = workCanvas();
+  for (int k = std::max(0, t.vertexCount - 1); k <= t.vertexCount; ++k) {
+    drawVertexMarker(canvas, t.vertex[k], markerColour(lines, t.vertex[k]));
+  }
+  if (t.trace[0].jumps == 0) drawTracePoints(canvas, t.trace[0], kTraceCyan);
+  if (t.trace[1].jumps == 0) drawTracePoints(canvas, t.trace[1], kOnOutlineGreen);
+}
+
+void fillStep() {
+  TransferPageState& t = transfer();
+  evenOddFill(workCanvas(), plane(3), t.cutMode,
+              t.fillWithFlag ? std::clamp(t.grayValue, 0, 255) : 255);
+  canvasToPlanes();
+  writeWorkingFile(kIsoFile, canvasTarget());  // the canvas just committed: the same picture
+  t.fillRequest = 0;
+  t.fillWithFlag = 0;
+  stopPolygon();
+}
+
+// Commits the shown picture, turns the planes into the pattern and saves its two grey levels.
+void patternSaveStep() {
+  const Size size = ws().workSize;
+  canvasToPlanes();
+  patternImage(workCanvas(), plane(3), ws().zoneColor);
+  canvasToPlanes();
+  std::vector<uint8_t> levels(static_cast<size_t>(size.width) * size.height * 3);
+  patternSaveLevels(plane(3), PixelView{levels.data(), size.width, size.height});
+  PixelTarget source;
+  source.form = PixelForm::Pixels;
+  source.pixels = levels.data();
+  source.rowLength = size.width;
+  runSaveAsDialog("名前をつけて保存する", "SAVE WITH A NAME", source);
+}
+
+// Topic 9 shows its second form, the trace start, while a polygon is under way.
+void comments(Surface& s) {
+  TransferPageState& t = transfer();
+  const int32_t pending = ws().pageComment;
+  const bool otherComment =
+      pending == kTab || pending == kRestoreComment || pending == kCalculatorComment;
+  if (t.helpTopic == kTransferTraceTopic && t.polygonStarted && !otherComment) {
+    drawComment(s, traceStartComment());
+    t.helpTopic = 0;
+  }
+  commentStep(s, kTab, t.helpTopic);
+}
+
+void paint(Surface& s) {
+  Workspace& w = ws();
+  TransferPageState& t = w.transfer;
+  runCalculator(nullptr);  // no value box of this page takes the pad's amount
+  drawPanel(s, kPanel);
+  restoreOrCallStep(kTab);
+  planesToCanvas();
+  const OutlineLines lines = outlineLines(workPlanes(), outlineColour(), t.cutMode);
+  if (t.fillRequest) fillStep();
+  if (t.polygonStarted) polygonStep(lines);
+  if (t.patternRequest) {
+    patternImage(workCanvas(), plane(3), w.zoneColor);
+    canvasToPlanes();
+  }
+  if (t.shotRequest) {
+    shotPattern(workPlanes(), plane(3), w.zoneColor);
+    planesToCanvas();
+  }
+  keepStep(kTab);
+  if (t.traceOn) traceMarks(lines);
+  showCanvas(s, 0);
+  if (t.patternSaveRequest) {
+    t.patternSaveRequest = 0;
+    patternSaveStep();
+  }
+  saveStep();
+  drawTabBar(s);
+  comments(s);
+  t.patternRequest = 0;
+  t.shotRequest = 0;
+}
+
+}  // namespace
+
+const PageBlock kTransferPage{
+    .defaults = defaults, .press = press, .rightPress = rightPress, .paint = paint};
 
 }  // namespace zc

@@ -1,0 +1,17 @@
+#include "pages/transfer_appear/pattern_save_levels.h"
+
+#include <algorithm>
+
+namespace zc {
+
+void patternSaveLevels(const int32_t* marks, const PixelView& out) {
+  const long cells = static_cast<long>(out.width) * out.height;
+  for (long i = 0; i < cells; ++i) {
+    const int64_t level = 255 - 128 * static_cast<int64_t>(marks[i]);
+    const uint8_t grey = static_cast<uint8_t>(std::clamp<int64_t>(level, 0, 255));
+    uint8_t* px = out.bytes + i * 3;
+    px[0] = px[1] = px[2] = grey;
+  }
+}
+
+}  // namespace zc

@@ -1,0 +1,13 @@
+#pragma once
+#include <cstdint>
+
+#include "core/image_buffers.h"
+
+namespace zc {
+
+// The shot: every pixel of the planes whose mark cell (addressed with the planes' row length) is 0,
+// the zone part of the pattern, becomes (z, z, z) with z = zoneColor 0 .. 255; every other pixel
+// keeps the picture, so the real photograph shows through the pattern part.
+void shotPattern(const PlaneView& planes, const int32_t* marks, int zoneColor);
+
+}  // namespace zc
