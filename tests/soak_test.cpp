@@ -40,7 +40,7 @@ constexpr int kEvents = 20000;
 constexpr int kFirstLoads = 1000;
 // Input messages between two paints: the window system merges the repaints of messages that
 // arrive while a paint is pending, so several clicks may share one paint.
-constexpr int kEventsPerPaint = 12;
+constexpr int kEventsPerPaint = 16;
 
 struct MissingAnswer {
   std::string what;

@@ -95,9 +95,13 @@ bool writeImageFile(const std::string& path, const PixelTarget& source, Size siz
       std::memcpy(out, source.pixels + 3 * row, rowBytes);
       continue;
     }
-    const int32_t* const* planes = source.planes.plane;
+    const int32_t* blue = source.planes.plane[0] + row;
+    const int32_t* green = source.planes.plane[1] + row;
+    const int32_t* red = source.planes.plane[2] + row;
     for (int x = 0; x < w; ++x) {
-      for (int k = 0; k < 3; ++k) out[3 * x + k] = static_cast<uint8_t>(planes[k][row + x]);
+      out[3 * x] = static_cast<uint8_t>(blue[x]);
+      out[3 * x + 1] = static_cast<uint8_t>(green[x]);
+      out[3 * x + 2] = static_cast<uint8_t>(red[x]);
     }
   }
 
@@ -145,9 +149,13 @@ bool readImageFile(const std::string& path, const PixelTarget& target, Size size
       std::memcpy(target.pixels + 3 * row, in, rowBytes);
       continue;
     }
-    int32_t* const* planes = target.planes.plane;
+    int32_t* blue = target.planes.plane[0] + row;
+    int32_t* green = target.planes.plane[1] + row;
+    int32_t* red = target.planes.plane[2] + row;
     for (int x = 0; x < w; ++x) {
-      for (int k = 0; k < 3; ++k) planes[k][row + x] = in[3 * x + k];
+      blue[x] = in[3 * x];
+      green[x] = in[3 * x + 1];
+      red[x] = in[3 * x + 2];
     }
   }
   return true;
