@@ -218,7 +218,7 @@ TEST_F(HostileFolder, ReplacedFileKeepsItsPermissionBits) {
   EXPECT_EQ(st.st_mode & 0777, 0666u & ~mask);
 }
 
-TEST(HostileSave, SaveOverAPrivateFileKeepsItPrivate) {
+TEST(HostileSaveFlow, SaveOverAPrivateFileKeepsItPrivate) {
   WorkFolder folder;
   writeBmp("red.bmp", solidPicture(300, 200, Rgb{200, 30, 40}));
   std::ofstream("saved.bmp") << "old";
@@ -233,7 +233,7 @@ TEST(HostileSave, SaveOverAPrivateFileKeepsItPrivate) {
 
 // Files the image reader refuses, each made here: text, an empty file, a PNG cut short, a folder
 // and a FIFO (which must not hang the reader either).
-class UnreadablePicture : public testing::Test {
+class UnreadablePictureFlow : public testing::Test {
  protected:
   WorkFolder folder_;
   void SetUp() override {
@@ -254,7 +254,7 @@ class UnreadablePicture : public testing::Test {
 
 const char* const kUnreadable[] = {"text.bmp", "empty.bmp", "cut.png", "folder.bmp", "fifo.bmp"};
 
-TEST_F(UnreadablePicture, IsNamedInAMessageAndThePreviousPictureStays) {
+TEST_F(UnreadablePictureFlow, IsNamedInAMessageAndThePreviousPictureStays) {
   for (const char* bad : kUnreadable) {
     const auto r = replay(std::string("open good.bmp\nclick 500 300\n") +   // the first picture
                           "open " + bad + "\nkey enter\npixel 150 100\n" +  // the bad choice
@@ -267,7 +267,7 @@ TEST_F(UnreadablePicture, IsNamedInAMessageAndThePreviousPictureStays) {
   }
 }
 
-TEST_F(UnreadablePicture, WithoutAPreviousPictureTheDialogAsksAgainInTheCurrentLanguage) {
+TEST_F(UnreadablePictureFlow, WithoutAPreviousPictureTheDialogAsksAgainInTheCurrentLanguage) {
   const auto r = replay("open text.bmp\nopen good.bmp\nclick 500 300\npixel 150 100\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.has(message("確認", "text.bmp", "を画像として読み込めませんでした")));

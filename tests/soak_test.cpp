@@ -153,7 +153,7 @@ class AnswerSupply {
   std::deque<ScriptedAnswer::Kind> mirror_;
 };
 
-TEST(Soak, TwentyThousandRandomEventsOverEveryPage) {
+TEST(Robustness, SoakOfTwentyThousandRandomEventsOverEveryPage) {
   SoakFolder folder;
   fs::copy_file(test::testdata("photos/kodim23.bmp"), "photo.bmp");
   fs::copy_file(test::testdata("photos/kodim03.png"), "photo.png");

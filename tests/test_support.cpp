@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include <unistd.h>
+
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -10,10 +12,13 @@ namespace zc::test {
 
 WorkFolder::WorkFolder() {
   previous_ = std::filesystem::current_path();
+  // The process id keeps test processes that run side by side apart; the random part keeps
+  // folders of one process apart.
   std::random_device rd;
-  path_ = std::filesystem::temp_directory_path() /
-          ("zindle-test-" + std::to_string(rd()) + std::to_string(rd()));
-  std::filesystem::create_directories(path_);
+  do {
+    path_ = std::filesystem::temp_directory_path() /
+            ("zindle-test-" + std::to_string(getpid()) + "-" + std::to_string(rd()));
+  } while (!std::filesystem::create_directory(path_));
   std::filesystem::current_path(path_);
 }
 

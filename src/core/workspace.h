@@ -140,7 +140,7 @@ struct Workspace {
   CalculatorState calculator;
   ChannelStatsState channelStats;
   ZindleEyeRequestState zindleEyeRequest;
-  int32_t colorCondition = 1;     // 1 all three colours, 2 grey, 3 red, 4 green, 5 blue
+  int32_t colorCondition = 2;     // 1 all three colours, 2 grey, 3 red, 4 green, 5 blue
   int32_t outlineColorIndex = 0;  // 0 .. 5, cycled by the pages' outline colour buttons
   Rgb outlineRgb{0, 0, 0};
   int32_t zoneColor = 255;  // the grey level painted on zone pixels

@@ -21,11 +21,37 @@ inline uint32_t packed(Rgb c) {
   return 0xff000000u | (uint32_t{c.r} << 16) | (uint32_t{c.g} << 8) | uint32_t{c.b};
 }
 
-// A font with its ascent, so text can be placed by its top-left corner.
+// A font with the distance from the top of its text cell to the baseline, so text can be placed
+// by its top-left corner.
 struct CachedFont {
   QFont font;
-  int ascent = 0;
+  int baseline = 0;
 };
+
+// The rows from the top of the text cell to the baseline. Label frames run their top edge along
+// the cell's first row, and the faces found on Linux draw brackets and kanji from that row or
+// above it; so the baseline goes down until the tallest of these glyphs, as actually rasterised,
+// starts on the cell's second row, clear of the edge.
+int cellBaseline(const QFont& font) {
+  const QFontMetrics metrics(font);
+  const int ascent = metrics.ascent();
+  const int height = metrics.height() + 8;
+  QImage probe(4 * height, 2 * height, QImage::Format_RGB32);
+  probe.fill(Qt::white);
+  {
+    QPainter painter(&probe);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(2, height), QStringLiteral("[「|画Ｗ"));
+  }
+  for (int y = 0; y < probe.height(); ++y) {
+    const auto* row = reinterpret_cast<const uint32_t*>(probe.constScanLine(y));
+    for (int x = 0; x < probe.width(); ++x) {
+      if ((row[x] & 0xffffffu) != 0xffffffu) return std::max(ascent, height - y + 1);
+    }
+  }
+  return ascent;
+}
 
 }  // namespace
 
@@ -97,7 +123,7 @@ struct Surface::Impl {
       f.setWeight(QFont::Bold);
     }
     f.setPixelSize(std::max(height, 1));
-    CachedFont cached{f, QFontMetrics(f).ascent()};
+    CachedFont cached{f, cellBaseline(f)};
     return cache.emplace(height, std::move(cached)).first->second;
   }
 };
@@ -137,6 +163,11 @@ void Surface::rectangleOutline(int x0, int y0, int x1, int y1, Rgb colour, int p
   line(x0, y1, x0, y0, colour, penWidth);
 }
 
+void Surface::rectangleFrame(int x0, int y0, int x1, int y1, Rgb colour) {
+  if (x1 - x0 < 1 || y1 - y0 < 1) return;
+  rectangleOutline(x0, y0, x1 - 1, y1 - 1, colour);
+}
+
 void Surface::fillRect(int x0, int y0, int x1, int y1, Rgb colour) {
   impl_->fill(x0, y0, x1, y1, packed(colour));
 }
@@ -167,7 +198,7 @@ void Surface::text(int x, int y, std::string_view utf8, Rgb colour, int height, 
   QPainter painter(&impl_->image);
   painter.setFont(f.font);
   painter.setPen(QColor(colour.r, colour.g, colour.b));
-  painter.drawText(QPoint(x, y + f.ascent),
+  painter.drawText(QPoint(x, y + f.baseline),
                    QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 

@@ -25,8 +25,12 @@ class Surface {
 
   // A line from (x0, y0) up to but excluding (x1, y1), with a square-ended pen of the given width.
   void line(int x0, int y0, int x1, int y1, Rgb colour, int penWidth = 1);
-  // The outline of the rectangle (x0, y0)-(x1, y1) drawn with line().
+  // The outline of the rectangle (x0, y0)-(x1, y1) drawn with line(): all four corners included.
   void rectangleOutline(int x0, int y0, int x1, int y1, Rgb colour, int penWidth = 1);
+  // A one-pixel rectangle outline as the window system draws a rectangle: the left and top edges
+  // lie on x0 and y0, the right and bottom edges on x1 - 1 and y1 - 1, so a box ending where a
+  // neighbour begins leaves the neighbour's first row and column alone.
+  void rectangleFrame(int x0, int y0, int x1, int y1, Rgb colour);
   // Fills [x0, x1) x [y0, y1).
   void fillRect(int x0, int y0, int x1, int y1, Rgb colour);
   // An ellipse outline inside the box (x0, y0)-(x1, y1).
@@ -42,8 +46,8 @@ class Surface {
   // Copies w x h pixels starting at display point (sx, sy) of a bottom-up 24-bit image
   // (blue, green, red, rows of srcW * 3 bytes) to the window at (dx, dy). Parts outside the image
   // or the window are left as they are.
-  void blitBottomUp(const uint8_t* pixels, int srcW, int srcH, int sx, int sy, int w, int h,
-                    int dx, int dy);
+  void blitBottomUp(const uint8_t* pixels, int srcW, int srcH, int sx, int sy, int w, int h, int dx,
+                    int dy);
   // Stretches the display rectangle (sx, sy, sw, sh) of such an image to (dx, dy, dw, dh),
   // nearest pixel.
   void stretchBottomUp(const uint8_t* pixels, int srcW, int srcH, int sx, int sy, int sw, int sh,

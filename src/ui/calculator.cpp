@@ -195,13 +195,18 @@ void drawKeyPad(Surface& s, int top, bool calOn, bool greyedKeys) {
   drawKeyPad(s, KeyPadLayout{top, 26, 26}, calOn, greyedKeys);
 }
 
-void drawPadEntry(Surface& s, const KeyPadLayout& pad) {
+void drawPadEntryAt(Surface& s, int oneDigitX, int y) {
   const CalculatorState& c = ws().calculator;
   if (c.enteredDigits > 0 || c.entry > 0) {
     char text[16];
     std::snprintf(text, sizeof text, "%d", c.entry);
-    s.text(calculatorEntryLeftX(), rowTop(pad, 4), text, kLabelText, 12);
+    // calculatorEntryLeftX() is the model pad's position, 80 for one digit.
+    s.text(calculatorEntryLeftX() - 80 + oneDigitX, y, text, kLabelText, 12);
   }
+}
+
+void drawPadEntry(Surface& s, const KeyPadLayout& pad) {
+  drawPadEntryAt(s, 80, rowTop(pad, 4));
 }
 
 void drawPadEntry(Surface& s, int top) {

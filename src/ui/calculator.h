@@ -60,5 +60,8 @@ void drawKeyPad(Surface& surface, const KeyPadLayout& layout, bool calOn, bool g
 // Draws the entry right-aligned in its field, after the paint has run the calculator.
 void drawPadEntry(Surface& surface, int top);
 void drawPadEntry(Surface& surface, const KeyPadLayout& layout);
+// The same at any position: a one-digit entry stands at (oneDigitX, y), each further digit 10
+// pixels further left.
+void drawPadEntryAt(Surface& surface, int oneDigitX, int y);
 
 }  // namespace zc

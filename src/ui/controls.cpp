@@ -8,8 +8,6 @@
 namespace zc {
 
 void drawButton(Surface& s, const LabelButton& b, const char* text) {
-  const Rgb colour = b.greyed ? kGreyedText : b.textColour;
-  s.text(b.x + 2, b.y, text, colour, b.fontHeight);
   const int x1 = b.x + b.width, y1 = b.y + 20;
   switch (b.look) {
     case ButtonLook::On:
@@ -24,6 +22,10 @@ void drawButton(Surface& s, const LabelButton& b, const char* text) {
     case ButtonLook::Plain:
       break;
   }
+  // The text goes on after the frame, so no edge can cover a glyph (a white top edge over a
+  // heading would turn its "「" into "L").
+  const Rgb colour = b.greyed ? kGreyedText : b.textColour;
+  s.text(b.x + 2, b.y, text, colour, b.fontHeight);
 }
 
 void drawButton(Surface& s, const LabelButton& b, const LabelText& label) {

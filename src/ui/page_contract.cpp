@@ -82,11 +82,15 @@ void commentStep(Surface& s, int tabIndex, int32_t& helpTopic) {
   helpTopic = 0;
 }
 
-void resetToEntryImage(int tabIndex) {
+void resetScrollPositions() {
   Workspace& w = ws();
   w.scrollX.position = w.scrollY.position = 0;
   w.scrollX.positionCopy = w.scrollY.positionCopy = 0.0;
   w.scrollX.pixelShift = w.scrollY.pixelShift = 0;
+}
+
+void resetToEntryImage(int tabIndex) {
+  resetScrollPositions();
   readSlotFile(tabIndex, planesTarget());
 }
 

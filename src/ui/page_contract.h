@@ -46,6 +46,8 @@ void drawComment(Surface& surface, const CommentText& comment, int number = 0);
 // The dark reset mark's common part: scroll positions and shifts back to 0 and the page's keep
 // slot read into the planes at once.
 void resetToEntryImage(int tabIndex);
+// Both scroll positions and pixel shifts back to 0.
+void resetScrollPositions();
 
 }  // namespace zc
 

@@ -13,13 +13,14 @@ constexpr Rgb kFrameGrey{200, 200, 200};
 constexpr int kTrackLengthX = kViewWidth - kTrackInset;   // 920
 constexpr int kTrackLengthY = kViewHeight - kTrackInset;  // 600
 
-// One arrow button: a light box with a raised triangle pointing in the given direction.
+// One arrow button: a light box with a raised triangle pointing in the given direction. It stays
+// inside its scroll bar box, whose right and bottom edges run along bx + 18 or by + 18.
 void drawArrowButton(Surface& s, int bx, int by, int dx, int dy) {
-  s.fillRect(bx + 1, by + 1, bx + 19, by + 19, Rgb{230, 240, 240});
-  s.line(bx + 1, by + 1, bx + 19, by + 1, Rgb{250, 250, 250});
-  s.line(bx + 1, by + 1, bx + 1, by + 19, Rgb{250, 250, 250});
-  s.line(bx + 18, by + 2, bx + 18, by + 19, Rgb{200, 210, 210});
-  s.line(bx + 2, by + 18, bx + 19, by + 18, Rgb{200, 210, 210});
+  s.fillRect(bx + 1, by + 1, bx + 18, by + 18, Rgb{230, 240, 240});
+  s.line(bx + 1, by + 1, bx + 18, by + 1, Rgb{250, 250, 250});
+  s.line(bx + 1, by + 1, bx + 1, by + 18, Rgb{250, 250, 250});
+  s.line(bx + 17, by + 2, bx + 17, by + 18, Rgb{200, 210, 210});
+  s.line(bx + 2, by + 17, bx + 18, by + 17, Rgb{200, 210, 210});
   for (int i = 0; i < 5; ++i) {
     // Runs of growing length away from the tip.
     if (dy != 0) {
@@ -94,10 +95,12 @@ bool insideImageArea(int x, int y) {
 }
 
 void drawFrame(Surface& s) {
-  s.rectangleOutline(99, 32, 1080, 692, kFrameGrey);
-  s.rectangleOutline(1060, 32, 1080, 672, kFrameGrey);
-  s.rectangleOutline(100, 672, 1060, 692, kFrameGrey);
-  s.rectangleOutline(1060, 672, 1080, 692, kFrameGrey);
+  // Window-system rectangles (right and bottom edges excluded). The scroll bar boxes begin just
+  // past the image area; the frame's top edge on y = 32 lies under the canvas, drawn later.
+  s.rectangleFrame(99, 32, 1080, 692, kFrameGrey);
+  s.rectangleFrame(1060, 32, 1080, 672, kFrameGrey);
+  s.rectangleFrame(100, 672, 1060, 692, kFrameGrey);
+  s.rectangleFrame(1060, 672, 1080, 692, kFrameGrey);
   drawArrowButton(s, 1061, 33, 0, -1);
   drawArrowButton(s, 1061, 653, 0, 1);
   drawArrowButton(s, 100, 673, -1, 0);
@@ -149,15 +152,16 @@ void applyScrollCommandAndDrag() {
 void drawThumbs(Surface& s) {
   const ScrollAxis& h = ws().scrollX;
   const int hx0 = h.position + 120, hx1 = h.position + 120 + h.thumbLength;
-  for (int y = 674; y < 691; ++y) s.line(hx0 + 1, y, hx1, y, Rgb{230, 230, 240});
-  s.rectangleOutline(hx0, 673, hx1, 691, Rgb{200, 200, 210});
+  // Window-system rectangles, so the thumbs stay inside their bar boxes.
+  for (int y = 674; y < 690; ++y) s.line(hx0 + 1, y, hx1 - 1, y, Rgb{230, 230, 240});
+  s.rectangleFrame(hx0, 673, hx1, 691, Rgb{200, 200, 210});
   const int hm = (hx0 + hx1) / 2;
   for (int i = -3; i <= 3; i += 3) s.line(hm + i, 677, hm + i, 688, Rgb{250, 250, 255});
 
   const ScrollAxis& v = ws().scrollY;
   const int vy0 = v.position + 52, vy1 = v.position + 52 + v.thumbLength;
-  for (int x = 1062; x < 1079; ++x) s.line(x, vy0 + 1, x, vy1, Rgb{230, 240, 230});
-  s.rectangleOutline(1061, vy0, 1079, vy1, Rgb{200, 210, 200});
+  for (int x = 1062; x < 1078; ++x) s.line(x, vy0 + 1, x, vy1 - 1, Rgb{230, 240, 230});
+  s.rectangleFrame(1061, vy0, 1079, vy1, Rgb{200, 210, 200});
   const int vm = (vy0 + vy1) / 2;
   for (int i = -3; i <= 3; i += 3) s.line(1065, vm + i, 1076, vm + i, Rgb{250, 255, 250});
 }
@@ -277,7 +281,8 @@ void drawTabBar(Surface& s) {
     const LabelText& label = tabLabel(cell);
     s.text(120 + 80 * cell, 10, tr(label.japanese, label.english), kLabelText, 12);
   }
-  s.rectangleOutline(100, 0, 1080, 32, kFrameGrey);
+  // The bottom edge lies on y = 31, above the image area's first row.
+  s.rectangleFrame(100, 0, 1080, 32, kFrameGrey);
 }
 
 }  // namespace zc

@@ -186,6 +186,14 @@ constexpr LabelButton plain(int x, int y, int width, Rgb text = kLabelText, bool
                      .textColour = text};
 }
 
+// The mouse hints under the keys: a smaller font, so the longest Japanese hint stays clear of the
+// image frame at x = 100.
+constexpr LabelButton hint(int x, int y, int width, Rgb text = kLabelText, bool greyed = false) {
+  LabelButton b = plain(x, y, width, text, greyed);
+  b.fontHeight = 10;
+  return b;
+}
+
 Rgb greyOf(int value) {
   const uint8_t v = static_cast<uint8_t>(std::clamp(value, 0, 255));
   return Rgb{v, v, v};
@@ -259,7 +267,7 @@ void drawDashedRule(Surface& s, int x, int y) {
 }
 
 void drawFixHint(Surface& s, const PanelItem&) {
-  drawButton(s, plain(4, 191, 94, kLabelText, true), label(TransferLabel::RightClickFix));
+  drawButton(s, hint(4, 191, 94, kLabelText, true), label(TransferLabel::RightClickFix));
   drawDashedRule(s, 2, 205);
 }
 
@@ -268,8 +276,8 @@ void drawAreaGroup(Surface& s, const PanelItem&) {
   drawButton(s, greyedKey(42, 217, 30, kValueFrame), "");
   s.rectangleOutline(52, 222, 62, 232, kGreyedText);  // the centre box
   drawGrayFlag(s, 78, 217);
-  drawButton(s, plain(4, 239, 94, kLabelText, true), label(TransferLabel::LeftClickDrag));
-  drawButton(s, plain(4, 253, 94, kLabelText, true), label(TransferLabel::RightClickCut));
+  drawButton(s, hint(4, 239, 94, kLabelText, true), label(TransferLabel::LeftClickDrag));
+  drawButton(s, hint(4, 253, 94, kLabelText, true), label(TransferLabel::RightClickCut));
 }
 
 void drawOutlineColourKey(Surface& s, const PanelItem& item) {
@@ -392,7 +400,8 @@ const PanelItem kPanel[] = {
      .zone = zoneIncl(55, 97, 358, 376),
      .topic = kTransferCloseTopic,
      .action = requestClose},
-    {.box = plain(4, 383, 94, Rgb{128, 128, 128}),
+    // Two pixels above its row, so the "delete" key's frame just below leaves its glyphs whole.
+    {.box = hint(4, 381, 94, Rgb{128, 128, 128}),
      .label = &label(TransferLabel::RightClickSet),
      .zone = zoneIncl(5, 97, 378, 395),
      .topic = kTransferCloseTopic},
