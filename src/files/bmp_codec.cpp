@@ -1,10 +1,8 @@
 #include "files/bmp_codec.h"
 
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
+#include "files/file_access.h"
 #include "platform/platform.h"
 
 namespace zc {
@@ -29,6 +27,14 @@ bool fitsStores(const PixelTarget& t, Size size) {
   if (size.width > t.rowLength || t.rowLength > kMaxCanvasWidth) return false;
   const long cells = static_cast<long>(t.rowLength) * (size.height - 1) + size.width;
   return cells <= kPlaneCells;
+}
+
+// The codec's one file buffer, kept between calls: every read and write of the same canvas size
+// reuses the same memory instead of mapping megabytes afresh.
+std::vector<uint8_t>& fileBuffer(size_t bytes) {
+  static std::vector<uint8_t> buffer;
+  buffer.resize(bytes);
+  return buffer;
 }
 
 void failWrite() {
@@ -78,38 +84,28 @@ bool writeImageFile(const std::string& path, const PixelTarget& source, Size siz
     return false;
   }
   const int w = size.width, h = size.height;
-  std::vector<uint8_t> data = bmpHeader(w, h);
-  data.resize(kBmpHeaderBytes + static_cast<size_t>(w) * h * 3);
+  std::vector<uint8_t>& data = fileBuffer(kBmpHeaderBytes + static_cast<size_t>(w) * h * 3);
+  const std::vector<uint8_t> header = bmpHeader(w, h);
+  std::memcpy(data.data(), header.data(), header.size());
   uint8_t* out = data.data() + kBmpHeaderBytes;
-  for (int y = 0; y < h; ++y) {
+  const size_t rowBytes = 3 * static_cast<size_t>(w);
+  for (int y = 0; y < h; ++y, out += rowBytes) {
     const long row = static_cast<long>(y) * source.rowLength;
-    for (int x = 0; x < w; ++x, out += 3) {
-      const long i = row + x;
-      if (source.form == PixelForm::Pixels) {
-        std::memcpy(out, source.pixels + 3 * i, 3);
-      } else {
-        for (int k = 0; k < 3; ++k) out[k] = static_cast<uint8_t>(source.planes.plane[k][i]);
-      }
+    if (source.form == PixelForm::Pixels) {
+      std::memcpy(out, source.pixels + 3 * row, rowBytes);
+      continue;
+    }
+    const int32_t* blue = source.planes.plane[0] + row;
+    const int32_t* green = source.planes.plane[1] + row;
+    const int32_t* red = source.planes.plane[2] + row;
+    for (int x = 0; x < w; ++x) {
+      out[3 * x] = static_cast<uint8_t>(blue[x]);
+      out[3 * x + 1] = static_cast<uint8_t>(green[x]);
+      out[3 * x + 2] = static_cast<uint8_t>(red[x]);
     }
   }
 
-  const std::string temporary = path + ".part";
-  std::FILE* f = std::fopen(temporary.c_str(), "wb");
-  if (!f) {
-    failWrite();
-    return false;
-  }
-  const bool written = std::fwrite(data.data(), 1, data.size(), f) == data.size();
-  const bool closed = std::fclose(f) == 0;
-  std::error_code ec;
-  if (!written || !closed) {
-    std::filesystem::remove(temporary, ec);
-    failWrite();
-    return false;
-  }
-  std::filesystem::rename(temporary, path, ec);
-  if (ec) {
-    std::filesystem::remove(temporary, ec);
+  if (!replaceFile(path, data.data(), data.size())) {
     failWrite();
     return false;
   }
@@ -121,42 +117,45 @@ bool readImageFile(const std::string& path, const PixelTarget& target, Size size
     failRead();
     return false;
   }
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) {
-    // A slot that was never written is created empty and reads as black.
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
-      if (std::FILE* created = std::fopen(path.c_str(), "wb")) std::fclose(created);
-    }
-    f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-      failRead();
-      return false;
-    }
-  }
-  const int w = size.width, h = size.height;
-  std::vector<uint8_t> header(kBmpHeaderBytes);
-  const size_t headerRead = std::fread(header.data(), 1, header.size(), f);
-  std::vector<uint8_t> data(static_cast<size_t>(w) * h * 3, 0);
-  if (headerRead == header.size()) {
-    (void)std::fread(data.data(), 1, data.size(), f);
-  }
-  const bool failed = std::ferror(f) != 0;
-  std::fclose(f);
-  if (failed) {
+  // A slot that was never written is created empty and reads as black; anything but a regular
+  // file is refused without waiting on it.
+  const int fd = openRegularFileForReading(path);
+  if (fd < 0) {
     failRead();
     return false;
   }
-  const uint8_t* in = data.data();
-  for (int y = 0; y < h; ++y) {
+  const int w = size.width, h = size.height;
+  // The header is read but not looked at; pixels follow only a whole header.
+  const size_t pixelBytes = static_cast<size_t>(w) * h * 3;
+  std::vector<uint8_t>& data = fileBuffer(kBmpHeaderBytes + pixelBytes);
+  size_t got = 0;
+  bool readOk = readUpTo(fd, data.data(), kBmpHeaderBytes, got);
+  size_t pixelsGot = 0;
+  if (readOk && got == kBmpHeaderBytes) {
+    readOk = readUpTo(fd, data.data() + kBmpHeaderBytes, pixelBytes, pixelsGot);
+  }
+  closeFile(fd);
+  if (!readOk) {
+    failRead();
+    return false;
+  }
+  // Bytes the file does not hold read as black.
+  std::memset(data.data() + kBmpHeaderBytes + pixelsGot, 0, pixelBytes - pixelsGot);
+  const uint8_t* in = data.data() + kBmpHeaderBytes;
+  const size_t rowBytes = 3 * static_cast<size_t>(w);
+  for (int y = 0; y < h; ++y, in += rowBytes) {
     const long row = static_cast<long>(y) * target.rowLength;
-    for (int x = 0; x < w; ++x, in += 3) {
-      const long i = row + x;
-      if (target.form == PixelForm::Pixels) {
-        std::memcpy(target.pixels + 3 * i, in, 3);
-      } else {
-        for (int k = 0; k < 3; ++k) target.planes.plane[k][i] = in[k];
-      }
+    if (target.form == PixelForm::Pixels) {
+      std::memcpy(target.pixels + 3 * row, in, rowBytes);
+      continue;
+    }
+    int32_t* blue = target.planes.plane[0] + row;
+    int32_t* green = target.planes.plane[1] + row;
+    int32_t* red = target.planes.plane[2] + row;
+    for (int x = 0; x < w; ++x) {
+      blue[x] = in[3 * x];
+      green[x] = in[3 * x + 1];
+      red[x] = in[3 * x + 2];
     }
   }
   return true;

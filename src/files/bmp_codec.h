@@ -32,14 +32,16 @@ PixelTarget planesTarget();  // the image planes at the work size
 // The 54 header bytes for a w x h file.
 std::vector<uint8_t> bmpHeader(int width, int height);
 
-// Writes the file with the canvas size. The picture goes to a temporary file first and replaces
-// the old one only when it is complete, so a failed write never destroys an existing file.
+// Writes the file with the canvas size. The picture goes to a side file made exclusively in the
+// same folder (never through a link) and replaces the old file, keeping its permission bits,
+// only once it is on disk, so a failed write or a power cut never destroys an existing file.
 // Shows the write-failure box and returns false when the file cannot be written.
 bool writeImageFile(const std::string& path, const PixelTarget& source, Size size);
 
-// Reads a file as if it had the canvas size. A missing file is created empty and reads black;
-// bytes the file does not hold read as 0. Shows the read-failure box and leaves the target
-// unchanged when the file cannot be opened or read.
+// Reads a file as if it had the canvas size; the header is not looked at. A missing file is
+// created empty (never through a link) and reads black; bytes the file does not hold read as 0.
+// Shows the read-failure box and leaves the target unchanged when the file cannot be opened or
+// read, or is not a regular file (a FIFO, device, folder or socket is never waited on).
 bool readImageFile(const std::string& path, const PixelTarget& target, Size size);
 
 }  // namespace zc

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/platform.h"
+#include "text/labels.h"
 
 namespace zc {
 namespace {
@@ -19,6 +20,17 @@ FileDialogOptions bitmapDialog(const std::string& title) {
   options.filters = {{"ビットマップファイル(*.bmp)", "*.bmp"}, {"すべてのファイル(*.*)", "*.*"}};
   options.defaultSuffix = "bmp";
   return options;
+}
+
+// Shown when the chosen file cannot be read as a picture; %s is the chosen path.
+constexpr LabelText kUnreadablePictureText = {"%s\nを画像として読み込めませんでした",
+                                              "%s\ncould not be read as a picture"};
+
+std::string formatted(const std::string& format, const std::string& path) {
+  std::string text = format;
+  const size_t at = text.find("%s");
+  if (at != std::string::npos) text.replace(at, 2, path);
+  return text;
 }
 
 void removeQuietly(const std::string& name) {
@@ -61,8 +73,15 @@ bool readWorkingFile(int which, const PixelTarget& target) {
 bool runOpenDialog() {
   std::string path;
   if (!platform().openFileDialog(bitmapDialog("BMP File Open"), path)) return false;
-  // A path longer than the path buffer cannot be kept: the previous choice stays.
-  if (path.empty() || path.size() >= 260) return false;
+  // The choice replaces the current image file only when it can be shown, so the previous
+  // picture stays after a file the image reader refuses (or a path too long to keep).
+  LoadedBitmap probe;
+  if (path.empty() || path.size() >= 260 || !platform().loadBitmap(path, probe)) {
+    const std::string text = tr(kUnreadablePictureText.japanese, kUnreadablePictureText.english);
+    platform().messageBox(tr(kMessageTitle.japanese, kMessageTitle.english), formatted(text, path),
+                          MessageBoxKind::Ok);
+    return false;
+  }
   copyBounded(ws().currentImagePath, path);
   copyBounded(ws().currentImageTitle, std::filesystem::path(path).filename().string());
   return true;
