@@ -20,6 +20,7 @@
 #include "core/workspace.h"
 #include "files/bmp_codec.h"
 #include "files/keep_files.h"
+#include "logged_platform_test.h"
 #include "platform/headless/headless_platform.h"
 #include "test_support.h"
 
@@ -56,18 +57,12 @@ int strayPartFiles() {
   return n;
 }
 
-class HostileFolder : public testing::Test {
+class HostileFolder : public test::LoggedPlatformTest {
  protected:
-  WorkFolder folder_;
-  std::string log_;
-  HeadlessPlatform platform_{[this](const std::string& l) { log_ += l + "\n"; },
-                             [](const std::string&) {}};
   void SetUp() override {
-    resetWorkspace();
-    setPlatform(&platform_);
+    LoggedPlatformTest::SetUp();
     fs::create_directory("outside");
   }
-  void TearDown() override { setPlatform(nullptr); }
   bool logged(const std::string& line) const { return log_.find(line) != std::string::npos; }
   static void fillPlanes(int32_t value) {
     for (int k = 0; k < 3; ++k) std::fill(plane(k), plane(k) + 1440 * 960, value);

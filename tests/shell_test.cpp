@@ -6,6 +6,7 @@
 #include "core/workspace.h"
 #include "files/bmp_codec.h"
 #include "files/keep_files.h"
+#include "logged_platform_test.h"
 #include "platform/headless/headless_platform.h"
 #include "test_support.h"
 #include "ui/screen.h"
@@ -265,18 +266,7 @@ TEST_F(ShellFlow, ScriptErrorsStopWithStatusTwo) {
   EXPECT_EQ(replay("click 10 10\n").status, 2);  // the start's open dialog has no answer
 }
 
-class FileCodec : public testing::Test {
- protected:
-  WorkFolder folder_;
-  std::string log_;
-  HeadlessPlatform platform_{[this](const std::string& l) { log_ += l + "\n"; },
-                             [](const std::string&) {}};
-  void SetUp() override {
-    resetWorkspace();
-    setPlatform(&platform_);
-  }
-  void TearDown() override { setPlatform(nullptr); }
-};
+class FileCodec : public test::LoggedPlatformTest {};
 
 TEST_F(FileCodec, PlaneValuesAreWrittenAsTheirLowEightBits) {
   plane(0)[0] = 256;
