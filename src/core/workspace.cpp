@@ -6,6 +6,8 @@ namespace zc {
 namespace {
 Workspace g_workspace;
 ImageStores g_stores;
+Workspace g_beforeOpen;
+bool g_beforeOpenKept = false;
 }  // namespace
 
 Workspace& ws() {
@@ -18,6 +20,23 @@ ImageStores& stores() {
 void resetWorkspace() {
   g_workspace = Workspace{};
   std::memset(&g_stores, 0, sizeof g_stores);
+  g_beforeOpenKept = false;
+}
+
+void rememberBeforeOpen(const Workspace& before) {
+  g_beforeOpen = before;
+  g_beforeOpenKept = true;
+}
+
+bool restoreBeforeOpen() {
+  if (!g_beforeOpenKept) return false;
+  g_workspace = g_beforeOpen;
+  g_beforeOpenKept = false;
+  return true;
+}
+
+void forgetBeforeOpen() {
+  g_beforeOpenKept = false;
 }
 
 void clearMarkPlane() {

@@ -133,6 +133,16 @@ Workspace& ws();
 ImageStores& stores();
 void resetWorkspace();
 
+// An input that raises the open dialog first remembers the Workspace as it stood before the input;
+// a dialog that is cancelled (or whose choice cannot be read) puts it back, so the slots, working
+// files and page state stay as they were. Only the record is remembered: no input that raises the
+// dialog touches the image stores. resetWorkspace forgets it.
+void rememberBeforeOpen(const Workspace& before);
+// Puts the remembered record back and forgets it; false when nothing was remembered.
+bool restoreBeforeOpen();
+// Forgets the remembered record (the dialog was confirmed).
+void forgetBeforeOpen();
+
 inline int32_t* plane(int k) {
   return stores().planes[k];
 }

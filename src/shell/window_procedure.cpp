@@ -74,13 +74,20 @@ void paintCycle(Surface& s) {
   if (w.getImageRequest) {
     s.text(100, 470, "[Enter] ⇒ ファイルを開く", Rgb{0, 0, 0}, 16, true);
     platform().present();
-    runOpenDialog();
-    LoadedBitmap bitmap;
-    if (!platform().loadBitmap(w.currentImagePath, bitmap)) return;
-    w.imageSize = Size{std::min(bitmap.width, w.canvasSize.width),
-                       std::min(bitmap.height, w.canvasSize.height)};
-    computeWholeViewSize(w.imageSize.width, w.imageSize.height);
-    w.getImageRequest = 0;
+    // A cancel, or a choice that cannot be read, puts back the record from before the input that
+    // asked for the dialog: no slot or working file is written and the page goes on as it was.
+    // With nothing to put back (the start), the current file is reloaded, and without one the
+    // paint ends here and the next repaint asks again.
+    const bool chosen = runOpenDialog();
+    if (chosen || !restoreBeforeOpen()) {
+      forgetBeforeOpen();
+      LoadedBitmap bitmap;
+      if (!platform().loadBitmap(w.currentImagePath, bitmap)) return;
+      w.imageSize = Size{std::min(bitmap.width, w.canvasSize.width),
+                         std::min(bitmap.height, w.canvasSize.height)};
+      computeWholeViewSize(w.imageSize.width, w.imageSize.height);
+      w.getImageRequest = 0;
+    }
   }
   if (w.pageId == kPageAppear) w.appear.canvasSize = w.canvasSize;
   platform().setTitle(std::string(w.currentImageTitle) + " / " +
@@ -121,6 +128,22 @@ void paintCycle(Surface& s) {
 class ShellWindowProcedure final : public WindowProcedure {
  public:
   void handle(const Message& m) override {
+    // An input that raises the open dialog can be undone by the dialog's cancel. Pointer moves
+    // never raise it and come in streams, so they are not remembered.
+    if (m.kind == MessageKind::MouseMove) {
+      dispatch(m);
+      return;
+    }
+    const bool dialogAlreadyAsked = ws().getImageRequest != 0;
+    const Workspace before = dialogAlreadyAsked ? Workspace{} : ws();
+    dispatch(m);
+    if (!dialogAlreadyAsked && ws().getImageRequest) rememberBeforeOpen(before);
+  }
+
+  void paint() override { paintCycle(platform().surface()); }
+
+ private:
+  static void dispatch(const Message& m) {
     Workspace& w = ws();
     if (m.kind != MessageKind::KeyDown && m.kind != MessageKind::Close) {
       w.pointerX = m.x;
@@ -163,8 +186,6 @@ class ShellWindowProcedure final : public WindowProcedure {
         return;
     }
   }
-
-  void paint() override { paintCycle(platform().surface()); }
 };
 
 }  // namespace
