@@ -237,8 +237,8 @@ TEST(ChangePagePhotograph, ScrolledTargetConvertedByAllIsKeptExactly) {
   const auto r = replay(script);
   ASSERT_EQ(r.status, 0) << r.err;
   const int shiftX = ws().scrollX.pixelShift, shiftY = ws().scrollY.pixelShift;
-  ASSERT_EQ(shiftX, 20);  // trunc(960 * 20 / 920)
-  ASSERT_EQ(shiftY, 21);  // trunc(640 * 20 / 600)
+  ASSERT_EQ(shiftX, 31);  // trunc((1440 - 960) * 20 / 307)
+  ASSERT_EQ(shiftY, 31);  // trunc((960 - 640) * 20 / 201)
 
   // The pixel read by a click at (x, y): column x - 100 + shift, row 960 - (y - 32) - shift
   // from the bottom, that is row (y - 32) + shift - 1 from the top.

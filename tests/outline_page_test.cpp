@@ -26,7 +26,8 @@ using test::replay;
 using namespace test::outline_keys;
 
 constexpr int kW = 1440, kH = 960;  // the start canvas
-// Three steps down and three to the right: pixel shifts of 32 rows and 31 columns.
+// Three steps down and three to the right: pixel shifts of trunc(320 * 30 / 201) = 47 rows and
+// trunc(480 * 30 / 307) = 46 columns.
 const std::string kScroll =
     "click 1070 660\nclick 1070 660\nclick 1070 660\n"
     "click 1050 680\nclick 1050 680\nclick 1050 680\n";
@@ -105,8 +106,8 @@ class OutlineFlow : public testing::TestWithParam<View> {
   }
   void expectShifts() {
     if (GetParam().scrolled) {
-      EXPECT_EQ(ws().scrollX.pixelShift, 31);
-      EXPECT_EQ(ws().scrollY.pixelShift, 32);
+      EXPECT_EQ(ws().scrollX.pixelShift, 46);
+      EXPECT_EQ(ws().scrollY.pixelShift, 47);
     } else {
       EXPECT_EQ(ws().scrollX.pixelShift, 0);
     }
@@ -313,7 +314,7 @@ TEST_F(OutlinePage, FixedStrokeLeavesNoMarkBehind) {
   const auto scrolled =
       replay("open tiled.bmp\n" + kEnter + kBrushFat + "drag 300 300 400 300\nclick 1070 660\n");
   ASSERT_EQ(scrolled.status, 0) << scrolled.err;
-  EXPECT_EQ(ws().scrollY.pixelShift, 10);
+  EXPECT_EQ(ws().scrollY.pixelShift, 15);  // trunc((960 - 640) * 10 / 201)
   std::vector<int32_t> marks(static_cast<size_t>(kW) * kH, 0);
   for (int i = 0; i <= 13; ++i) {  // the press and 13 steps, all before the scroll
     stampBrushDisc(marks.data(), kW, kH, 200 + 100 * i / 13, kH - 268, brushDisc(6, 100));

@@ -126,14 +126,14 @@ TEST_F(PatternPage, APickReadsThePixelUnderThePointerOnTheScrolledCanvas) {
       p.pixels[static_cast<size_t>(y) * 1440 + x] =
           Rgb{static_cast<uint8_t>(x % 250), static_cast<uint8_t>(y % 250), 0};
   writeBmp("ramp.bmp", p);
-  // Three clicks right and two down: positions 30 and 20, shifts trunc(960 * 30 / 920) = 31 and
-  // trunc(640 * 20 / 600) = 21. Column 300 - 100 + 31; row 960 - (200 - 32) - 21 = 771 from the
-  // bottom, 188 from the top.
+  // Three clicks right and two down: positions 30 and 20, shifts trunc(480 * 30 / 307) = 46 and
+  // trunc(320 * 20 / 201) = 31. Column 300 - 100 + 46; row 960 - (200 - 32) - 31 = 761 from the
+  // bottom, 198 from the top.
   const auto r = replay("open ramp.bmp\n" + kTab + kZone + click(1050, 682) + click(1050, 682) +
                         click(1050, 682) + click(1070, 662) + click(1070, 662) + click(300, 200));
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(pattern().appoint.r, 231);
-  EXPECT_EQ(pattern().appoint.g, 188);
+  EXPECT_EQ(pattern().appoint.r, 246);
+  EXPECT_EQ(pattern().appoint.g, 198);
 }
 
 TEST_F(PatternPage, GetShadowCallsANewPictureIntoSlotSix) {

@@ -92,7 +92,8 @@ TEST(ScreenFlow, ImageAreaEdgesShowTheCanvasBlockAtBothScrollEnds) {
   test::writeBmp("canvas.bmp", patternedCanvas());
   const Picture canvas = patternedCanvas();
   // The drags take each thumb by its far end and run it into the end of its track: the largest
-  // shifts are 320 and 214. (A press on the track beside the thumb would page back by 20.)
+  // shifts, 480 and 320, show the canvas's last column and row at the view's far edges. (A press
+  // on the track beside the thumb would page back by 20.)
   const auto r = replay(
       "open canvas.bmp\n"
       "shot start.png\n"
@@ -101,7 +102,7 @@ TEST(ScreenFlow, ImageAreaEdgesShowTheCanvasBlockAtBothScrollEnds) {
       "shot end.png\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(firstAreaMismatch(loadPicture("start.png"), canvas, 0, 0), "");
-  EXPECT_EQ(firstAreaMismatch(loadPicture("end.png"), canvas, 320, 214), "");
+  EXPECT_EQ(firstAreaMismatch(loadPicture("end.png"), canvas, 480, 320), "");
 }
 
 struct DrawnText {

@@ -25,19 +25,23 @@ constexpr uintmax_t kSlotBytes1440 = 54 + 1440 * 960 * 3;
 TEST(ScrollGeometry, ThumbsRangesAndShiftsFollowTheImageSize) {
   struct Case {
     Size image;
+    int position;  // both thumbs, clamped to their ranges
     int thumbX, thumbY, rangeX, rangeY, shiftX, shiftY;
   };
-  // 640 / 960 * 600 is just below 400 in double arithmetic: the thumb is 399 long.
+  // 640 / 960 * 600 is just below 400 in double arithmetic: the thumb is 399 long. At the end of
+  // its range a thumb shows the picture's last column (row) at the view's far edge.
   const Case cases[] = {
-      {{1440, 960}, 613, 399, 307, 201, 320, 214},
-      {{800, 600}, 920, 600, 0, 0, 0, 0},
-      {{1200, 800}, 736, 480, 184, 120, 192, 128},
+      {{1440, 960}, 10000, 613, 399, 307, 201, 480, 320},
+      {{1440, 960}, 100, 613, 399, 307, 201, 156, 159},  // trunc(480 * 100 / 307), (320 ...) / 201
+      {{1680, 1120}, 10000, 525, 342, 395, 258, 720, 480},
+      {{800, 600}, 10000, 920, 600, 0, 0, 0, 0},
+      {{1200, 800}, 10000, 736, 480, 184, 120, 240, 160},
   };
   for (const Case& c : cases) {
     resetWorkspace();
     ws().imageSize = c.image;
-    ws().scrollX.position = 10000;
-    ws().scrollY.position = 10000;
+    ws().scrollX.position = c.position;
+    ws().scrollY.position = c.position;
     computeThumbs();
     computePixelShifts();
     EXPECT_EQ(ws().scrollX.thumbLength, c.thumbX);

@@ -181,13 +181,13 @@ TEST_F(TransferPage, ScrollBarsAndTheStripBelowAddNoVertexAndVerticesFollowTheSc
   const auto r = replay(script);
   ASSERT_EQ(r.status, 0) << r.err;
   const Workspace& w = ws();
-  ASSERT_EQ(w.scrollX.pixelShift, 52);  // 960 * 50 / 920
-  ASSERT_EQ(w.scrollY.pixelShift, 32);  // 640 * 30 / 600
+  ASSERT_EQ(w.scrollX.pixelShift, 78);  // trunc((1440 - 960) * 50 / 307)
+  ASSERT_EQ(w.scrollY.pixelShift, 47);  // trunc((960 - 640) * 30 / 201)
   EXPECT_EQ(w.transfer.vertexCount, 1);
   EXPECT_EQ(w.transfer.vertex[0].column, 200);
   EXPECT_EQ(w.transfer.vertex[0].row, kH - 1 - 168);
-  EXPECT_EQ(w.transfer.vertex[1].column, 400 + 52);
-  EXPECT_EQ(w.transfer.vertex[1].row, kH - 1 - (368 + 32));
+  EXPECT_EQ(w.transfer.vertex[1].column, 400 + 78);
+  EXPECT_EQ(w.transfer.vertex[1].row, kH - 1 - (368 + 47));
 }
 
 // The comment line drawn at the top of the strip in each paint, "" where none is drawn.
@@ -289,7 +289,8 @@ TEST_P(TransferPhotoFlow, TracedPolygonCutsTheOutlinedRegionAndTheShotKeepsThePh
   writeBmp("real.bmp", real);
   writeBmp("outlined.bmp", drawOutlines(real, o));
 
-  const int shiftX = 960 * 10 * flow.rightClicks / 920, shiftY = 640 * 10 * flow.downClicks / 600;
+  // The thumbs' ranges, 307 and 201, span the 480 columns and 320 rows beyond the view.
+  const int shiftX = 480 * 10 * flow.rightClicks / 307, shiftY = 320 * 10 * flow.downClicks / 201;
   auto vertex = [&](int x, int y) { return click(x + 100 - shiftX, y + 32 - shiftY); };
   std::string script = "open real.bmp\n" + kEnter + "open outlined.bmp\n" + kGetShadow;
   for (int k = 0; k < flow.rightClicks; ++k) script += click(1050, 682);

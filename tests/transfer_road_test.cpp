@@ -130,7 +130,8 @@ TEST_P(TransferRoad, OutlinedPhotographCutAlongItsOutlinesGivesTheRealPhotograph
   // left outline and up the right one with every vertex on a drawn outline pixel, closed by a
   // right click and deleted.
   using namespace test::transfer_keys;
-  const int shiftX = 960 * 10 * road.rightClicks / 920, shiftY = 640 * 10 * road.downClicks / 600;
+  // The thumbs' ranges, 307 and 201, span the 480 columns and 320 rows beyond the view.
+  const int shiftX = 480 * 10 * road.rightClicks / 307, shiftY = 320 * 10 * road.downClicks / 201;
   auto vertex = [&](int x, int y) {
     EXPECT_TRUE(drawn(x, y)) << x << " " << y;
     return click(x + 100 - shiftX, y + 32 - shiftY);

@@ -6,6 +6,7 @@ namespace zc {
 // The Change page's settings with their start values (the dark reset mark's values).
 struct ChangePageState {
   int32_t appointOn = 0;                // every paint reads the pixel under the last click
+  int32_t clickX = 0, clickY = 0;       // the last left press in the image area; 0, 0 none
   int32_t appointed[4] = {0, 0, 0, 0};  // the last pixel read: red, green, blue, grey
   int32_t targetOn = 0;                 // "1)target": appointed pixels widen the target range
   int32_t targetColour[3] = {0, 0, 0};  // the last pixel read while target is on: red, green, blue

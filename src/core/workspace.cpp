@@ -41,6 +41,7 @@ void forgetBeforeOpen() {
 
 void clearMarkPlane() {
   std::memset(g_stores.planes[3], 0, sizeof g_stores.planes[3]);
+  g_workspace.markPlaneOwner = kNoMarkOwner;
 }
 
 Rgb outlineColorOf(int index) {

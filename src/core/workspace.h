@@ -68,6 +68,8 @@ struct CalculatorState {
 
 // Every field of the program with its start value. One static instance; resetWorkspace() puts
 // every field back.
+constexpr int32_t kNoMarkOwner = -1;
+
 struct Workspace {
   int32_t pageId = kPageTop;
   int32_t language = 1;  // 1 Japanese, 2 English
@@ -111,6 +113,9 @@ struct Workspace {
   int32_t outlineColorIndex = 0;  // 0 .. 5, cycled by the pages' outline colour buttons
   Rgb outlineRgb{0, 0, 0};
   int32_t zoneColor = 255;  // the grey level painted on zone pixels
+  // The page whose marks the mark plane holds (brush strokes, a pattern mask, polygon sides), or
+  // kNoMarkOwner: a page never reads marks that another page left.
+  int32_t markPlaneOwner = kNoMarkOwner;
 
   TopPageState top;
   FilterPageState filter;
@@ -150,8 +155,12 @@ inline uint8_t* canvasBuffer() {
   return stores().canvas;
 }
 
-// Sets every cell of the mark plane to 0, over the whole allocated size.
+// Sets every cell of the mark plane to 0, over the whole allocated size; no page owns it then.
 void clearMarkPlane();
+// Records that a page has written its marks into the mark plane.
+inline void claimMarkPlane(int32_t pageId) {
+  ws().markPlaneOwner = pageId;
+}
 // The outline colour of an outline colour index: black, white, cyan, grey 128, blue, red.
 Rgb outlineColorOf(int index);
 

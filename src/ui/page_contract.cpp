@@ -34,20 +34,26 @@ void canvasToPlanes() {
   copyPixelsToPlanes(workCanvas(), workPlanes());
 }
 
-void keepStep(int tabIndex) {
+bool keepStep(int tabIndex) {
   Workspace& w = ws();
-  if (w.keepRequest != 1) return;
+  if (w.keepRequest != 1) return false;
   canvasToPlanes();
   writeSlotFile(tabIndex, planesTarget());
   w.keepRequest = 0;
+  return true;
 }
 
-void saveStep() {
+bool saveStep() {
   Workspace& w = ws();
-  if (!w.saveAsRequest) return;
+  if (!w.saveAsRequest) return false;
   canvasToPlanes();
   w.saveAsRequest = 0;
   runSaveAsDialog();
+  return true;
+}
+
+void endLiveView(bool (*switchOff)()) {
+  if (switchOff()) platform().invalidate();
 }
 
 void drawComment(Surface& s, const CommentText& comment, int number) {

@@ -32,10 +32,16 @@ void restoreOrCallStep(int tabIndex);
 void planesToCanvas();
 // Copies the canvas buffer into the image planes.
 void canvasToPlanes();
-// Stores the shown picture into the page's keep slot when asked.
-void keepStep(int tabIndex);
-// Runs the save-with-a-name dialog when asked.
-void saveStep();
+// Stores the shown picture into the page's keep slot when asked; true when it did.
+bool keepStep(int tabIndex);
+// Runs the save-with-a-name dialog when asked; true when it ran (the planes then hold the shown
+// picture, whatever the dialog's answer).
+bool saveStep();
+// After a keep or save has put the shown picture into the planes: the page's live view of it is
+// switched off, so it is not applied once more to its own result. switchOff answers whether a
+// live view was on; then the window is painted again, so the panel and the view show what was
+// kept.
+void endLiveView(bool (*switchOff)());
 // Shows the requested main, restore or calculator comment, or the page's topic comment.
 void commentStep(Surface& surface, int tabIndex, int32_t& helpTopic);
 

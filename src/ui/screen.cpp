@@ -11,8 +11,6 @@ namespace zc {
 namespace {
 
 constexpr Rgb kFrameGrey{200, 200, 200};
-constexpr int kTrackLengthX = kViewWidth - kTrackInset;   // 920
-constexpr int kTrackLengthY = kViewHeight - kTrackInset;  // 600
 
 // One arrow button: a light box with a raised triangle pointing in the given direction. It stays
 // inside its scroll bar box, whose right and bottom edges run along bx + 18 or by + 18.
@@ -162,10 +160,29 @@ void drawFrame(Surface& s) {
   for (int y = 16; y <= 27; ++y) s.line(100, y, 1080, y, Rgb{240, 240, 240});
 }
 
+namespace {
+
+// Only these pages show the whole views; the others keep the normal view whatever the mode, so
+// their scroll bars work as in mode 0 and the mode waits for the pages that offer it.
+bool wholeViewShown() {
+  const Workspace& w = ws();
+  const bool offered =
+      w.pageId == kPageTop || w.pageId == kPageZindleEye || w.pageId == kPageAppear;
+  return offered && (w.wholeViewMode == 1 || w.wholeViewMode == 2);
+}
+
+// The picture the scroll bars move over: the Appear page's own canvas there, else the image.
+Size scrolledSize() {
+  const Workspace& w = ws();
+  return w.pageId == kPageAppear ? w.appear.canvasSize : w.imageSize;
+}
+
+}  // namespace
+
 void computeThumbs() {
   Workspace& w = ws();
-  const bool wholeView = w.wholeViewMode == 1 || w.wholeViewMode == 2;
-  const Size image = w.pageId == kPageAppear ? w.appear.canvasSize : w.imageSize;
+  const bool wholeView = wholeViewShown();
+  const Size image = scrolledSize();
   computeAxis(w.scrollX, kViewWidth, image.width, wholeView);
   computeAxis(w.scrollY, kViewHeight, image.height, wholeView);
 }
@@ -200,12 +217,22 @@ void drawThumbs(Surface& s) {
   for (int i = -3; i <= 3; i += 3) s.line(1065, vm + i, 1076, vm + i, Rgb{250, 255, 250});
 }
 
+namespace {
+
+// The thumb's whole range spans the part of the picture beyond the view: the thumb at the end of
+// its track shows the picture's last column (row) at the view's far edge.
+int32_t pixelShiftOf(const ScrollAxis& a, int viewLength, int imageLength) {
+  if (a.range <= 0 || imageLength <= viewLength) return 0;
+  return static_cast<int32_t>(static_cast<double>(imageLength - viewLength) * a.position / a.range);
+}
+
+}  // namespace
+
 void computePixelShifts() {
   Workspace& w = ws();
-  w.scrollX.pixelShift =
-      static_cast<int32_t>(static_cast<double>(kViewWidth) * w.scrollX.position / kTrackLengthX);
-  w.scrollY.pixelShift =
-      static_cast<int32_t>(static_cast<double>(kViewHeight) * w.scrollY.position / kTrackLengthY);
+  const Size image = scrolledSize();
+  w.scrollX.pixelShift = pixelShiftOf(w.scrollX, kViewWidth, image.width);
+  w.scrollY.pixelShift = pixelShiftOf(w.scrollY, kViewHeight, image.height);
 }
 
 void scrollBarPress(int x, int y) {

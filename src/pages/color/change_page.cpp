@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 #include <iterator>
+#include <utility>
 
 #include "core/canvas_point.h"
 #include "core/image_buffers.h"
@@ -482,6 +483,7 @@ void defaults() {
   c.step = start.step;
   c.calIndicator = 0;
   c.calTarget = 0;
+  c.clickX = c.clickY = 0;
   c.helpTopic = 0;
   w.calculator = CalculatorState{};
   w.colorCondition = 2;
@@ -489,14 +491,19 @@ void defaults() {
 }
 
 bool press(int x, int y) {
+  if (insideImageArea(x, y)) {
+    change().clickX = x;
+    change().clickY = y;
+  }
   return pressPanel(kPanel, x, y, change().helpTopic);
 }
 
-// The pixel under the last click in the image area, on the scrolled view. The lowest 32 rows of
-// the area are not read, nor a cell off the canvas.
+// The pixel under the last click in the image area, on the scrolled view; pointer moves and
+// clicks elsewhere leave it. The lowest 32 rows of the area are not read, nor a cell off the
+// canvas.
 void appointRead() {
   const Workspace& w = ws();
-  const int x = w.pointerX, y = w.pointerY;
+  const int x = change().clickX, y = change().clickY;
   if (x <= kAreaLeft || x > kAreaLeft + w.viewSize.width) return;
   if (y <= kAreaTop || y > w.viewSize.height) return;
   const CanvasCell cell = canvasCellAt(x, y);
@@ -536,13 +543,17 @@ void paint(Surface& s) {
     planesToCanvas();
   }
   showCanvas(s, 0);
-  keepStep(kTab);
+  // The white of the target range is a highlight: a keep or save stores the planes as they are.
+  const bool highlightShown = !c.convertApply && c.targetOn;
+  if (highlightShown && (ws().keepRequest == 1 || ws().saveAsRequest)) planesToCanvas();
+  const bool kept = keepStep(kTab);
 
   if (!c.beltChanged) greyRangeFromBounds(c, false);
   drawPanel(s, kPanel);
   drawPanel(s, kLabels);
   drawPadEntryAt(s, kEntryX, kEntryY);
-  saveStep();
+  const bool saved = saveStep();
+  if (kept || saved) endLiveView([] { return std::exchange(change().convertApply, 0) != 0; });
   drawTabBar(s);
   commentStep(s, kTab, c.helpTopic);
   c.beltChanged = 0;

@@ -479,6 +479,13 @@ bool runPendingOperation() {
   return ran;
 }
 
+// The light core shown was kept: its start and end stay, for one click to show it again.
+bool switchOffLightCore() {
+  if (filter().lightCoreMode != kLightCoreShown) return false;
+  filter().lightCoreMode = kLightCoreOff;
+  return true;
+}
+
 void paint(Surface& s) {
   FilterPageState& f = filter();
   restoreOrCallStep(kTab);
@@ -496,8 +503,9 @@ void paint(Surface& s) {
   drawTabBar(s);
   commentStep(s, kTab, f.helpTopic);
   showCanvas(s, 0);
-  keepStep(kTab);
-  saveStep();
+  const bool kept = keepStep(kTab);
+  const bool saved = saveStep();
+  if (kept || saved) endLiveView(switchOffLightCore);
 }
 
 }  // namespace

@@ -187,8 +187,10 @@ void paint(Surface& s) {
     ws().keepRequest = 1;
     st.listState = kSwapListOpen;
   }
-  keepStep(kTab);
-  saveStep();
+  const bool kept = keepStep(kTab);
+  const bool saved = saveStep();
+  // The way back to 0 and the list as it was.
+  if (kept || saved) endLiveView([] { return std::exchange(swap().way, 0) != 0; });
   drawTabBar(s);
   commentStep(s, kTab, st.helpTopic);
 }

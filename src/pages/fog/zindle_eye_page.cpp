@@ -273,6 +273,15 @@ bool press(int x, int y) {
   return pressPanel(kPanel, x, y, ws().zindleEye.helpTopic);
 }
 
+// Bright and dark back to the values that change nothing, once they have been kept.
+bool switchOffBrightDark() {
+  ZindleEyePageState& z = ws().zindleEye;
+  if (!brightDarkActive(z.bright, z.dark)) return false;
+  z.bright = 100;
+  z.dark = 0;
+  return true;
+}
+
 void paint(Surface& s) {
   Workspace& w = ws();
   ZindleEyeRequestState& request = w.zindleEyeRequest;
@@ -294,8 +303,9 @@ void paint(Surface& s) {
     applyBrightDark(workCanvas(), w.zindleEye.bright, w.zindleEye.dark);
   }
   showCanvas(s, w.wholeViewMode);
-  keepStep(kTab);
-  saveStep();
+  const bool kept = keepStep(kTab);
+  const bool saved = saveStep();
+  if (kept || saved) endLiveView(switchOffBrightDark);
   drawPanelStage(s, kPanel, kKeepStage);
   request.horn = 0;
   drawTabBar(s);

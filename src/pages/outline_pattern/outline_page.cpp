@@ -62,6 +62,8 @@ void defaults() {
   w.outline = OutlinePageState{};
   w.outline.brushScale = scale;
   w.brushDragActive = 0;
+  // The brush shows and commits only its own strokes, never marks another page left.
+  w.outline.markClearRequest = 1;
   calculatorOff();
   w.pageComment = kTab;
 }
@@ -114,6 +116,7 @@ void stampDab(CanvasCell centre) {
   const Workspace& w = ws();
   const BrushDisc disc = brushDisc(w.outline.brushSize, w.outline.brushScale);
   stampBrushDisc(plane(3), w.workSize.width, w.workSize.height, centre.column, centre.row, disc);
+  claimMarkPlane(kPageOutline);
 }
 
 // A dab of the pointer at a window point: the inverted disc on the window at once (outside a
@@ -476,6 +479,18 @@ void rightPress(int x, int y) {
 
 // ---- Paint ------------------------------------------------------------------------------------
 
+// Outline drawing and the contrast preview, once kept; the judge value and the contrast point
+// stay, so switching either on shows it again. The brush's strokes paint their own colour, so
+// showing them on their kept result changes nothing.
+bool switchOffPreviews() {
+  OutlinePageState& o = page();
+  const bool outlineShown = o.outlineMode == 1 && o.outlineWidth == 1;
+  const bool contrastShown = o.contrastMode == 1 && o.contrastColumn != 0;
+  if (outlineShown) o.outlineMode = 0;
+  if (contrastShown) o.contrastMode = 0;
+  return outlineShown || contrastShown;
+}
+
 void paint(Surface& s) {
   Workspace& w = ws();
   OutlinePageState& o = w.outline;
@@ -486,8 +501,9 @@ void paint(Surface& s) {
   runOperations();
   drawPanel(s, kPanel);
   showCanvas(s, 0);
-  keepStep(kTab);
-  saveStep();
+  const bool kept = keepStep(kTab);
+  const bool saved = saveStep();
+  if (kept || saved) endLiveView(switchOffPreviews);
   drawTabBar(s);
   commentStep(s, kTab, o.helpTopic);
 }

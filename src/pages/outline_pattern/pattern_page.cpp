@@ -605,6 +605,7 @@ void zoneAndPatternStep() {
     // Both at once in one pass over the canvas.
     const ZonePatternCounts counts =
         zoneAndPattern(canvas, plane(3), grey.from, grey.to, zoneColor);
+    claimMarkPlane(kPagePattern);
     askAboutZone(cells, counts.matched);
     askAboutPattern(counts.zoneCount);
     return;
@@ -613,7 +614,10 @@ void zoneAndPatternStep() {
     const long matched = areaOn ? zoneDraw(canvas, grey.from, grey.to, zoneColor) : 0;
     askAboutZone(areaOn ? cells : 0, matched);
   }
-  if (p.patternRequest == 1) askAboutPattern(patternImage(canvas, plane(3), zoneColor));
+  if (p.patternRequest == 1) {
+    askAboutPattern(patternImage(canvas, plane(3), zoneColor));
+    claimMarkPlane(kPagePattern);
+  }
 }
 
 void paint(Surface& s) {
@@ -629,10 +633,20 @@ void paint(Surface& s) {
   drawAppointGrey(s);
   drawPadEntry(s, kPad);
   showCanvas(s, 0);
-  keepStep(kTab);
+  const bool kept = keepStep(kTab);
   synchroniseBelts(p);
   drawZoneBelts(s, p);
-  saveStep();
+  const bool saved = saveStep();
+  // The zone and the pattern, once kept, are not made again from their own result; the ranges
+  // stay, so one click shows them again.
+  if (kept || saved) {
+    endLiveView([] {
+      const bool on = page().drawZoneRequest != 0 || page().patternRequest != 0;
+      page().drawZoneRequest = 0;
+      page().patternRequest = 0;
+      return on;
+    });
+  }
   drawTabBar(s);
   commentStep(s, kTab, p.helpTopic);
 }

@@ -45,6 +45,11 @@ TransferPageState& transfer() {
 
 // ---- page state ----
 
+// The traced lines belong to the polygon under way: a new polygon starts without them.
+void emptyTraceLists() {
+  for (TraceList& list : transfer().trace) list.length = list.jumps = 0;
+}
+
 void stopPolygon() {
   TransferPageState& t = transfer();
   t.polygonStarted = 0;
@@ -52,11 +57,11 @@ void stopPolygon() {
   t.vertexRequest = 0;
   t.closeRequest = 0;
   t.shape = 0;
-  for (TraceList& list : t.trace) list.length = list.jumps = 0;
+  emptyTraceLists();
 }
 
 // The modes and one-shot requests back to their defaults; the polygon, if started, stays started
-// with no vertex.
+// with no vertex and no traced line.
 void resetModes() {
   TransferPageState& t = transfer();
   t.shape = 0;
@@ -68,6 +73,7 @@ void resetModes() {
   t.patternRequest = 0;
   t.patternSaveRequest = 0;
   t.shotRequest = 0;
+  emptyTraceLists();
   ws().calculator = CalculatorState{};
 }
 
@@ -79,8 +85,11 @@ void entryReset() {
   ws().pageComment = kTab;
 }
 
+// Fill, shot and pattern save read the marks of this page's last polygon or pattern; strokes or a
+// mask that another page left there are not this page's and go.
 void defaults() {
   transfer().helpTopic = 0;
+  if (ws().markPlaneOwner != kPageTransfer) clearMarkPlane();
   entryReset();
 }
 
@@ -129,6 +138,7 @@ void toggleStart(int, int) {
   t.shape = kPolygonShape;
   t.closeRequest = 0;
   t.currentPoint = CanvasCell{};
+  emptyTraceLists();
   t.helpTopic = kTransferStartTopic;
 }
 void requestClose(int, int) {
@@ -524,6 +534,7 @@ void placeVertex(const OutlineLines& lines, bool closing) {
   }
   t.vertex[t.vertexCount] = t.currentPoint;
   markBoundaryCell(marks, t.currentPoint);
+  claimMarkPlane(kPageTransfer);
   if (t.vertexCount == 0) return;
   const CanvasCell& from = t.vertex[t.vertexCount - 1];
   if (t.traceOn) {
@@ -579,6 +590,7 @@ void patternSaveStep() {
   const Size size = ws().workSize;
   canvasToPlanes();
   patternImage(workCanvas(), plane(3), ws().zoneColor);
+  claimMarkPlane(kPageTransfer);
   canvasToPlanes();
   std::vector<uint8_t> levels(static_cast<size_t>(size.width) * size.height * 3);
   patternSaveLevels(plane(3), PixelView{levels.data(), size.width, size.height});
@@ -614,6 +626,7 @@ void paint(Surface& s) {
   if (t.polygonStarted) polygonStep(lines);
   if (t.patternRequest) {
     patternImage(workCanvas(), plane(3), w.zoneColor);
+    claimMarkPlane(kPageTransfer);
     canvasToPlanes();
   }
   if (t.shotRequest) {
