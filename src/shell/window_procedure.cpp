@@ -6,6 +6,7 @@
 #include "core/workspace.h"
 #include "files/keep_files.h"
 #include "pages/page_table.h"
+#include "pages/top/top_page.h"
 #include "text/labels.h"
 #include "ui/screen.h"
 
@@ -27,9 +28,8 @@ void goToPage(int32_t target) {
   w.restoreRequest = 0;
 }
 
-bool tabBarPress(int x, int y) {
-  const int cell = tabCellAt(x, y);
-  if (cell < 0) return false;
+// What a click on the tab-bar cell raises; false when the cell does nothing here.
+bool tabCellAction(int cell) {
   Workspace& w = ws();
   if (cell < kPageCount) {
     if (cell == 0 && w.pageId == kPageTop) return false;
@@ -51,6 +51,52 @@ bool tabBarPress(int x, int y) {
     default:
       return false;
   }
+}
+
+bool tabBarPress(int x, int y) {
+  const int cell = tabCellAt(x, y);
+  if (cell < 0) return false;
+  return tabCellAction(cell);
+}
+
+void closeFlow();
+
+// The keys raise what the click they stand for raises: Ctrl+O as Enter, Ctrl+S the SAVE tab,
+// Ctrl+Z the Restore tab, Alt+0 .. Alt+8 the page tabs, Ctrl+Q the window's close button.
+void keyPress(Key key) {
+  Workspace& w = ws();
+  switch (key) {
+    case Key::Enter:
+    case Key::CtrlO:
+      w.getImageRequest = 1;
+      break;
+    case Key::CtrlS:
+      tabCellAction(kSaveCell);
+      break;
+    case Key::CtrlZ:
+      tabCellAction(kRestoreCell);
+      break;
+    case Key::CtrlQ:
+      closeFlow();
+      return;
+    default:
+      if (key >= Key::Alt0 && key <= Key::Alt8) {
+        tabCellAction(static_cast<int>(key) - static_cast<int>(Key::Alt0));
+      }
+      break;
+  }
+  platform().invalidate();
+}
+
+// A dropped file is chosen as in the open dialog that Enter asks for; on the Top page it is got
+// as by "get image", so it becomes slot 0.
+void dropFile(const std::string& path) {
+  if (path.empty()) return;
+  Workspace& w = ws();
+  setPendingOpenFile(path, kPendingDroppedFile);
+  w.getImageRequest = 1;
+  if (w.pageId == kPageTop) topPageDefaults();
+  platform().invalidate();
 }
 
 void closeFlow() {
@@ -76,9 +122,21 @@ void paintCycle(Surface& s) {
     platform().present();
     runOpenDialog();
     LoadedBitmap bitmap;
-    if (!platform().loadBitmap(w.currentImagePath, bitmap)) return;
-    w.imageSize = Size{std::min(bitmap.width, w.canvasSize.width),
-                       std::min(bitmap.height, w.canvasSize.height)};
+    if (platform().loadPicture(w.currentImagePath, pictureRequest(w.pictureFit), bitmap) !=
+        PictureResult::Loaded) {
+      return;
+    }
+    w.pictureFullSize = Size{bitmap.fullWidth, bitmap.fullHeight};
+    if (w.pictureFit) {
+      const PictureSize fit = fittedSize(bitmap.fullWidth, bitmap.fullHeight,
+                                         w.canvasSize.width, w.canvasSize.height);
+      w.imageSize = Size{fit.width, fit.height};
+    } else {
+      w.imageSize = Size{std::min(bitmap.width, w.canvasSize.width),
+                         std::min(bitmap.height, w.canvasSize.height)};
+    }
+    w.partShownNote = !w.pictureFit && (bitmap.fullWidth > w.canvasSize.width ||
+                                        bitmap.fullHeight > w.canvasSize.height);
     computeWholeViewSize(w.imageSize.width, w.imageSize.height);
     w.getImageRequest = 0;
   }
@@ -89,7 +147,10 @@ void paintCycle(Surface& s) {
   w.workSize = w.pageId == kPageAppear ? w.appear.canvasSize : w.canvasSize;
 
   LoadedBitmap bitmap;
-  if (!platform().loadBitmap(w.currentImagePath, bitmap)) return;
+  if (platform().loadPicture(w.currentImagePath, pictureRequest(w.pictureFit), bitmap) !=
+      PictureResult::Loaded) {
+    return;
+  }
 
   drawFrame(s);
   computeThumbs();
@@ -116,13 +177,18 @@ void paintCycle(Surface& s) {
     if (w.callSlot == 8) writeWorkingFile(kTransferFile, canvasTarget());
   }
   pageBlock(w.pageId).paint(s);
+  if (w.partShownNote) {
+    drawPartShownNote(s, w.imageSize, w.pictureFullSize);
+    w.partShownNote = 0;
+  }
 }
 
 class ShellWindowProcedure final : public WindowProcedure {
  public:
   void handle(const Message& m) override {
     Workspace& w = ws();
-    if (m.kind != MessageKind::KeyDown && m.kind != MessageKind::Close) {
+    if (m.kind != MessageKind::KeyDown && m.kind != MessageKind::Close &&
+        m.kind != MessageKind::Drop) {
       w.pointerX = m.x;
       w.pointerY = m.y;
     }
@@ -155,8 +221,10 @@ class ShellWindowProcedure final : public WindowProcedure {
         return;
       }
       case MessageKind::KeyDown:
-        if (m.key == Key::Enter) w.getImageRequest = 1;
-        platform().invalidate();
+        keyPress(m.key);
+        return;
+      case MessageKind::Drop:
+        dropFile(m.path);
         return;
       case MessageKind::Close:
         closeFlow();
