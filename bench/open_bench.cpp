@@ -26,7 +26,8 @@ std::vector<std::string> makeCameraFiles(int width, int height, const char* stem
     if (photo.empty()) return out;
     std::vector<uint8_t> rows(static_cast<size_t>(width) * height * 3);
     for (int y = 0; y < height; ++y) {
-      const uint8_t* from = photo.data() + static_cast<size_t>(kHeight - 1 - y % kHeight) * kWidth * 3;
+      const uint8_t* from =
+          photo.data() + static_cast<size_t>(kHeight - 1 - y % kHeight) * kWidth * 3;
       uint8_t* to = rows.data() + static_cast<size_t>(y) * width * 3;
       for (int x = 0; x < width; ++x) {
         const uint8_t* p = from + (x % kWidth) * 3;
@@ -40,9 +41,11 @@ std::vector<std::string> makeCameraFiles(int width, int height, const char* stem
     if (!writer.encodePicture(rows.data(), width, height, "jpg", 92, jpeg)) return out;
     const std::string folder = enterWorkFolder();
     for (const char* copy : {"-a.jpg", "-b.jpg"}) {
-      const std::string path = (std::filesystem::path(folder) / (stem + std::string(copy))).string();
+      const std::string path =
+          (std::filesystem::path(folder) / (stem + std::string(copy))).string();
       std::ofstream(path, std::ios::binary)
-          .write(reinterpret_cast<const char*>(jpeg.data()), static_cast<std::streamsize>(jpeg.size()));
+          .write(reinterpret_cast<const char*>(jpeg.data()),
+                 static_cast<std::streamsize>(jpeg.size()));
       out.push_back(path);
     }
     return out;
@@ -127,4 +130,3 @@ BENCHMARK(BM_OpenOddCameraJpegFitOn)
 
 }  // namespace
 }  // namespace zc
-

@@ -119,12 +119,12 @@ TEST(AreaAverage, EqualsThePlainSumOnRandomPictures) {
   struct Sizes {
     int sw, sh, dw, dh;
   };
-  const Sizes sizes[] = {{7, 5, 3, 2}, {64, 48, 17, 13}, {50, 30, 50, 7}, {31, 29, 1, 1},
-                         {100, 3, 99, 2}, {75, 50, 72, 48}};
+  const Sizes sizes[] = {{7, 5, 3, 2},   {64, 48, 17, 13}, {50, 30, 50, 7},
+                         {31, 29, 1, 1}, {100, 3, 99, 2},  {75, 50, 72, 48}};
   std::mt19937 random(21);
   for (const Sizes& s : sizes) {
-    SCOPED_TRACE(std::to_string(s.sw) + "x" + std::to_string(s.sh) + " -> " +
-                 std::to_string(s.dw) + "x" + std::to_string(s.dh));
+    SCOPED_TRACE(std::to_string(s.sw) + "x" + std::to_string(s.sh) + " -> " + std::to_string(s.dw) +
+                 "x" + std::to_string(s.dh));
     Bytes src(static_cast<size_t>(s.sw) * s.sh * 3);
     for (uint8_t& b : src) b = static_cast<uint8_t>(random() & 255);
     EXPECT_EQ(reduce(src, s.sw, s.sh, s.dw, s.dh), plainAreaAverage(src, s.sw, s.sh, s.dw, s.dh));
@@ -145,7 +145,7 @@ TEST(FittedSize, LargestSizeInsideTheCanvasWithTheAspectKept) {
       {8256, 5504, 1440, 960, 1440, 960},
       {4000, 6000, 1440, 960, 640, 960},  // portrait: the height decides
       {2000, 1500, 1440, 960, 1280, 960},
-      {2000, 500, 1440, 960, 1440, 360},  // the width decides
+      {2000, 500, 1440, 960, 1440, 360},   // the width decides
       {1601, 1000, 1200, 800, 1200, 749},  // 1000 * 1200 / 1601 = 749.5, truncated
       {1000, 900, 1440, 960, 1000, 900},   // fits already
       {1440, 960, 1440, 960, 1440, 960},

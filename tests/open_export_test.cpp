@@ -71,7 +71,8 @@ std::vector<uint8_t> encode(const Picture& p, const std::string& suffix, int qua
 
 void writeBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 std::vector<uint8_t> readBytes(const fs::path& path) {
@@ -81,10 +82,11 @@ std::vector<uint8_t> readBytes(const fs::path& path) {
 
 // A JPEG with an orientation tag: an Exif segment put right after the start marker.
 std::vector<uint8_t> withOrientation(const std::vector<uint8_t>& jpeg, int orientation) {
-  const uint8_t exif[] = {0xFF, 0xE1, 0x00, 34,   'E',  'x',  'i',  'f',  0,    0,    'M', 'M',
-                          0x00, 0x2A, 0,    0,    0,    8,    0,    1,    0x01, 0x12, 0,   3,
-                          0,    0,    0,    1,    0,    static_cast<uint8_t>(orientation),
-                          0,    0,    0,    0,    0,    0};
+  const uint8_t exif[] = {
+      0xFF, 0xE1, 0x00, 34,   'E', 'x', 'i', 'f', 0, 0,
+      'M',  'M',  0x00, 0x2A, 0,   0,   0,   8,   0, 1,
+      0x01, 0x12, 0,    3,    0,   0,   0,   1,   0, static_cast<uint8_t>(orientation),
+      0,    0,    0,    0,    0,   0};
   std::vector<uint8_t> out(jpeg.begin(), jpeg.begin() + 2);
   out.insert(out.end(), std::begin(exif), std::end(exif));
   out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
@@ -183,7 +185,8 @@ TEST_F(PictureReader, ATurnedJpegIsClippedAndReducedTheRightWayUp) {
   // red above and blue below.
   Picture halves = test::solidPicture(2000, 1600, Rgb{220, 30, 30});
   for (int y = 0; y < 1600; ++y) {
-    for (int x = 1000; x < 2000; ++x) halves.pixels[static_cast<size_t>(y) * 2000 + x] = {30, 40, 220};
+    for (int x = 1000; x < 2000; ++x)
+      halves.pixels[static_cast<size_t>(y) * 2000 + x] = {30, 40, 220};
   }
   writeBytes("halves.jpg", withOrientation(encode(halves, "jpg"), 6));
   const Decoded fit = decode("halves.jpg", PictureRequest{1440, 960, true});
@@ -301,7 +304,8 @@ class OpenExportFlow : public testing::Test {
  protected:
   WorkFolder folder_;
   void SetUp() override {
-    for (const char* name : {"orientation6.jpg", "photo_cut.bmp", "photo_cut.png", "photo_cut.tif"}) {
+    for (const char* name :
+         {"orientation6.jpg", "photo_cut.bmp", "photo_cut.png", "photo_cut.tif"}) {
       fs::copy_file(fixture(name), name);
     }
   }
@@ -363,16 +367,18 @@ TEST_F(OpenExportFlow, FitOnReducesALargePictureByAreaAveraging) {
 TEST_F(OpenExportFlow, FitOffKeepsTheTopLeftAndSaysSoOnceAfterTheOpen) {
   const Picture big = patterned(2000, 1500);
   test::writeBmp("big.bmp", big);
-  const ReplayResult r = test::replay(
-      "open photo_cut.bmp\ntexts on\nopen big.bmp\n" + std::string(kGetImage) +
-      "planes part.bmp\nclick 500 300\nclick 40 374\nopen big.bmp\n" + kGetImage);
+  const ReplayResult r =
+      test::replay("open photo_cut.bmp\ntexts on\nopen big.bmp\n" + std::string(kGetImage) +
+                   "planes part.bmp\nclick 500 300\nclick 40 374\nopen big.bmp\n" + kGetImage);
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.count("text 120 772"), 2) << r.out;
-  EXPECT_TRUE(r.has("text 120 772 192,16,32 \"左上の 1440 × 960 だけを表示 (画像 2000 × 1500); "
-                    "トップページの [全体を縮小] [→] 全体を表示;\""))
+  EXPECT_TRUE(
+      r.has("text 120 772 192,16,32 \"左上の 1440 × 960 だけを表示 (画像 2000 × 1500); "
+            "トップページの [全体を縮小] [→] 全体を表示;\""))
       << r.out;
-  EXPECT_TRUE(r.has("text 120 772 192,16,32 \"only the top-left 1440 × 960 of the 2000 × 1500 "
-                    "picture is shown; \"fit\" on the Top page [→] shows it whole;\""))
+  EXPECT_TRUE(
+      r.has("text 120 772 192,16,32 \"only the top-left 1440 × 960 of the 2000 × 1500 "
+            "picture is shown; \"fit\" on the Top page [→] shows it whole;\""))
       << r.out;
   const Picture planes = planesOf("part.bmp");
   for (int y : {0, 480, 959}) {
@@ -381,10 +387,10 @@ TEST_F(OpenExportFlow, FitOffKeepsTheTopLeftAndSaysSoOnceAfterTheOpen) {
 }
 
 TEST_F(OpenExportFlow, ExportWritesThePictureAtItsSizeInTheFormatOfItsName) {
-  const ReplayResult r = test::replay(std::string("open photo_cut.bmp\nplanes planes.bmp\n") +
-                                      "save out.png\n" + kSaveTab + "save out.jpg\nkey ctrl+s\n" +
-                                      "save OUT.TIF\n" + kSaveTab + "save plain.bmp\n" +
-                                      kSaveTab + "save noname\n" + kSaveTab);
+  const ReplayResult r =
+      test::replay(std::string("open photo_cut.bmp\nplanes planes.bmp\n") + "save out.png\n" +
+                   kSaveTab + "save out.jpg\nkey ctrl+s\n" + "save OUT.TIF\n" + kSaveTab +
+                   "save plain.bmp\n" + kSaveTab + "save noname\n" + kSaveTab);
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.count("message"), 0) << r.out;
   const Picture planes = planesOf("planes.bmp");
@@ -460,8 +466,9 @@ TEST_F(OpenExportFlow, AFailedExportKeepsTheOldFileAndNamesIt) {
   EXPECT_FALSE(runSaveAsDialog());
   setPlatform(nullptr);
   EXPECT_EQ(readBytes("old.png"), (std::vector<uint8_t>{1, 2, 3, 4}));
-  EXPECT_NE(log.find("message \"PutBmp\" \"old.png\\nピクセルデータの書き込みに失敗しました\" -> ok"),
-            std::string::npos)
+  EXPECT_NE(
+      log.find("message \"PutBmp\" \"old.png\\nピクセルデータの書き込みに失敗しました\" -> ok"),
+      std::string::npos)
       << log;
   // No side file is left behind: the four fixtures and old.png.
   EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 5);
@@ -505,8 +512,9 @@ TEST_F(OpenExportFlow, TheStartFileAnswersTheFirstOpenDialog) {
   // A start file that does not load: the failed-read box, then the dialog as without one.
   const ReplayResult bad = replayWith("open photo_cut.bmp\nplanes after.bmp\n", "nothing.png");
   ASSERT_EQ(bad.status, 0) << bad.err;
-  const std::string expected = "message \"確認\" \"nothing.png\\nを画像として読み込めませんでした\" -> ok\n"
-                               "dialog open \"BMP File Open\" -> photo_cut.bmp\n";
+  const std::string expected =
+      "message \"確認\" \"nothing.png\\nを画像として読み込めませんでした\" -> ok\n"
+      "dialog open \"BMP File Open\" -> photo_cut.bmp\n";
   EXPECT_NE(bad.out.find(expected), std::string::npos) << bad.out;
   EXPECT_EQ(planesOf("after.bmp").pixels, start.pixels);
 }
@@ -526,8 +534,8 @@ TEST_F(OpenExportFlow, APictureBeyondTheLimitIsRefusedWithItsSize) {
   header[26] = 1;
   header[28] = 24;
   writeBytes("huge.bmp", header);
-  const ReplayResult r = test::replay(
-      "open photo_cut.bmp\nclick 40 374\nopen huge.bmp\nkey ctrl+o\nplanes p.bmp\n");
+  const ReplayResult r =
+      test::replay("open photo_cut.bmp\nclick 40 374\nopen huge.bmp\nkey ctrl+o\nplanes p.bmp\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(r.has("message \"Plese make sure\" \"" + (fs::current_path() / "huge.bmp").string() +
                     "\\nis too large to open (16000 × 8000 "
@@ -548,7 +556,8 @@ TEST_F(OpenExportFlow, EachKeyDoesWhatItsClickDoes) {
                            "key alt+1\nkey alt+2\nkey ctrl+z\nsave a.png\nkey ctrl+s\n"
                            "key alt+0\nkey alt+0\nopen photo_cut.png\nkey ctrl+o\n"
                            "key alt+6\nkey alt+0\n" +
-                           end + "answer no\nanswer no\nkey ctrl+q\nanswer yes\nanswer yes\nkey ctrl+q\n";
+                           end +
+                           "answer no\nanswer no\nkey ctrl+q\nanswer yes\nanswer yes\nkey ctrl+q\n";
   const ReplayResult byClicks = test::replay(clicks);
   ASSERT_EQ(byClicks.status, 0) << byClicks.err;
   const std::vector<uint8_t> clickedEnd = readBytes("end.bmp");

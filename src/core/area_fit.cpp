@@ -27,7 +27,8 @@ void areaAverage(const uint8_t* src, int srcWidth, int srcHeight, uint8_t* dst, 
 
   // The columns each target column reads, with their weights (at most dw each, sw in all).
   std::vector<int> firstColumn(static_cast<size_t>(dw) + 1);
-  for (int64_t i = 0; i <= dw; ++i) firstColumn[static_cast<size_t>(i)] = static_cast<int>(i * sw / dw);
+  for (int64_t i = 0; i <= dw; ++i)
+    firstColumn[static_cast<size_t>(i)] = static_cast<int>(i * sw / dw);
   std::vector<uint64_t> rowSums(static_cast<size_t>(dw) * 3);
   std::vector<uint64_t> sums(static_cast<size_t>(dw) * 3);
 

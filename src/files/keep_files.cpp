@@ -27,11 +27,10 @@ FileDialogOptions bitmapDialog(const std::string& title) {
 FileDialogOptions openDialog() {
   FileDialogOptions options = bitmapDialog("BMP File Open");
   const char* const patterns = "*.bmp *.png *.jpg *.jpeg *.tif *.tiff *.webp";
-  options.filters.insert(
-      options.filters.begin(),
-      {std::string(tr(kPictureFilterName.japanese, kPictureFilterName.english)) + "(" + patterns +
-           ")",
-       patterns});
+  options.filters.insert(options.filters.begin(),
+                         {std::string(tr(kPictureFilterName.japanese, kPictureFilterName.english)) +
+                              "(" + patterns + ")",
+                          patterns});
   return options;
 }
 
@@ -99,7 +98,6 @@ void removeQuietly(const std::string& name) {
   std::error_code ec;
   std::filesystem::remove(name, ec);
 }
-
 
 }  // namespace
 

@@ -14,9 +14,9 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <vector>

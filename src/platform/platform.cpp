@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-
 namespace zc {
 
 namespace {

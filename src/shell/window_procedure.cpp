@@ -128,8 +128,8 @@ void paintCycle(Surface& s) {
     }
     w.pictureFullSize = Size{bitmap.fullWidth, bitmap.fullHeight};
     if (w.pictureFit) {
-      const PictureSize fit = fittedSize(bitmap.fullWidth, bitmap.fullHeight,
-                                         w.canvasSize.width, w.canvasSize.height);
+      const PictureSize fit =
+          fittedSize(bitmap.fullWidth, bitmap.fullHeight, w.canvasSize.width, w.canvasSize.height);
       w.imageSize = Size{fit.width, fit.height};
     } else {
       w.imageSize = Size{std::min(bitmap.width, w.canvasSize.width),

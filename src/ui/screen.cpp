@@ -255,8 +255,8 @@ struct FittedPicture {
 LoadedBitmap fittedToCanvas(const LoadedBitmap& bitmap) {
   const Workspace& w = ws();
   if (!w.pictureFit) return bitmap;
-  const PictureSize fit = fittedSize(bitmap.fullWidth, bitmap.fullHeight, w.canvasSize.width,
-                                     w.canvasSize.height);
+  const PictureSize fit =
+      fittedSize(bitmap.fullWidth, bitmap.fullHeight, w.canvasSize.width, w.canvasSize.height);
   if ((bitmap.width == fit.width && bitmap.height == fit.height) || bitmap.width < fit.width ||
       bitmap.height < fit.height) {
     return bitmap;

@@ -164,11 +164,11 @@ class Driver {
   // enter, space, ctrl+o, ctrl+s, ctrl+z, ctrl+q, alt+0 .. alt+8.
   static bool keyNamed(const std::string& name, Key& key) {
     static const std::pair<const char*, Key> kNames[] = {
-        {"enter", Key::Enter},   {"space", Key::Space},   {"ctrl+o", Key::CtrlO},
-        {"ctrl+s", Key::CtrlS},  {"ctrl+z", Key::CtrlZ},  {"ctrl+q", Key::CtrlQ},
-        {"alt+0", Key::Alt0},    {"alt+1", Key::Alt1},    {"alt+2", Key::Alt2},
-        {"alt+3", Key::Alt3},    {"alt+4", Key::Alt4},    {"alt+5", Key::Alt5},
-        {"alt+6", Key::Alt6},    {"alt+7", Key::Alt7},    {"alt+8", Key::Alt8},
+        {"enter", Key::Enter},  {"space", Key::Space},  {"ctrl+o", Key::CtrlO},
+        {"ctrl+s", Key::CtrlS}, {"ctrl+z", Key::CtrlZ}, {"ctrl+q", Key::CtrlQ},
+        {"alt+0", Key::Alt0},   {"alt+1", Key::Alt1},   {"alt+2", Key::Alt2},
+        {"alt+3", Key::Alt3},   {"alt+4", Key::Alt4},   {"alt+5", Key::Alt5},
+        {"alt+6", Key::Alt6},   {"alt+7", Key::Alt7},   {"alt+8", Key::Alt8},
     };
     for (const auto& [text, k] : kNames) {
       if (name == text) {

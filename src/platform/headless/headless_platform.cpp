@@ -123,12 +123,13 @@ bool HeadlessPlatform::loadBitmap(const std::string& path, LoadedBitmap& bitmap)
 }
 
 PictureResult HeadlessPlatform::loadPicture(const std::string& path, const PictureRequest& request,
-                                LoadedBitmap& bitmap) {
+                                            LoadedBitmap& bitmap) {
   return loadPictureFile(path, request, bitmap);
 }
 
-bool HeadlessPlatform::encodePicture(const uint8_t* pixels, int width, int height, const std::string& suffix,
-                         int quality, std::vector<uint8_t>& out) {
+bool HeadlessPlatform::encodePicture(const uint8_t* pixels, int width, int height,
+                                     const std::string& suffix, int quality,
+                                     std::vector<uint8_t>& out) {
   return encodePictureBytes(pixels, width, height, suffix, quality, out);
 }
 

@@ -2,20 +2,20 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
-#include <QDir>
 #include <QFileDialog>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMetaObject>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStringList>
+#include <QUrl>
 #include <QWidget>
 
 #include "platform/bitmap_loader.h"
@@ -26,9 +26,8 @@ namespace {
 
 // The program's keys: Enter and Space, Ctrl with O, S, Z, Q, and Alt with a digit 0 .. 8.
 Key keyOf(const QKeyEvent& event) {
-  const Qt::KeyboardModifiers mods =
-      event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier |
-                           Qt::MetaModifier);
+  const Qt::KeyboardModifiers mods = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier |
+                                                          Qt::ShiftModifier | Qt::MetaModifier);
   const int k = event.key();
   if (mods == Qt::NoModifier || mods == Qt::KeypadModifier) {
     if (k == Qt::Key_Return || k == Qt::Key_Enter) return Key::Enter;
@@ -288,12 +287,12 @@ bool QtPlatform::loadBitmap(const std::string& path, LoadedBitmap& bitmap) {
 }
 
 PictureResult QtPlatform::loadPicture(const std::string& path, const PictureRequest& request,
-                                LoadedBitmap& bitmap) {
+                                      LoadedBitmap& bitmap) {
   return loadPictureFile(path, request, bitmap);
 }
 
-bool QtPlatform::encodePicture(const uint8_t* pixels, int width, int height, const std::string& suffix,
-                         int quality, std::vector<uint8_t>& out) {
+bool QtPlatform::encodePicture(const uint8_t* pixels, int width, int height,
+                               const std::string& suffix, int quality, std::vector<uint8_t>& out) {
   return encodePictureBytes(pixels, width, height, suffix, quality, out);
 }
 
