@@ -3,6 +3,7 @@
 // (PNG, JPEG, TIFF, WebP at the image size), and the keys that stand for clicks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -87,9 +88,10 @@ std::vector<uint8_t> withOrientation(const std::vector<uint8_t>& jpeg, int orien
       'M',  'M',  0x00, 0x2A, 0,   0,   0,   8,   0, 1,
       0x01, 0x12, 0,    3,    0,   0,   0,   1,   0, static_cast<uint8_t>(orientation),
       0,    0,    0,    0,    0,   0};
-  std::vector<uint8_t> out(jpeg.begin(), jpeg.begin() + 2);
-  out.insert(out.end(), std::begin(exif), std::end(exif));
-  out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
+  std::vector<uint8_t> out(jpeg.size() + sizeof exif);
+  std::copy(jpeg.begin(), jpeg.begin() + 2, out.begin());
+  std::copy(std::begin(exif), std::end(exif), out.begin() + 2);
+  std::copy(jpeg.begin() + 2, jpeg.end(), out.begin() + 2 + sizeof exif);
   return out;
 }
 

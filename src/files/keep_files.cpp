@@ -1,5 +1,6 @@
 #include "files/keep_files.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -91,6 +92,9 @@ bool takePicture(const std::string& path) {
   copyBounded(w.currentImagePath, path);
   copyBounded(w.currentImageTitle, std::filesystem::path(path).filename().string());
   w.pictureFit = fit;
+  w.pictureFullSize = Size{probe.fullWidth, probe.fullHeight};
+  w.partShownNote =
+      !fit && (probe.fullWidth > w.canvasSize.width || probe.fullHeight > w.canvasSize.height);
   return true;
 }
 
@@ -130,6 +134,22 @@ bool readWorkingFile(int which, const PixelTarget& target) {
 PictureRequest pictureRequest(int32_t fit) {
   const Size canvas = ws().canvasSize;
   return PictureRequest{canvas.width, canvas.height, fit != 0};
+}
+
+bool loadCurrentPicture(LoadedBitmap& bitmap) {
+  const Workspace& w = ws();
+  return platform().loadPicture(w.currentImagePath, pictureRequest(w.pictureFit), bitmap) ==
+         PictureResult::Loaded;
+}
+
+Size imageSizeOf(const LoadedBitmap& bitmap) {
+  const Size canvas = ws().canvasSize;
+  if (ws().pictureFit) {
+    const PictureSize fit =
+        fittedSize(bitmap.fullWidth, bitmap.fullHeight, canvas.width, canvas.height);
+    return Size{fit.width, fit.height};
+  }
+  return Size{std::min(bitmap.width, canvas.width), std::min(bitmap.height, canvas.height)};
 }
 
 void setPendingOpenFile(const std::string& path, int32_t kind) {

@@ -3,6 +3,7 @@
 
 #include "files/bmp_codec.h"
 #include "platform/picture_request.h"
+#include "platform/platform.h"
 
 namespace zc {
 
@@ -26,6 +27,10 @@ bool readWorkingFile(int which, const PixelTarget& target);
 
 // How the current picture is asked of the reader: the canvas size, reduced to fit or not.
 PictureRequest pictureRequest(int32_t fit);
+// Loads the current image file as it was got (its top-left part, or reduced to fit).
+bool loadCurrentPicture(LoadedBitmap& bitmap);
+// The image size of a picture so loaded: its size clamped to the canvas, or its fitted size.
+Size imageSizeOf(const LoadedBitmap& bitmap);
 
 // A file that answers the next open dialog (kPendingStartFile or kPendingDroppedFile); an empty
 // path clears it.

@@ -122,21 +122,8 @@ void paintCycle(Surface& s) {
     platform().present();
     runOpenDialog();
     LoadedBitmap bitmap;
-    if (platform().loadPicture(w.currentImagePath, pictureRequest(w.pictureFit), bitmap) !=
-        PictureResult::Loaded) {
-      return;
-    }
-    w.pictureFullSize = Size{bitmap.fullWidth, bitmap.fullHeight};
-    if (w.pictureFit) {
-      const PictureSize fit =
-          fittedSize(bitmap.fullWidth, bitmap.fullHeight, w.canvasSize.width, w.canvasSize.height);
-      w.imageSize = Size{fit.width, fit.height};
-    } else {
-      w.imageSize = Size{std::min(bitmap.width, w.canvasSize.width),
-                         std::min(bitmap.height, w.canvasSize.height)};
-    }
-    w.partShownNote = !w.pictureFit && (bitmap.fullWidth > w.canvasSize.width ||
-                                        bitmap.fullHeight > w.canvasSize.height);
+    if (!loadCurrentPicture(bitmap)) return;
+    w.imageSize = imageSizeOf(bitmap);
     computeWholeViewSize(w.imageSize.width, w.imageSize.height);
     w.getImageRequest = 0;
   }
@@ -147,10 +134,7 @@ void paintCycle(Surface& s) {
   w.workSize = w.pageId == kPageAppear ? w.appear.canvasSize : w.canvasSize;
 
   LoadedBitmap bitmap;
-  if (platform().loadPicture(w.currentImagePath, pictureRequest(w.pictureFit), bitmap) !=
-      PictureResult::Loaded) {
-    return;
-  }
+  if (!loadCurrentPicture(bitmap)) return;
 
   drawFrame(s);
   computeThumbs();
