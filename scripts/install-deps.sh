@@ -3,11 +3,16 @@
 # missing, so running it again is quick.
 set -euo pipefail
 
+# qt6-base-dev brings the OpenGL and Vulkan headers its CMake files look for; zlib's headers are
+# the tests' own (the golden corpus is gzip-compressed). The image format plugins give the reader
+# and writer TIFF and WebP.
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev libxcb-cursor0
+  qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev libxcb-cursor0
+  zlib1g-dev
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
+  # The desktop tests: a private X server, real X input, screenshots and picture checks.
   xvfb xdotool x11-apps imagemagick python3
   # The slot-file fuzz target: clang with its libFuzzer and sanitizer runtimes.
   clang libclang-rt-14-dev

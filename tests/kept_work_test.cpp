@@ -136,13 +136,17 @@ TEST(CancelledOpen, ChangesNoFilePlaneOrPageState) {
   }
 }
 
-TEST(CancelledOpen, AChoiceThatCannotBeReadChangesNothingEither) {
+TEST(CancelledOpen, AChoiceOrDropThatCannotBeReadChangesNothingEither) {
   const std::string prefix = "open red.bmp\n" + click(320, 10) + "open blue.bmp\nkey enter\n";
   const Session kept = run(prefix + kLook);
   const Session refused = run(prefix + "open red.bmp.missing\n" + click(1040, 10) + kLook);
   ASSERT_EQ(refused.status, 0) << refused.err;
   EXPECT_EQ(lookOf(refused), lookOf(kept));
   expectSameFiles(refused, kept, "unreadable choice");
+  const Session dropped = run(prefix + "drop red.bmp.missing\n" + kLook);
+  ASSERT_EQ(dropped.status, 0) << dropped.err;
+  EXPECT_EQ(lookOf(dropped), lookOf(kept));
+  expectSameFiles(dropped, kept, "unreadable drop");
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ struct NamedComment {
 
 // Topic numbers each page answers to, by tab index.
 const std::vector<std::vector<int>> kTopicNumbers = {
-    {1, 2, 7, 8, 9, 10, 11},
+    {1, 2, 7, 8, 9, 10, 11, 12},
     {1, 2, 3, 4, 5, 6, 7, 8},
     {1, 2, 3, 4, 5, 6, 7},
     {1, 2, 3, 4, 5, 6, 7, 8, 9, 11},

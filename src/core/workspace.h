@@ -66,6 +66,11 @@ struct CalculatorState {
   int32_t enteredDigits = 0;  // digits already taken into the entry
 };
 
+// Where a pending open file came from: a start file that does not load is followed by the open
+// dialog, a dropped one is refused as a file chosen in the dialog would be.
+constexpr int32_t kPendingStartFile = 1;
+constexpr int32_t kPendingDroppedFile = 2;
+
 // Every field of the program with its start value. One static instance; resetWorkspace() puts
 // every field back.
 constexpr int32_t kNoMarkOwner = -1;
@@ -105,6 +110,14 @@ struct Workspace {
 
   char currentImagePath[260] = {};
   char currentImageTitle[260] = {};
+  // A file that answers the next open dialog instead of the user: the start argument or a file
+  // dropped on the window. Empty when none.
+  char pendingOpenFile[4096] = {};
+  int32_t pendingOpenKind = 0;  // kPendingStartFile or kPendingDroppedFile
+  // How the current picture was got: 1 reduced to fit the canvas, 0 its top-left part kept.
+  int32_t pictureFit = 0;
+  Size pictureFullSize{0, 0};  // the picture's own size, the right way up
+  int32_t partShownNote = 0;   // 1: the next paint says that only the top-left part is shown
 
   CalculatorState calculator;
   ChannelStatsState channelStats;

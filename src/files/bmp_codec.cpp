@@ -112,6 +112,10 @@ bool writeImageFile(const std::string& path, const PixelTarget& source, Size siz
   return true;
 }
 
+void reportWriteFailure(const std::string& path) {
+  platform().messageBox(kWriteFailureTitle, path + "\n" + kWriteFailureText, MessageBoxKind::Ok);
+}
+
 bool readImageFile(const std::string& path, const PixelTarget& target, Size size) {
   if (!fitsStores(target, size)) {
     failRead();

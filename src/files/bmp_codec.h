@@ -37,6 +37,8 @@ std::vector<uint8_t> bmpHeader(int width, int height);
 // only once it is on disk, so a failed write or a power cut never destroys an existing file.
 // Shows the write-failure box and returns false when the file cannot be written.
 bool writeImageFile(const std::string& path, const PixelTarget& source, Size size);
+// The write-failure box with the file's name above its text (for pictures exported by name).
+void reportWriteFailure(const std::string& path);
 
 // Reads a file as if it had the canvas size; the header is not looked at. A missing file is
 // created empty (never through a link) and reads black; bytes the file does not hold read as 0.

@@ -1,10 +1,12 @@
 #include "files/keep_files.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
+#include "files/picture_export.h"
 #include "platform/platform.h"
 #include "text/labels.h"
 
@@ -22,24 +24,83 @@ FileDialogOptions bitmapDialog(const std::string& title) {
   return options;
 }
 
+// Opening: every picture the reader knows comes first and is selected, then the bitmap entries.
+FileDialogOptions openDialog() {
+  FileDialogOptions options = bitmapDialog("BMP File Open");
+  const char* const patterns = "*.bmp *.png *.jpg *.jpeg *.tif *.tiff *.webp";
+  options.filters.insert(options.filters.begin(),
+                         {std::string(tr(kPictureFilterName.japanese, kPictureFilterName.english)) +
+                              "(" + patterns + ")",
+                          patterns});
+  return options;
+}
+
+// Saving: the bitmap entries, then the formats the platform's writer exports.
+FileDialogOptions saveDialog(const std::string& title) {
+  FileDialogOptions options = bitmapDialog(title);
+  options.filters.push_back({"PNG(*.png)", "*.png"});
+  options.filters.push_back({"JPEG(*.jpg *.jpeg)", "*.jpg *.jpeg"});
+  options.filters.push_back({"TIFF(*.tif *.tiff)", "*.tif *.tiff"});
+  options.filters.push_back({"WebP(*.webp)", "*.webp"});
+  return options;
+}
+
 // Shown when the chosen file cannot be read as a picture; %s is the chosen path.
 constexpr LabelText kUnreadablePictureText = {"%s\nを画像として読み込めませんでした",
                                               "%s\ncould not be read as a picture"};
 
-std::string formatted(const std::string& format, const std::string& path) {
+void copyBounded(char* target, const std::string& text) {
+  std::snprintf(target, 260, "%s", text.c_str());
+}
+
+// The text with its %s replaced by the path and its %d, in order, by the numbers.
+std::string formatted(const std::string& format, const std::string& path,
+                      std::initializer_list<int> numbers = {}) {
   std::string text = format;
   const size_t at = text.find("%s");
   if (at != std::string::npos) text.replace(at, 2, path);
+  size_t from = 0;
+  for (int n : numbers) {
+    const size_t d = text.find("%d", from);
+    if (d == std::string::npos) break;
+    const std::string digits = std::to_string(n);
+    text.replace(d, 2, digits);
+    from = d + digits.size();
+  }
   return text;
+}
+
+// The chosen file becomes the current image file when it can be shown; otherwise the failed-read
+// box says why and names it, and the previous picture stays.
+bool takePicture(const std::string& path) {
+  Workspace& w = ws();
+  const int32_t fit = w.top.fitToCanvas ? 1 : 0;
+  LoadedBitmap probe;
+  const PictureResult result = path.empty() || path.size() >= 260
+                                   ? PictureResult::Unreadable
+                                   : platform().loadPicture(path, pictureRequest(fit), probe);
+  if (result != PictureResult::Loaded) {
+    const std::string text =
+        result == PictureResult::TooLarge
+            ? formatted(tr(kTooLargePictureText.japanese, kTooLargePictureText.english), path,
+                        {probe.fullWidth, probe.fullHeight})
+            : formatted(tr(kUnreadablePictureText.japanese, kUnreadablePictureText.english), path);
+    platform().messageBox(tr(kMessageTitle.japanese, kMessageTitle.english), text,
+                          MessageBoxKind::Ok);
+    return false;
+  }
+  copyBounded(w.currentImagePath, path);
+  copyBounded(w.currentImageTitle, std::filesystem::path(path).filename().string());
+  w.pictureFit = fit;
+  w.pictureFullSize = Size{probe.fullWidth, probe.fullHeight};
+  w.partShownNote =
+      !fit && (probe.fullWidth > w.canvasSize.width || probe.fullHeight > w.canvasSize.height);
+  return true;
 }
 
 void removeQuietly(const std::string& name) {
   std::error_code ec;
   std::filesystem::remove(name, ec);
-}
-
-void copyBounded(char* target, const std::string& text) {
-  std::snprintf(target, 260, "%s", text.c_str());
 }
 
 }  // namespace
@@ -70,29 +131,59 @@ bool readWorkingFile(int which, const PixelTarget& target) {
   return ok;
 }
 
+PictureRequest pictureRequest(int32_t fit) {
+  const Size canvas = ws().canvasSize;
+  return PictureRequest{canvas.width, canvas.height, fit != 0};
+}
+
+bool loadCurrentPicture(LoadedBitmap& bitmap) {
+  const Workspace& w = ws();
+  return platform().loadPicture(w.currentImagePath, pictureRequest(w.pictureFit), bitmap) ==
+         PictureResult::Loaded;
+}
+
+Size imageSizeOf(const LoadedBitmap& bitmap) {
+  const Size canvas = ws().canvasSize;
+  if (ws().pictureFit) {
+    const PictureSize fit =
+        fittedSize(bitmap.fullWidth, bitmap.fullHeight, canvas.width, canvas.height);
+    return Size{fit.width, fit.height};
+  }
+  return Size{std::min(bitmap.width, canvas.width), std::min(bitmap.height, canvas.height)};
+}
+
+void setPendingOpenFile(const std::string& path, int32_t kind) {
+  Workspace& w = ws();
+  std::snprintf(w.pendingOpenFile, sizeof w.pendingOpenFile, "%s", path.c_str());
+  w.pendingOpenKind = path.empty() ? 0 : kind;
+}
+
 bool runOpenDialog() {
+  Workspace& w = ws();
+  if (w.pendingOpenFile[0]) {
+    // The start file or the dropped file answers this dialog.
+    const std::string pending = w.pendingOpenFile;
+    const int32_t kind = w.pendingOpenKind;
+    setPendingOpenFile("", 0);
+    if (takePicture(pending)) return true;
+    if (kind != kPendingStartFile) return false;
+  }
   std::string path;
-  if (!platform().openFileDialog(bitmapDialog("BMP File Open"), path)) return false;
+  if (!platform().openFileDialog(openDialog(), path)) return false;
   // The choice replaces the current image file only when it can be shown, so the previous
   // picture stays after a file the image reader refuses (or a path too long to keep).
-  LoadedBitmap probe;
-  if (path.empty() || path.size() >= 260 || !platform().loadBitmap(path, probe)) {
-    const std::string text = tr(kUnreadablePictureText.japanese, kUnreadablePictureText.english);
-    platform().messageBox(tr(kMessageTitle.japanese, kMessageTitle.english), formatted(text, path),
-                          MessageBoxKind::Ok);
-    return false;
-  }
-  copyBounded(ws().currentImagePath, path);
-  copyBounded(ws().currentImageTitle, std::filesystem::path(path).filename().string());
-  return true;
+  return takePicture(path);
 }
 
 bool runSaveAsDialog(const char* japaneseTitle, const char* englishTitle,
                      const PixelTarget& source) {
   std::string path;
-  if (!platform().saveFileDialog(bitmapDialog(tr(japaneseTitle, englishTitle)), path)) {
+  if (!platform().saveFileDialog(saveDialog(tr(japaneseTitle, englishTitle)), path)) {
     return false;
   }
+  // A picture format's name gets the picture only, in that format; any other name the BMP.
+  const std::string suffix = exportSuffix(path);
+  if (!suffix.empty()) return exportPicture(path, suffix, source, ws().imageSize, ws().workSize);
   return writeImageFile(path, source, ws().workSize);
 }
 

@@ -2,6 +2,8 @@
 #include <string>
 
 #include "files/bmp_codec.h"
+#include "platform/picture_request.h"
+#include "platform/platform.h"
 
 namespace zc {
 
@@ -23,8 +25,20 @@ bool writeWorkingFile(int which, const PixelTarget& source);
 // Also makes the next paint treat the picture as new (the remembered shown size is reset).
 bool readWorkingFile(int which, const PixelTarget& target);
 
+// How the current picture is asked of the reader: the canvas size, reduced to fit or not.
+PictureRequest pictureRequest(int32_t fit);
+// Loads the current image file as it was got (its top-left part, or reduced to fit).
+bool loadCurrentPicture(LoadedBitmap& bitmap);
+// The image size of a picture so loaded: its size clamped to the canvas, or its fitted size.
+Size imageSizeOf(const LoadedBitmap& bitmap);
+
+// A file that answers the next open dialog (kPendingStartFile or kPendingDroppedFile); an empty
+// path clears it.
+void setPendingOpenFile(const std::string& path, int32_t kind);
+
 // The open dialog: on confirmation the chosen file becomes the current image file. Returns
-// whether the user confirmed.
+// whether the user confirmed. A pending open file is taken first, without the dialog; a start
+// file that does not load is followed by the dialog.
 bool runOpenDialog();
 // The save-with-a-name dialog: on confirmation the image planes are written to the chosen file.
 // The title pair lets pages use their own dialog titles.

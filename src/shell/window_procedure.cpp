@@ -6,6 +6,7 @@
 #include "core/workspace.h"
 #include "files/keep_files.h"
 #include "pages/page_table.h"
+#include "pages/top/top_page.h"
 #include "text/labels.h"
 #include "ui/screen.h"
 
@@ -27,9 +28,8 @@ void goToPage(int32_t target) {
   w.restoreRequest = 0;
 }
 
-bool tabBarPress(int x, int y) {
-  const int cell = tabCellAt(x, y);
-  if (cell < 0) return false;
+// What a click on the tab-bar cell raises; false when the cell does nothing here.
+bool tabCellAction(int cell) {
   Workspace& w = ws();
   if (cell < kPageCount) {
     if (cell == 0 && w.pageId == kPageTop) return false;
@@ -51,6 +51,52 @@ bool tabBarPress(int x, int y) {
     default:
       return false;
   }
+}
+
+bool tabBarPress(int x, int y) {
+  const int cell = tabCellAt(x, y);
+  if (cell < 0) return false;
+  return tabCellAction(cell);
+}
+
+void closeFlow();
+
+// The keys raise what the click they stand for raises: Ctrl+O as Enter, Ctrl+S the SAVE tab,
+// Ctrl+Z the Restore tab, Alt+0 .. Alt+8 the page tabs, Ctrl+Q the window's close button.
+void keyPress(Key key) {
+  Workspace& w = ws();
+  switch (key) {
+    case Key::Enter:
+    case Key::CtrlO:
+      w.getImageRequest = 1;
+      break;
+    case Key::CtrlS:
+      tabCellAction(kSaveCell);
+      break;
+    case Key::CtrlZ:
+      tabCellAction(kRestoreCell);
+      break;
+    case Key::CtrlQ:
+      closeFlow();
+      return;
+    default:
+      if (key >= Key::Alt0 && key <= Key::Alt8) {
+        tabCellAction(static_cast<int>(key) - static_cast<int>(Key::Alt0));
+      }
+      break;
+  }
+  platform().invalidate();
+}
+
+// A dropped file is chosen as in the open dialog that Enter asks for; on the Top page it is got
+// as by "get image", so it becomes slot 0.
+void dropFile(const std::string& path) {
+  if (path.empty()) return;
+  Workspace& w = ws();
+  setPendingOpenFile(path, kPendingDroppedFile);
+  w.getImageRequest = 1;
+  if (w.pageId == kPageTop) topPageDefaults();
+  platform().invalidate();
 }
 
 void closeFlow() {
@@ -82,9 +128,8 @@ void paintCycle(Surface& s) {
     if (chosen || !restoreBeforeOpen()) {
       forgetBeforeOpen();
       LoadedBitmap bitmap;
-      if (!platform().loadBitmap(w.currentImagePath, bitmap)) return;
-      w.imageSize = Size{std::min(bitmap.width, w.canvasSize.width),
-                         std::min(bitmap.height, w.canvasSize.height)};
+      if (!loadCurrentPicture(bitmap)) return;
+      w.imageSize = imageSizeOf(bitmap);
       computeWholeViewSize(w.imageSize.width, w.imageSize.height);
       w.getImageRequest = 0;
     }
@@ -96,7 +141,7 @@ void paintCycle(Surface& s) {
   w.workSize = w.pageId == kPageAppear ? w.appear.canvasSize : w.canvasSize;
 
   LoadedBitmap bitmap;
-  if (!platform().loadBitmap(w.currentImagePath, bitmap)) return;
+  if (!loadCurrentPicture(bitmap)) return;
 
   drawFrame(s);
   computeThumbs();
@@ -123,6 +168,10 @@ void paintCycle(Surface& s) {
     if (w.callSlot == 8) writeWorkingFile(kTransferFile, canvasTarget());
   }
   pageBlock(w.pageId).paint(s);
+  if (w.partShownNote) {
+    drawPartShownNote(s, w.imageSize, w.pictureFullSize);
+    w.partShownNote = 0;
+  }
 }
 
 class ShellWindowProcedure final : public WindowProcedure {
@@ -145,7 +194,8 @@ class ShellWindowProcedure final : public WindowProcedure {
  private:
   static void dispatch(const Message& m) {
     Workspace& w = ws();
-    if (m.kind != MessageKind::KeyDown && m.kind != MessageKind::Close) {
+    if (m.kind != MessageKind::KeyDown && m.kind != MessageKind::Close &&
+        m.kind != MessageKind::Drop) {
       w.pointerX = m.x;
       w.pointerY = m.y;
     }
@@ -178,8 +228,10 @@ class ShellWindowProcedure final : public WindowProcedure {
         return;
       }
       case MessageKind::KeyDown:
-        if (m.key == Key::Enter) w.getImageRequest = 1;
-        platform().invalidate();
+        keyPress(m.key);
+        return;
+      case MessageKind::Drop:
+        dropFile(m.path);
         return;
       case MessageKind::Close:
         closeFlow();

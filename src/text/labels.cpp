@@ -29,6 +29,14 @@ const LabelText kDeleteKeepQuestion{
     "    KEEP6.bmp  KEEP7.bmp  KEEP8.bmp"};
 const LabelText kCloseQuestion{"終了してもよろしいですか", "Close?"};
 const LabelText kSaveDialogTitle{"名前をつけて保存する", "SAVE WITH A NAME"};
+const LabelText kPictureFilterName{"画像ファイル", "Pictures"};
+const LabelText kTooLargePictureText{
+    "%s\nは大きすぎて開けません (%d × %d 画素; 1億2000万画素まで)",
+    "%s\nis too large to open (%d × %d pixels; at most 120 megapixels)"};
+const LabelText kPartShownNote{
+    "左上の %d × %d だけを表示 (画像 %d × %d); トップページの [全体を縮小] [→] 全体を表示;",
+    "only the top-left %d × %d of the %d × %d picture is shown; \"fit\" on the Top page [→] "
+    "shows it whole;"};
 
 const LabelText& tabLabel(int cell) {
   return (cell >= 0 && cell < 12) ? kTabLabels[cell] : kNoLabel;

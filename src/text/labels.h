@@ -20,4 +20,12 @@ extern const LabelText kDeleteKeepQuestion;  // the close flow's first question
 extern const LabelText kCloseQuestion;       // the close flow's second question
 extern const LabelText kSaveDialogTitle;     // the save-with-a-name dialog
 
+// The open dialog's first filter entry: every picture the image reader opens.
+extern const LabelText kPictureFilterName;
+// The failed-read box for a picture beyond the size limit: %s the file, %d × %d its size.
+extern const LabelText kTooLargePictureText;
+// Said once under the frame after a picture larger than the canvas was opened with "fit" off:
+// %d × %d the part shown (the canvas), %d × %d the picture's own size.
+extern const LabelText kPartShownNote;
+
 }  // namespace zc

@@ -28,6 +28,7 @@ constexpr LabelText kTopLabels[] = {
     {"イメージ", "image"},              // WholeViewImage
     {"キャンパス", "canvas"},           // WholeViewCanvas
     {"全体視終了", "back"},             // WholeViewBack
+    {"全体を縮小", "fit"},              // Fit
     {"コメント記号", "note code"},      // NoteCode
     {"Ａ [<>] Ｂ;", "A [<>] B;"},       // Legend0
     {" ＡはＢ;", " A is B;"},           // Legend1
@@ -36,7 +37,6 @@ constexpr LabelText kTopLabels[] = {
     {"Ａ(+)Ｂ;", "A (+) B;"},           // Legend4
     {" ＡかつＢ;", " A and B;"},        // Legend5
 };
-static_assert(std::size(kTopLabels) == static_cast<std::size_t>(TopLabel::Count));
 static_assert(std::size(kTopLabels) == static_cast<std::size_t>(TopLabel::Count));
 
 constexpr TopicComment kTopTopics[] = {
@@ -82,6 +82,15 @@ constexpr TopicComment kTopTopics[] = {
      {kView,
       {ZC_WHOLE_VIEW_JA, "[全体視終了] [→] 等倍の表示に戻る;"},
       {ZC_WHOLE_VIEW_EN, "[back] [→] back to the view in pixel size;"}}},
+    {kTopFitTopic,
+     {kView,
+      {"[全体を縮小] を左クリック [→] 入/切; 次に開く画像から効く;",
+       "入 [<>] 画布より大きい画像を縦横比のまま画布に収まるよう縮小 (面積平均);",
+       "切 [<>] 画布に入る左上の部分だけを使う;"},
+      {"Left click on [fit] [→] on / off; it works from the next image got;",
+       "on [<>] an image larger than the canvas is reduced to fit in it, aspect kept (area "
+       "average);",
+       "off [<>] only the top-left part that the canvas holds is used;"}}},
 };
 static_assert(topicNumbersAscend(kTopTopics));
 

@@ -18,6 +18,7 @@ enum TopTopic : int32_t {
   kTopCanvasTopic = 9,      // the canvas sizes
   kTopGetImageTopic = 10,   // get image
   kTopWholeViewTopic = 11,  // the whole views
+  kTopFitTopic = 12,        // the "fit" switch
 };
 // The topic comments, one for each TopTopic, in ascending order.
 std::span<const TopicComment> topTopicComments();
@@ -41,6 +42,7 @@ enum class TopLabel {
   WholeViewImage,
   WholeViewCanvas,
   WholeViewBack,
+  Fit,
   NoteCode,
   Legend0,
   Legend1,

@@ -66,6 +66,16 @@ void drawComment(Surface& s, const CommentText& comment, int number) {
   }
 }
 
+void drawPartShownNote(Surface& s, Size shown, Size full) {
+  // Below the strip's five rows, in the tint of cautions.
+  constexpr int kNoteRow = 772;
+  constexpr Rgb kNoteColour{192, 16, 32};
+  char buffer[512];
+  std::snprintf(buffer, sizeof buffer, tr(kPartShownNote.japanese, kPartShownNote.english),
+                shown.width, shown.height, full.width, full.height);
+  s.text(kCommentX, kNoteRow, buffer, kNoteColour, 12);
+}
+
 void commentStep(Surface& s, int tabIndex, int32_t& helpTopic) {
   Workspace& w = ws();
   if (w.pageComment == tabIndex) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "core/size.h"
 #include "platform/surface.h"
 
 namespace zc {
@@ -48,6 +49,10 @@ void commentStep(Surface& surface, int tabIndex, int32_t& helpTopic);
 // Draws a comment's lines for the current language in the strip under the frame.
 struct CommentText;
 void drawComment(Surface& surface, const CommentText& comment, int number = 0);
+
+// The line under the comment strip that says only the top-left `shown` part of a picture of
+// `full` size is on the canvas, and that "fit" shows it whole.
+void drawPartShownNote(Surface& surface, Size shown, Size full);
 
 // The dark reset mark's common part: scroll positions and shifts back to 0 and the page's keep
 // slot read into the planes at once.

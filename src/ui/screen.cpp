@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
+#include "core/area_fit.h"
 #include "core/workspace.h"
 #include "text/labels.h"
 #include "ui/controls.h"
@@ -265,7 +267,48 @@ void computeWholeViewSize(int width, int height) {
   w.wholeViewSize = Size{static_cast<int32_t>(width * s), static_cast<int32_t>(height * s)};
 }
 
-void buildCanvasBuffer(const LoadedBitmap& bitmap) {
+namespace {
+
+// The picture reduced to fit the canvas, kept while the decode it came from is the same.
+struct FittedPicture {
+  uint64_t generation = 0;
+  int width = 0;
+  int height = 0;
+  std::vector<uint8_t> pixels;
+};
+
+// A picture got with "fit" on comes from the reader at its own size or a reduction of it; the
+// canvas takes it area-averaged to its fitted size.
+LoadedBitmap fittedToCanvas(const LoadedBitmap& bitmap) {
+  const Workspace& w = ws();
+  if (!w.pictureFit) return bitmap;
+  const PictureSize fit =
+      fittedSize(bitmap.fullWidth, bitmap.fullHeight, w.canvasSize.width, w.canvasSize.height);
+  if ((bitmap.width == fit.width && bitmap.height == fit.height) || bitmap.width < fit.width ||
+      bitmap.height < fit.height) {
+    return bitmap;
+  }
+  static FittedPicture kept;
+  if (kept.generation != bitmap.generation || kept.width != fit.width ||
+      kept.height != fit.height) {
+    kept.pixels.assign(static_cast<size_t>(fit.width) * fit.height * 3, 0);
+    areaAverage(bitmap.pixels, bitmap.width, bitmap.height, kept.pixels.data(), fit.width,
+                fit.height);
+    kept.generation = bitmap.generation;
+    kept.width = fit.width;
+    kept.height = fit.height;
+  }
+  LoadedBitmap out = bitmap;
+  out.width = kept.width;
+  out.height = kept.height;
+  out.pixels = kept.pixels.data();
+  return out;
+}
+
+}  // namespace
+
+void buildCanvasBuffer(const LoadedBitmap& loaded) {
+  const LoadedBitmap bitmap = fittedToCanvas(loaded);
   const Size work = ws().workSize;
   const Size image = ws().imageSize;
   uint8_t* canvas = canvasBuffer();

@@ -39,7 +39,8 @@ void scrollBarRelease(int x, int y);
 void computeWholeViewSize(int width, int height);
 
 // Fills the canvas buffer at the work size from the loaded picture (top-left at the canvas's
-// top-left) and paints white everything outside the image size.
+// top-left) and paints white everything outside the image size. A picture got with "fit" on is
+// area-averaged to its fitted size first.
 void buildCanvasBuffer(const LoadedBitmap& bitmap);
 
 // Shows the canvas buffer in the image area: 0 the normal view at the scroll shifts, 1 the

@@ -1,7 +1,8 @@
 # Sourced by every desktop test: starts a private Xvfb, starts the real program in an empty working
 # folder, waits for its window and answers the first open dialog with tests/fixtures/e2e_blocks.bmp.
 # The sourcing script sets e2e_name (as "desktop-e2e"), and may set e2e_extra_tools (more tools it
-# needs) and e2e_program_seconds (how long the program may run, 60 by default); it passes its own
+# needs), e2e_program_seconds (how long the program may run, 60 by default) and e2e_start_file (a
+# picture the program is started with instead of answering its dialog); it passes its own
 # arguments: PATH-TO-zindle-canvas FIXTURES-FOLDER. Afterwards $work, $main_window, $app_pid,
 # fail, wait_for and find_window are there for the script.
 
@@ -68,7 +69,10 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # --- start the program in an empty working folder --------------------------------------------
 mkdir "$work/run"
-(cd "$work/run" && exec timeout "${e2e_program_seconds:-60}" "$program") >"$work/program.log" 2>&1 &
+start_arguments=()
+[[ -n ${e2e_start_file:-} ]] && start_arguments=("$e2e_start_file")
+(cd "$work/run" && exec timeout "${e2e_program_seconds:-60}" "$program" "${start_arguments[@]}") \
+  >"$work/program.log" 2>&1 &
 app_pid=$!
 
 # The one visible window whose title matches, as an id in $found.
@@ -85,7 +89,10 @@ find_other_window() {
 wait_for 15 find_window "ZINDLE CANVAS SAMPLE" || fail "the main window did not appear"
 main_window=$found
 
-# --- the first paint asks for the image ------------------------------------------------------
+# --- the first paint asks for the image (unless the start file answered) ----------------------
+if [[ -n ${e2e_start_file:-} ]]; then
+  return 0
+fi
 wait_for 15 find_window "BMP File Open" || fail "the open dialog did not appear"
 dialog=$found
 xdotool windowfocus --sync "$dialog" || fail "cannot focus the open dialog"

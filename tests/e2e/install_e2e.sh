@@ -44,9 +44,13 @@ value() { sed -n "s/^$1=//p" "$entry"; }
 [[ $(value Name) == "Zindle Canvas" ]] || fail "English name is '$(value Name)'"
 [[ $(value 'Name\[ja\]') == "ジンドルキャンバス" ]] || fail "Japanese name is '$(value 'Name\[ja\]')'"
 [[ -n $(value Categories) ]] || fail "no Categories, so no menu would list it"
-exec_line=$(value Exec)
-[[ $exec_line == "$prefix/bin/zindle-canvas-start" ]] || fail "Exec is '$exec_line'"
+# File managers hand the picture chosen under "Open with" as the one argument (%f).
+[[ $(value Exec) == "$prefix/bin/zindle-canvas-start %f" ]] || fail "Exec is '$(value Exec)'"
+exec_line=${prefix}/bin/zindle-canvas-start
 [[ -x $exec_line ]] || fail "the launcher the entry starts is not executable"
+for type in image/bmp image/png image/jpeg image/tiff image/webp; do
+  [[ ";$(value MimeType)" == *";$type;"* ]] || fail "MimeType does not name $type"
+done
 
 icon=$(value Icon)
 [[ $icon == zindle-canvas ]] || fail "Icon is '$icon'"
@@ -61,13 +65,15 @@ python3 -c 'import sys, xml.dom.minidom as m; m.parse(sys.argv[1])' "$svg" ||
 DESTDIR=$work/stage "$cmake" --install "$build" --prefix /opt/zindle >/dev/null 2>&1 ||
   fail "staged install failed"
 staged=$work/stage/opt/zindle/share/applications/zindle-canvas.desktop
-grep -qx 'Exec=/opt/zindle/bin/zindle-canvas-start' "$staged" ||
+grep -qx 'Exec=/opt/zindle/bin/zindle-canvas-start %f' "$staged" ||
   fail "staged entry starts '$(sed -n 's/^Exec=//p' "$staged")'"
 
 # The entry's command runs the installed program in ~/ZindleCanvas (it then waits at its open
-# dialog until it is stopped).
-mkdir "$work/home"
-(cd / && HOME=$work/home QT_QPA_PLATFORM=offscreen exec "$exec_line") >"$work/app.log" 2>&1 &
+# dialog until it is stopped), with the picture it was given named by its full path.
+mkdir "$work/home" "$work/pictures"
+touch "$work/pictures/photo.jpg"
+(cd "$work/pictures" && HOME=$work/home QT_QPA_PLATFORM=offscreen exec "$exec_line" photo.jpg) \
+  >"$work/app.log" 2>&1 &
 app_pid=$!
 started=
 for _ in $(seq 1 50); do
@@ -80,5 +86,8 @@ done
 [[ -n $started ]] || fail "the launcher did not start the installed program: $(cat "$work/app.log")"
 [[ $(readlink "/proc/$app_pid/cwd") == "$work/home/ZindleCanvas" ]] ||
   fail "the program runs in '$(readlink "/proc/$app_pid/cwd")'"
+arguments=$(tr '\0' ' ' <"/proc/$app_pid/cmdline")
+[[ $arguments == "$prefix/bin/zindle-canvas $work/pictures/photo.jpg " ]] ||
+  fail "the program was started as '$arguments'"
 
-echo "PASS install-e2e: program, launcher, menu entry (English and Japanese names) and icons"
+echo "PASS install-e2e: program, launcher, menu entry (English and Japanese names, picture types) and icons"

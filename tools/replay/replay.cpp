@@ -11,6 +11,7 @@
 
 #include "core/workspace.h"
 #include "files/bmp_codec.h"
+#include "files/keep_files.h"
 #include "platform/headless/headless_platform.h"
 #include "shell/window_procedure.h"
 
@@ -117,9 +118,13 @@ class Driver {
       need(coordinates(w, 4, v));
       drag(v[0], v[1], v[2], v[3]);
     } else if (c == "key") {
-      need(w.size() == 2 && (w[1] == "enter" || w[1] == "space"));
       Message m{MessageKind::KeyDown};
-      m.key = w[1] == "enter" ? Key::Enter : Key::Space;
+      need(w.size() == 2 && keyNamed(w[1], m.key));
+      deliver(m);
+    } else if (c == "drop") {
+      need(w.size() == 2);
+      Message m{MessageKind::Drop};
+      m.path = resolveAgainstScript(w[1]);
       deliver(m);
     } else if (c == "close") {
       need(w.size() == 1);
@@ -148,9 +153,30 @@ class Driver {
 
   bool windowGone() const { return platform_.destroyed(); }
 
+  // The program started with a file: it answers the first open dialog.
+  void startWith(const std::string& file) { setPendingOpenFile(file, kPendingStartFile); }
+
  private:
   static void need(bool ok) {
     if (!ok) throw ReplayStop{"malformed line"};
+  }
+
+  // enter, space, ctrl+o, ctrl+s, ctrl+z, ctrl+q, alt+0 .. alt+8.
+  static bool keyNamed(const std::string& name, Key& key) {
+    static const std::pair<const char*, Key> kNames[] = {
+        {"enter", Key::Enter},  {"space", Key::Space},  {"ctrl+o", Key::CtrlO},
+        {"ctrl+s", Key::CtrlS}, {"ctrl+z", Key::CtrlZ}, {"ctrl+q", Key::CtrlQ},
+        {"alt+0", Key::Alt0},   {"alt+1", Key::Alt1},   {"alt+2", Key::Alt2},
+        {"alt+3", Key::Alt3},   {"alt+4", Key::Alt4},   {"alt+5", Key::Alt5},
+        {"alt+6", Key::Alt6},   {"alt+7", Key::Alt7},   {"alt+8", Key::Alt8},
+    };
+    for (const auto& [text, k] : kNames) {
+      if (name == text) {
+        key = k;
+        return true;
+      }
+    }
+    return false;
   }
 
   std::string resolveAgainstScript(const std::string& path) const {
@@ -210,8 +236,9 @@ class Driver {
 }  // namespace
 
 int runReplay(std::istream& script, const std::string& scriptFolder, std::ostream& out,
-              std::ostream& err) {
+              std::ostream& err, const std::string& startFile) {
   Driver driver(scriptFolder, out);
+  if (!startFile.empty()) driver.startWith(startFile);
   std::string line;
   int number = 0;
   std::vector<std::string> words;
@@ -232,14 +259,15 @@ int runReplay(std::istream& script, const std::string& scriptFolder, std::ostrea
   return 0;
 }
 
-int runReplayFile(const std::string& scriptPath, std::ostream& out, std::ostream& err) {
+int runReplayFile(const std::string& scriptPath, std::ostream& out, std::ostream& err,
+                  const std::string& startFile) {
   std::ifstream in(scriptPath);
   if (!in) {
     err << "cannot read script " << scriptPath << '\n';
     return 2;
   }
   const std::string folder = std::filesystem::path(scriptPath).parent_path().string();
-  return runReplay(in, folder, out, err);
+  return runReplay(in, folder, out, err, startFile);
 }
 
 }  // namespace zc

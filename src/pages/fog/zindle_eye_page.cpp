@@ -7,6 +7,7 @@
 #include "core/workspace.h"
 #include "pages/fog/bright_dark.h"
 #include "pages/fog/fog_sweep.h"
+#include "platform/platform.h"
 #include "text/zindle_eye_texts.h"
 #include "ui/controls.h"
 #include "ui/panel.h"
@@ -295,6 +296,7 @@ void paint(Surface& s) {
     params.blind = request.blind;
     for (int k = 0; k < 3; ++k) params.median[k] = w.channelStats.median[k];
     SweepDisplay display(s);
+    const BusyCursor busy;
     runSweep(workCanvas(), workPlanes(), params, &display);
   }
   canvasToPlanes();

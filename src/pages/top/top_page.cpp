@@ -14,6 +14,7 @@ constexpr int kTab = tabIndexOf(kPageTop);
 constexpr Rgb kCanvasColour{180, 180, 40};
 constexpr Rgb kLanguageColour{255, 192, 128};
 constexpr Rgb kResetTextColour{16, 32, 96};
+constexpr Rgb kFitColour{120, 180, 240};
 
 // The panel is drawn in two steps: its items before the picture is shown, the reset mark's text
 // and the legend of the comment notation after the tab bar.
@@ -121,6 +122,11 @@ const PanelItem kPanel[] = {
     wholeViewItem(1, 423, label(TopLabel::WholeViewImage), kTopWholeViewTopic),
     wholeViewItem(2, 423, label(TopLabel::WholeViewCanvas), kTopWholeViewTopic),
     wholeViewItem(0, 423, label(TopLabel::WholeViewBack), kTopWholeViewTopic),
+    {.box = item(520, kFitColour),
+     .label = labelOf(TopLabel::Fit),
+     .on = [] { return ws().top.fitToCanvas != 0; },
+     .topic = kTopFitTopic,
+     .action = [](int, int) { ws().top.fitToCanvas = ws().top.fitToCanvas ? 0 : 1; }},
     {.box = at(0, 574, 98, ButtonLook::Plain),
      .label = labelOf(TopLabel::NoteCode),
      .zone = kNoHit},

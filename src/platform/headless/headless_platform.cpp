@@ -122,4 +122,15 @@ bool HeadlessPlatform::loadBitmap(const std::string& path, LoadedBitmap& bitmap)
   return loadBitmapFile(path, bitmap);
 }
 
+PictureResult HeadlessPlatform::loadPicture(const std::string& path, const PictureRequest& request,
+                                            LoadedBitmap& bitmap) {
+  return loadPictureFile(path, request, bitmap);
+}
+
+bool HeadlessPlatform::encodePicture(const uint8_t* pixels, int width, int height,
+                                     const std::string& suffix, int quality,
+                                     std::vector<uint8_t>& out) {
+  return encodePictureBytes(pixels, width, height, suffix, quality, out);
+}
+
 }  // namespace zc

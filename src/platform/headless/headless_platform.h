@@ -57,6 +57,10 @@ class HeadlessPlatform final : public Platform {
   MessageAnswer messageBox(const std::string& title, const std::string& text,
                            MessageBoxKind kind) override;
   bool loadBitmap(const std::string& path, LoadedBitmap& bitmap) override;
+  PictureResult loadPicture(const std::string& path, const PictureRequest& request,
+                            LoadedBitmap& bitmap) override;
+  bool encodePicture(const uint8_t* pixels, int width, int height, const std::string& suffix,
+                     int quality, std::vector<uint8_t>& out) override;
 
  private:
   bool fileDialog(const char* kind, ScriptedAnswer::Kind confirm, const FileDialogOptions& options,

@@ -3,20 +3,68 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMetaObject>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStringList>
+#include <QUrl>
 #include <QWidget>
 
 #include "platform/bitmap_loader.h"
 
 namespace zc {
+
+namespace {
+
+// The program's keys: Enter and Space, Ctrl with O, S, Z, Q, and Alt with a digit 0 .. 8.
+Key keyOf(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers mods = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier |
+                                                          Qt::ShiftModifier | Qt::MetaModifier);
+  const int k = event.key();
+  if (mods == Qt::NoModifier || mods == Qt::KeypadModifier) {
+    if (k == Qt::Key_Return || k == Qt::Key_Enter) return Key::Enter;
+    if (k == Qt::Key_Space) return Key::Space;
+  }
+  if (mods == Qt::ControlModifier) {
+    switch (k) {
+      case Qt::Key_O:
+        return Key::CtrlO;
+      case Qt::Key_S:
+        return Key::CtrlS;
+      case Qt::Key_Z:
+        return Key::CtrlZ;
+      case Qt::Key_Q:
+        return Key::CtrlQ;
+      default:
+        break;
+    }
+  }
+  if (mods == Qt::AltModifier && k >= Qt::Key_0 && k <= Qt::Key_8) {
+    return static_cast<Key>(static_cast<int>(Key::Alt0) + (k - Qt::Key_0));
+  }
+  // Enter and Space with other modifiers still count as themselves, as before.
+  if (k == Qt::Key_Return || k == Qt::Key_Enter) return Key::Enter;
+  if (k == Qt::Key_Space) return Key::Space;
+  return Key::Other;
+}
+
+QString droppedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls()) return {};
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile()) return url.toLocalFile();
+  }
+  return {};
+}
+
+}  // namespace
 
 // The window: its client area shows the surface, and its input goes to the window procedure.
 class DesktopWindow final : public QWidget {
@@ -31,6 +79,7 @@ class DesktopWindow final : public QWidget {
     setPalette(white);
     // The surface covers the whole client area: nothing to erase before copying it.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAcceptDrops(true);
   }
 
  protected:
@@ -64,13 +113,23 @@ class DesktopWindow final : public QWidget {
   }
 
   void keyPressEvent(QKeyEvent* event) override {
-    Key key = Key::Other;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-      key = Key::Enter;
-    } else if (event->key() == Qt::Key_Space) {
-      key = Key::Space;
-    }
-    owner_.deliver(Message{MessageKind::KeyDown, 0, 0, key});
+    owner_.deliver(Message{MessageKind::KeyDown, 0, 0, keyOf(*event)});
+  }
+
+  // A local file dragged over the window can be dropped; the first one dropped is taken.
+  void dragEnterEvent(QDragEnterEvent* event) override {
+    if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  }
+  void dragMoveEvent(QDragMoveEvent* event) override {
+    if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  }
+  void dropEvent(QDropEvent* event) override {
+    const QString file = droppedFile(event->mimeData());
+    if (file.isEmpty()) return;
+    event->acceptProposedAction();
+    Message m{MessageKind::Drop};
+    m.path = file.toStdString();
+    owner_.deliver(m);
   }
 
   // The close button only asks: the window goes away through destroyWindow().
@@ -227,8 +286,41 @@ bool QtPlatform::loadBitmap(const std::string& path, LoadedBitmap& bitmap) {
   return loadBitmapFile(path, bitmap);
 }
 
-int runDesktop(int argc, char** argv, WindowProcedure& procedure, const std::string& title) {
+PictureResult QtPlatform::loadPicture(const std::string& path, const PictureRequest& request,
+                                      LoadedBitmap& bitmap) {
+  return loadPictureFile(path, request, bitmap);
+}
+
+bool QtPlatform::encodePicture(const uint8_t* pixels, int width, int height,
+                               const std::string& suffix, int quality, std::vector<uint8_t>& out) {
+  return encodePictureBytes(pixels, width, height, suffix, quality, out);
+}
+
+namespace {
+// The wait cursor over the whole application; the calls nest.
+void showBusy(bool busy) {
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else if (QApplication::overrideCursor()) {
+    QApplication::restoreOverrideCursor();
+  }
+}
+}  // namespace
+
+void QtPlatform::setBusy(bool busy) {
+  showBusy(busy);
+}
+
+int runDesktop(int argc, char** argv, WindowProcedure& procedure, const std::string& title,
+               const std::function<void(const std::vector<std::string>&)>& takeArguments) {
   QApplication application(argc, argv);
+  // Qt has taken its own options out of argv; the rest are the program's.
+  if (takeArguments) {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+    takeArguments(arguments);
+  }
+  setDecodeBusyHook(showBusy);
   // The window only goes away through destroyWindow(), which ends the loop itself.
   QApplication::setQuitOnLastWindowClosed(false);
   QtPlatform desktop(procedure, title);
@@ -237,6 +329,7 @@ int runDesktop(int argc, char** argv, WindowProcedure& procedure, const std::str
   // The first paint runs before the message loop, as the window is shown and updated at once.
   desktop.runPaintCycle();
   const int code = desktop.destroyed() ? 0 : QApplication::exec();
+  setDecodeBusyHook(nullptr);
   setPlatform(nullptr);
   return code;
 }

@@ -1,5 +1,7 @@
 #pragma once
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/surface.h"
@@ -32,6 +34,11 @@ class QtPlatform final : public Platform {
   MessageAnswer messageBox(const std::string& title, const std::string& text,
                            MessageBoxKind kind) override;
   bool loadBitmap(const std::string& path, LoadedBitmap& bitmap) override;
+  PictureResult loadPicture(const std::string& path, const PictureRequest& request,
+                            LoadedBitmap& bitmap) override;
+  bool encodePicture(const uint8_t* pixels, int width, int height, const std::string& suffix,
+                     int quality, std::vector<uint8_t>& out) override;
+  void setBusy(bool busy) override;
 
  private:
   friend class DesktopWindow;
@@ -53,6 +60,8 @@ class QtPlatform final : public Platform {
 
 // The desktop program: makes the application and the window, runs the first paint before the
 // message loop starts, then runs the loop until the window is destroyed. Returns the exit code.
-int runDesktop(int argc, char** argv, WindowProcedure& procedure, const std::string& title);
+// takeArguments gets the command-line arguments that are not Qt's own, before the first paint.
+int runDesktop(int argc, char** argv, WindowProcedure& procedure, const std::string& title,
+               const std::function<void(const std::vector<std::string>&)>& takeArguments = {});
 
 }  // namespace zc
