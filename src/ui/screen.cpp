@@ -341,17 +341,4 @@ PanelItem wholeViewItem(int32_t mode, int top, const LabelText& label, int32_t w
   return item;
 }
 
-void drawWholeViewButtons(Surface& s, int top, const WholeViewLabels& labels) {
-  drawPanelItem(s, wholeViewItem(1, top, labels.image, 0));
-  drawPanelItem(s, wholeViewItem(2, top, labels.canvas, 0));
-  drawPanelItem(s, wholeViewItem(0, top, labels.back, 0));
-}
-
-bool pressWholeViewButtons(int x, int y, int top, int32_t& helpTopic, int32_t wholeViewTopic) {
-  const PanelItem items[3] = {wholeViewItem(1, top, kNoLabel, wholeViewTopic),
-                              wholeViewItem(2, top, kNoLabel, wholeViewTopic),
-                              wholeViewItem(0, top, kNoLabel, wholeViewTopic)};
-  return pressPanel(items, x, y, helpTopic);
-}
-
 }  // namespace zc
