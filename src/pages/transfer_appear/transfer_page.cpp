@@ -205,14 +205,14 @@ constexpr LabelButton hint(int x, int y, int width, Rgb text = kLabelText, bool 
   return b;
 }
 
-Rgb greyOf(int value) {
+Rgb graySwatch(int value) {
   const uint8_t v = static_cast<uint8_t>(std::clamp(value, 0, 255));
   return Rgb{v, v, v};
 }
 
 // A flag box of 20 x 20: the gray flag filled with the gray value.
 void drawGrayFlag(Surface& s, int x, int y) {
-  s.fillRect(x + 1, y + 1, x + 20, y + 20, greyOf(transfer().grayValue));
+  s.fillRect(x + 1, y + 1, x + 20, y + 20, graySwatch(transfer().grayValue));
   s.rectangleOutline(x, y, x + 20, y + 20, kFlagFrame);
 }
 
