@@ -115,7 +115,8 @@ void invertDisc(Surface& s, int x, int y, int d) {
 void stampDab(CanvasCell centre) {
   const Workspace& w = ws();
   const BrushDisc disc = brushDisc(w.outline.brushSize, w.outline.brushScale);
-  stampBrushDisc(plane(3), w.workSize.width, w.workSize.height, centre.column, centre.row, disc);
+  const MarkView marks = workMarks();
+  stampBrushDisc(marks.cells, marks.width, marks.height, centre.column, centre.row, disc);
   claimMarkPlane(kPageOutline);
 }
 
@@ -174,9 +175,9 @@ void brushPaintStep() {
     stampDab(o.brushCurrentCell);
   }
   const Rgb colour = brushColour();
-  paintMarkedCells(plane(3), workCanvas(), colour);
+  paintMarkedCells(workMarks().cells, workCanvas(), colour);
   if (o.brushFixRequest == 1) {
-    writeMarkedCells(plane(3), workPlanes(), colour);
+    writeMarkedCells(workMarks().cells, workPlanes(), colour);
     // Fixed lines leave no mark behind, not even the dab of the stroke's end.
     forgetMarks();
     planesToCanvas();

@@ -604,7 +604,7 @@ void zoneAndPatternStep() {
   if (p.drawZoneRequest == 1 && areaOn && p.patternRequest == 1) {
     // Both at once in one pass over the canvas.
     const ZonePatternCounts counts =
-        zoneAndPattern(canvas, plane(3), grey.from, grey.to, zoneColor);
+        zoneAndPattern(canvas, workMarks().cells, grey.from, grey.to, zoneColor);
     claimMarkPlane(kPagePattern);
     askAboutZone(cells, counts.matched);
     askAboutPattern(counts.zoneCount);
@@ -615,7 +615,7 @@ void zoneAndPatternStep() {
     askAboutZone(areaOn ? cells : 0, matched);
   }
   if (p.patternRequest == 1) {
-    askAboutPattern(patternImage(canvas, plane(3), zoneColor));
+    askAboutPattern(patternImage(canvas, workMarks().cells, zoneColor));
     claimMarkPlane(kPagePattern);
   }
 }

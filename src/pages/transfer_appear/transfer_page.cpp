@@ -510,10 +510,6 @@ OutlineColour outlineColour() {
   return OutlineColour{c.b, c.g, c.r};
 }
 
-MarkView markView() {
-  return MarkView{plane(3), ws().workSize.width, ws().workSize.height};
-}
-
 MarkColour markerColour(const OutlineLines& lines, const CanvasCell& vertex) {
   return lines.outlineAt(vertex) ? kOnOutlineGreen : kSideRed;
 }
@@ -522,7 +518,7 @@ MarkColour markerColour(const OutlineLines& lines, const CanvasCell& vertex) {
 // marks the side that ends there.
 void placeVertex(const OutlineLines& lines, bool closing) {
   TransferPageState& t = transfer();
-  const MarkView marks = markView();
+  const MarkView marks = workMarks();
   t.vertexCount = std::min(t.vertexCount + 1, kMaxVertexIndex);
   if (t.vertexCount == 0) clearMarkPlane();
   if (closing) {
@@ -556,7 +552,7 @@ void polygonStep(const OutlineLines& lines) {
     if (t.vertexCount >= 0) placeVertex(lines, true);
   }
   if (t.vertexCount < 0) return;
-  drawMarkedCells(workCanvas(), plane(3), kSideRed);
+  drawMarkedCells(workCanvas(), workMarks().cells, kSideRed);
   if (!t.traceOn) {
     drawVertexMarker(workCanvas(), t.vertex[t.vertexCount],
                      markerColour(lines, t.vertex[t.vertexCount]));
@@ -576,7 +572,7 @@ void traceMarks(const OutlineLines& lines) {
 
 void fillStep() {
   TransferPageState& t = transfer();
-  evenOddFill(workCanvas(), plane(3), t.cutMode,
+  evenOddFill(workCanvas(), workMarks().cells, t.cutMode,
               t.fillWithFlag ? std::clamp(t.grayValue, 0, 255) : 255);
   canvasToPlanes();
   writeWorkingFile(kIsoFile, canvasTarget());  // the canvas just committed: the same picture
@@ -589,11 +585,11 @@ void fillStep() {
 void patternSaveStep() {
   const Size size = ws().workSize;
   canvasToPlanes();
-  patternImage(workCanvas(), plane(3), ws().zoneColor);
+  patternImage(workCanvas(), workMarks().cells, ws().zoneColor);
   claimMarkPlane(kPageTransfer);
   canvasToPlanes();
   std::vector<uint8_t> levels(static_cast<size_t>(size.width) * size.height * 3);
-  patternSaveLevels(plane(3), PixelView{levels.data(), size.width, size.height});
+  patternSaveLevels(workMarks().cells, PixelView{levels.data(), size.width, size.height});
   PixelTarget source;
   source.form = PixelForm::Pixels;
   source.pixels = levels.data();
@@ -625,12 +621,12 @@ void paint(Surface& s) {
   if (t.fillRequest) fillStep();
   if (t.polygonStarted) polygonStep(lines);
   if (t.patternRequest) {
-    patternImage(workCanvas(), plane(3), w.zoneColor);
+    patternImage(workCanvas(), workMarks().cells, w.zoneColor);
     claimMarkPlane(kPageTransfer);
     canvasToPlanes();
   }
   if (t.shotRequest) {
-    shotPattern(workPlanes(), plane(3), w.zoneColor);
+    shotPattern(workPlanes(), workMarks().cells, w.zoneColor);
     planesToCanvas();
   }
   keepStep(kTab);
