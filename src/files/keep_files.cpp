@@ -14,17 +14,14 @@ namespace {
 const char* const kWorkingFileNames[5] = {"0000start.bmp", "0000tar.bmp", "0000trfr.bmp",
                                           "0000back.bmp", "0000iso.bmp"};
 
-FileDialogOptions bitmapDialog(const std::string& title) {
+FileDialogOptions bitmapDialog(const LabelText& title) {
   FileDialogOptions options;
-  options.title = title;
-  options.filters = {{"ビットマップファイル(*.bmp)", "*.bmp"}, {"すべてのファイル(*.*)", "*.*"}};
+  options.title = tr(title.japanese, title.english);
+  options.filters = {{tr(kBitmapFilesFilter.japanese, kBitmapFilesFilter.english), "*.bmp"},
+                     {tr(kAllFilesFilter.japanese, kAllFilesFilter.english), "*.*"}};
   options.defaultSuffix = "bmp";
   return options;
 }
-
-// Shown when the chosen file cannot be read as a picture; %s is the chosen path.
-constexpr LabelText kUnreadablePictureText = {"%s\nを画像として読み込めませんでした",
-                                              "%s\ncould not be read as a picture"};
 
 std::string formatted(const std::string& format, const std::string& path) {
   std::string text = format;
@@ -72,7 +69,7 @@ bool readWorkingFile(int which, const PixelTarget& target) {
 
 bool runOpenDialog() {
   std::string path;
-  if (!platform().openFileDialog(bitmapDialog("BMP File Open"), path)) return false;
+  if (!platform().openFileDialog(bitmapDialog(kOpenDialogTitle), path)) return false;
   // The choice replaces the current image file only when it can be shown, so the previous
   // picture stays after a file the image reader refuses (or a path too long to keep).
   LoadedBitmap probe;
@@ -87,21 +84,18 @@ bool runOpenDialog() {
   return true;
 }
 
-bool runSaveAsDialog(const char* japaneseTitle, const char* englishTitle,
-                     const PixelTarget& source) {
+bool runSaveAsDialog(const LabelText& title, const PixelTarget& source) {
   std::string path;
-  if (!platform().saveFileDialog(bitmapDialog(tr(japaneseTitle, englishTitle)), path)) {
-    return false;
-  }
+  if (!platform().saveFileDialog(bitmapDialog(title), path)) return false;
   return writeImageFile(path, source, ws().workSize);
 }
 
-bool runSaveAsDialog(const char* japaneseTitle, const char* englishTitle) {
-  return runSaveAsDialog(japaneseTitle, englishTitle, planesTarget());
+bool runSaveAsDialog(const LabelText& title) {
+  return runSaveAsDialog(title, planesTarget());
 }
 
 bool runSaveAsDialog() {
-  return runSaveAsDialog("名前をつけて保存する", "SAVE WITH A NAME");
+  return runSaveAsDialog(kSaveDialogTitle);
 }
 
 void deleteKeepFiles() {

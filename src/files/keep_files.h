@@ -2,6 +2,7 @@
 #include <string>
 
 #include "files/bmp_codec.h"
+#include "text/label_text.h"
 
 namespace zc {
 
@@ -27,12 +28,11 @@ bool readWorkingFile(int which, const PixelTarget& target);
 // whether the user confirmed.
 bool runOpenDialog();
 // The save-with-a-name dialog: on confirmation the image planes are written to the chosen file.
-// The title pair lets pages use their own dialog titles.
-bool runSaveAsDialog(const char* japaneseTitle, const char* englishTitle);
+// The title lets pages use their own dialog titles; without one it is kSaveDialogTitle.
+bool runSaveAsDialog(const LabelText& title);
 bool runSaveAsDialog();
 // The same dialog writing another picture than the image planes (the Transfer page's pattern).
-bool runSaveAsDialog(const char* japaneseTitle, const char* englishTitle,
-                     const PixelTarget& source);
+bool runSaveAsDialog(const LabelText& title, const PixelTarget& source);
 
 void deleteKeepFiles();     // KEEP0.bmp ... KEEP8.bmp; missing files are no error
 void deleteWorkingFiles();  // all but the reserved start file

@@ -590,7 +590,7 @@ void saveStep() {
   if (!w.saveAsRequest) return;
   canvasToPlanes();
   w.saveAsRequest = 0;
-  runSaveAsDialog(kAppearSaveDialogTitle.japanese, kAppearSaveDialogTitle.english);
+  runSaveAsDialog(kAppearSaveDialogTitle);
 }
 
 // The main, restore and calculator comments end what the page showed (display mode 0); while no

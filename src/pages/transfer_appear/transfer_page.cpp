@@ -17,6 +17,7 @@
 #include "pages/transfer_appear/polygon_side.h"
 #include "pages/transfer_appear/shot_pattern.h"
 #include "text/comments.h"
+#include "text/labels.h"
 #include "text/transfer_texts.h"
 #include "ui/calculator.h"
 #include "ui/panel.h"
@@ -594,7 +595,7 @@ void patternSaveStep() {
   source.form = PixelForm::Pixels;
   source.pixels = levels.data();
   source.rowLength = size.width;
-  runSaveAsDialog("名前をつけて保存する", "SAVE WITH A NAME", source);
+  runSaveAsDialog(kSaveDialogTitle, source);
 }
 
 // Topic 9 shows its second form, the trace start, while a polygon is under way.
