@@ -31,18 +31,19 @@ struct HitZone {
   }
 };
 
+// Every zone builder takes the x range first, then the y range: (x0, x1, y0, y1).
 // Ranges written as "x0..x1; y0..y1", both ends included.
 constexpr HitZone zoneIncl(int x0, int x1, int y0, int y1) {
   return HitZone{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1),
                  static_cast<int16_t>(y1), HitZone::kAll};
 }
 // x0 < x < x1 and y0 < y < y1.
-constexpr HitZone zoneExcl(int x0, int y0, int x1, int y1) {
+constexpr HitZone zoneExcl(int x0, int x1, int y0, int y1) {
   return HitZone{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1),
                  static_cast<int16_t>(y1), 0};
 }
 // Any mix of bounds: the edges named in `inclusive` are included.
-constexpr HitZone zone(int x0, int y0, int x1, int y1, uint8_t inclusive) {
+constexpr HitZone zone(int x0, int x1, int y0, int y1, uint8_t inclusive) {
   return HitZone{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1),
                  static_cast<int16_t>(y1), inclusive};
 }

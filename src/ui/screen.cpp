@@ -78,7 +78,7 @@ struct ScrollBarParts {
 constexpr ScrollBarParts scrollBar(bool vertical, int across0, int across1, int start, int end,
                                    ScrollCommand back, ScrollCommand track, ScrollCommand forward) {
   auto part = [&](int from, int to) {
-    return vertical ? zoneExcl(across0, from, across1, to) : zoneExcl(from, across0, to, across1);
+    return vertical ? zoneExcl(across0, across1, from, to) : zoneExcl(from, to, across0, across1);
   };
   return {part(start, start + 20),
           part(start + 20, end - 20),

@@ -60,7 +60,7 @@ constexpr std::array<TabCell, kTabCellCount> kTabCells = [] {
   std::array<TabCell, kTabCellCount> cells{};
   for (int c = 0; c < kTabCellCount; ++c) {
     const int left = 120 + 80 * c;
-    cells[c] = {static_cast<int16_t>(left), zoneExcl(left, 0, std::min(left + 80, 1060), 32)};
+    cells[c] = {static_cast<int16_t>(left), zoneExcl(left, std::min(left + 80, 1060), 0, 32)};
   }
   return cells;
 }();

@@ -321,7 +321,7 @@ const auto kPanel = std::to_array<PanelItem>({
             changeLightCore<filterStartUp>),
     {.kind = ItemKind::Custom,
      .draw = drawLightCoreBelt,
-     .zone = zoneExcl(kLightCoreBelt.left, 107, kLightCoreBelt.left + kLightCoreBelt.length, 127),
+     .zone = zoneExcl(kLightCoreBelt.left, kLightCoreBelt.left + kLightCoreBelt.length, 107, 127),
      .topic = kFilterLightCoreTopic,
      .action = clickBelt,
      .stage = kValueStage},

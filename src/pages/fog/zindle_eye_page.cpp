@@ -116,7 +116,7 @@ std::array<PanelItem, sizeof...(Index)> hornItems(std::integer_sequence<int, Ind
 // frame; a click at x gives the value v = (x - 2) * 100 / 96 to set().
 struct BarGeometry {
   int y;
-  constexpr HitZone zone() const { return zoneExcl(2, y, 98, y + 13); }
+  constexpr HitZone zone() const { return zoneExcl(2, 98, y, y + 13); }
 };
 constexpr BarGeometry kBrightLower{358}, kBrightUpper{371}, kDarkLower{423}, kDarkUpper{436};
 

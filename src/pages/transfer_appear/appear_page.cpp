@@ -42,8 +42,6 @@ constexpr Rgb kFineColour{200, 200, 220};
 constexpr BeltGeometry kZoneBelt{24, 52};
 constexpr int kBeltTop = 202;
 constexpr KeyPadLayout kPad{524, 24, 20};
-// A label that is drawn but answers no press.
-constexpr HitZone kDrawnOnly = zoneExcl(0, 0, 0, 0);
 
 AppearPageState& appear() {
   return ws().appear;
@@ -338,7 +336,7 @@ const PanelItem kPanel[] = {
      .action = [](int, int) { selectStart(); }},
     {.box = makeButton(46, 228, 10, kWhite, ButtonLook::Plain),
      .label = text(AppearLabel::ZoneDash),
-     .zone = kDrawnOnly},
+     .zone = kNoHit},
     {.kind = ItemKind::ValueBox,
      .box = makeButton(58, 228, 40, kZoneGreen),
      .label = text(AppearLabel::ZoneEnd),
@@ -364,7 +362,7 @@ const PanelItem kPanel[] = {
      .box = makeButton(50, 254, 22, kZoneGreen),
      .label = text(AppearLabel::GradationValue),
      .value = [] { return appear().gradation; },
-     .zone = kDrawnOnly},
+     .zone = kNoHit},
     {.box = makeButton(4, 280, 94, kWhite),
      .label = text(AppearLabel::AllAppearHeading),
      .zone = zoneIncl(5, 97, 275, 299),
@@ -408,12 +406,12 @@ const PanelItem kPanel[] = {
      .topic = kAppearFineMoveTopic},
     {.box = makeButton(2, 391, 36, kWhite, ButtonLook::Plain),
      .label = text(AppearLabel::FinePixel),
-     .zone = kDrawnOnly},
+     .zone = kNoHit},
     {.kind = ItemKind::ValueBox,
      .box = makeButton(40, 391, 32, kFineColour),
      .label = text(AppearLabel::FineStepValue),
      .value = [] { return appear().fineStep; },
-     .zone = kDrawnOnly},
+     .zone = kNoHit},
     {.box = makeButton(4, 444, 94, Rgb{0, 220, 220}),
      .label = text(AppearLabel::Keep8),
      .zone = zoneIncl(5, 97, 445, 463),
@@ -430,7 +428,7 @@ const PanelItem kPanel[] = {
      .action = [](int, int) { ws().saveAsRequest = 1; }},
     {.kind = ItemKind::Custom,
      .draw = drawPad,
-     .zone = zoneExcl(8, kPad.top, 92, kPad.top + kPad.firstRow + 4 * kPad.pitch + 20),
+     .zone = zoneExcl(8, 92, kPad.top, kPad.top + kPad.firstRow + 4 * kPad.pitch + 20),
      .action = pressKeyPad},
     {.box = makeButton(0, 660, 96, kWhite),
      .label = text(AppearLabel::WholeViewHeading),
