@@ -1,6 +1,7 @@
 #include "pages/outline_pattern/pattern_page.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "core/canvas_point.h"
@@ -178,11 +179,6 @@ void toggleZone(int, int) {
   }
 }
 
-void beltPress(int x, int y) {
-  PatternPageState& p = page();
-  p.helpTopic = pressZoneBelts(p, x, y);
-}
-
 void editGreyBound(int32_t target) {
   PatternPageState& p = page();
   p.zoneValueTarget = target;
@@ -315,8 +311,9 @@ int32_t greyToValue() {
   return page().ranges[kZoneGrey].to;
 }
 
-// In the order of the page's click table; the first hit wins.
-const PanelItem kPanel[] = {
+// In the order of the page's click table; the first hit wins. The four zone belts come between
+// kAboveBelts and kBelowBelts.
+const PanelItem kAboveBelts[] = {
     {.box = boxAt(4, 5, 104, kWhite),
      .label = &label(PatternLabel::Heading),
      .zone = zoneIncl(5, 91, 1, 24),
@@ -382,9 +379,8 @@ const PanelItem kPanel[] = {
      .draw = drawCondition,
      .zone = zoneIncl(5, 91, 192, 210),
      .topic = kPatternBeltTopic},
-    // The four zone belts, drawn after the canvas is shown (their values settle at the paint's
-    // end).
-    {.kind = ItemKind::HitOnly, .zone = zoneIncl(3, 97, 218, 353), .action = beltPress},
+};
+const PanelItem kBelowBelts[] = {
     {.kind = ItemKind::ValueBox,
      .box = boxAt(2, 360, 32, kGreyValueColour),
      .label = &label(PatternLabel::GreyValue),
@@ -461,6 +457,9 @@ const PanelItem kPanel[] = {
      .zone = zoneIncl(9, 91, 615, 735),
      .action = padPress},
 };
+// The belts are drawn after the canvas is shown (their values settle at the paint's end).
+const auto kPanel =
+    joinItems(std::to_array(kAboveBelts), zoneBeltItems(), std::to_array(kBelowBelts));
 
 // The picked grey between the two grey value boxes.
 void drawAppointGrey(Surface& s) {
@@ -629,13 +628,13 @@ void paint(Surface& s) {
   pickStep();
   greyBoundCalculatorStep();
   zoneAndPatternStep();
-  drawPanel(s, kPanel);
+  drawPanelStage(s, kPanel, 0);
   drawAppointGrey(s);
   drawPadEntry(s, kPad);
   showCanvas(s, 0);
   const bool kept = keepStep(kTab);
   synchroniseBelts(p);
-  drawZoneBelts(s, p);
+  drawPanelStage(s, kPanel, kZoneBeltStage);
   const bool saved = saveStep();
   // The zone and the pattern, once kept, are not made again from their own result; the ranges
   // stay, so one click shows them again.
