@@ -86,8 +86,16 @@ struct PanelItem {
   // The step of the paint that draws the item, for a page that draws its panel in several steps
   // (before and after its operation has run): drawPanelStage draws one step's items.
   uint8_t stage = 0;
-  bool (*shown)() = nullptr;  // drawn and hit only while this holds (nullptr: always)
+  bool (*shown)() = nullptr;      // drawn and hit only while this holds (nullptr: always)
+  bool topicAfterAction = false;  // the topic is set again once the action has run (resetItem)
 };
+
+// An item whose action runs a reset that clears the page's help topic: pressPanel sets the
+// item's topic again after the action, so a press shows the reset's own topic.
+constexpr PanelItem resetItem(PanelItem item) {
+  item.topicAfterAction = true;
+  return item;
+}
 
 // An action that sets a field to Value and the test that it holds Value, for a run of items that
 // each choose one value (ways, variants, modes). Field gives the field.

@@ -152,7 +152,6 @@ void resetPage(int, int) {
   defaults();
   ws().pageComment = kCommentShown;
   resetToEntryImage(kTab);
-  filter().helpTopic = kFilterResetTopic;
 }
 
 // A light-core switch: its change of the values, then the stretch shown from the source picture.
@@ -284,10 +283,11 @@ const auto kPanel = std::to_array<PanelItem>({
      .label = labelOf(FilterLabel::Heading),
      .zone = zoneIncl(5, 91, 1, 21),
      .action = [](int, int) { ws().pageComment = kTab; }},
-    {.kind = ItemKind::Custom,
-     .draw = drawResetMarks,
-     .zone = zoneIncl(3, 49, 23, 51),
-     .action = resetPage},
+    resetItem({.kind = ItemKind::Custom,
+               .draw = drawResetMarks,
+               .zone = zoneIncl(3, 49, 23, 51),
+               .topic = kFilterResetTopic,
+               .action = resetPage}),
     {.kind = ItemKind::Custom,
      .draw = drawLightResetMark,
      .zone = zoneIncl(51, 97, 23, 51),
