@@ -3,6 +3,7 @@
 // and an item that is only hit, each with its zone, topic and action in that order.
 #include <cstdint>
 
+#include "ui/controls.h"
 #include "ui/panel.h"
 
 namespace zc {
@@ -36,6 +37,34 @@ inline PanelItem customItem(const LabelButton& box, void (*draw)(Surface&, const
 inline PanelItem hitOnlyItem(const HitZone& zone, int32_t topic = 0,
                              void (*action)(int, int) = nullptr) {
   return PanelItem{.kind = ItemKind::HitOnly, .zone = zone, .topic = topic, .action = action};
+}
+
+// The two reset marks at the head of a page's column: where each is drawn (drawResetMark at
+// (x, y) in its colour number) and where it is hit.
+struct ResetMarks {
+  int y = 0;
+  int darkX = 2, lightX = 50;
+  int darkColour = 5, lightColour = 4;
+  HitZone darkZone{}, lightZone{};
+};
+
+template <ResetMarks At>
+void drawDarkResetMark(Surface& s, const PanelItem&) {
+  drawResetMark(s, At.darkX, At.y, At.darkColour);
+}
+template <ResetMarks At>
+void drawLightResetMark(Surface& s, const PanelItem&) {
+  drawResetMark(s, At.lightX, At.y, At.lightColour);
+}
+
+// The dark reset mark (the whole page back to its entry) and the light one (its modes only).
+template <ResetMarks At>
+PanelItem darkResetMark(int32_t topic, void (*action)(int, int) = nullptr) {
+  return customItem(LabelButton{}, drawDarkResetMark<At>, At.darkZone, topic, action);
+}
+template <ResetMarks At>
+PanelItem lightResetMark(int32_t topic, void (*action)(int, int) = nullptr) {
+  return customItem(LabelButton{}, drawLightResetMark<At>, At.lightZone, topic, action);
 }
 
 }  // namespace zc

@@ -23,8 +23,8 @@ namespace zc {
 namespace {
 
 constexpr int kTab = tabIndexOf(kPageChange);
-constexpr int kDarkMarkColour = 5;
-constexpr int kLightMarkColour = 4;
+constexpr ResetMarks kResetMarks{
+    .y = 28, .darkZone = zoneExcl(3, 49, 28, 58), .lightZone = zoneExcl(51, 97, 28, 58)};
 constexpr Rgb kAppointColour{200, 200, 40};
 constexpr Rgb kModeColour{20, 240, 200};  // 1)target, 2)convert and set KEEP4
 constexpr Rgb kBeltFrame{192, 192, 192};
@@ -210,13 +210,6 @@ bool isOn(int32_t flag) {
   return flag != 0;
 }
 
-void drawDarkMark(Surface& s, const PanelItem& item) {
-  drawResetMark(s, item.box.x, item.box.y, kDarkMarkColour);
-}
-void drawLightMark(Surface& s, const PanelItem& item) {
-  drawResetMark(s, item.box.x, item.box.y, kLightMarkColour);
-}
-
 void drawPatch(Surface& s, const LabelButton& at, int32_t red, int32_t green, int32_t blue) {
   auto byte = [](int32_t v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); };
   s.fillRect(at.x, at.y, at.x + kPatchSide, at.y + kPatchSide,
@@ -348,10 +341,8 @@ std::array<PanelItem, 1> one(const PanelItem& item) {
 const auto kPanel = joinItems(
     one(buttonItem(plain(4, 4, 104), label(ChangeLabel::Heading), zoneExcl(3, 97, 0, 28), 0,
                    showPageComment)),
-    one(resetItem(customItem(makeButton(2, 28, 45, kWhite), drawDarkMark, zoneExcl(3, 49, 28, 58),
-                             kChangeResetTopic, darkReset))),
-    one(customItem(makeButton(50, 28, 45, kWhite), drawLightMark, zoneExcl(51, 97, 28, 58),
-                   kChangeResetTopic, lightReset)),
+    one(resetItem(darkResetMark<kResetMarks>(kChangeResetTopic, darkReset))),
+    one(lightResetMark<kResetMarks>(kChangeResetTopic, lightReset)),
     one(buttonItem(makeButton(4, 62, 88, kAppointColour), label(ChangeLabel::Appoint),
                    zoneX(5, 91, 62, 82), 0, toggleAppoint,
                    [] { return isOn(change().appointOn); })),

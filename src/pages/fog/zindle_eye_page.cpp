@@ -10,6 +10,7 @@
 #include "text/zindle_eye_texts.h"
 #include "ui/controls.h"
 #include "ui/panel.h"
+#include "ui/panel_items.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -192,12 +193,12 @@ void defaults() {
   w.pageComment = kTab;
 }
 
-void drawResetMarks(Surface& s, const PanelItem&) {
-  drawResetMark(s, 2, 24, 3);
-}
-void drawLightResetMark(Surface& s, const PanelItem&) {
-  drawResetMark(s, 52, 24, 6);
-}
+constexpr ResetMarks kResetMarks{.y = 24,
+                                 .lightX = 52,
+                                 .darkColour = 3,
+                                 .lightColour = 6,
+                                 .darkZone = zoneIncl(1, 49, 25, 53),
+                                 .lightZone = zoneIncl(51, 99, 25, 33)};
 
 // The panel in the order of the page's click table.
 const auto kPanel = joinItems(
@@ -206,15 +207,8 @@ const auto kPanel = joinItems(
          .label = labelOf(ZindleEyeLabel::Heading),
          .zone = zoneIncl(5, 91, 1, 23),
          .action = [](int, int) { ws().pageComment = kTab; }},
-        {.kind = ItemKind::Custom,
-         .draw = drawResetMarks,
-         .zone = zoneIncl(1, 49, 25, 53),
-         .topic = kZindleEyeResetTopic,
-         .action = fullReset},
-        {.kind = ItemKind::Custom,
-         .draw = drawLightResetMark,
-         .zone = zoneIncl(51, 99, 25, 33),
-         .topic = kZindleEyeResetTopic},
+        darkResetMark<kResetMarks>(kZindleEyeResetTopic, fullReset),
+        lightResetMark<kResetMarks>(kZindleEyeResetTopic),
         {.box = makeButton(4, 64, 84, kWhite, ButtonLook::Plain),
          .label = labelOf(ZindleEyeLabel::ZindleEyeHeading),
          .zone = zoneIncl(5, 91, 61, 85),

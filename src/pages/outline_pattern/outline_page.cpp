@@ -33,8 +33,9 @@ constexpr Rgb kKeepColour{20, 240, 200};
 constexpr Rgb kDarkBlueText{16, 32, 160};
 constexpr Rgb kDarkRedText{160, 16, 32};
 constexpr Rgb kSetColourFill[3] = {{226, 222, 222}, {222, 226, 222}, {222, 222, 226}};
-constexpr int kDarkMarkColour = 5;   // (16, 32, 192)
-constexpr int kLightMarkColour = 4;  // (16, 192, 192)
+// The dark mark in (16, 32, 192), the light one in (16, 192, 192).
+constexpr ResetMarks kResetMarks{
+    .y = 28, .darkZone = zoneIncl(3, 49, 26, 55), .lightZone = zoneIncl(51, 97, 26, 55)};
 
 OutlinePageState& page() {
   return ws().outline;
@@ -281,13 +282,6 @@ void drawSetColour(Surface& s, const PanelItem&) {
   }
 }
 
-void drawDarkMark(Surface& s, const PanelItem&) {
-  drawResetMark(s, 2, 28, kDarkMarkColour);
-}
-void drawLightMark(Surface& s, const PanelItem&) {
-  drawResetMark(s, 50, 28, kLightMarkColour);
-}
-
 // The key pad stands in the column only to be explained: its keys are greyed and a click on any
 // of them shows the calculator comment. Its rows are those of the Pattern page's pad.
 constexpr KeyPadLayout kPad{614, 20, 20};
@@ -299,14 +293,13 @@ void drawKeys(Surface& s, const PanelItem&) {
 const PanelItem kPanel[] = {
     buttonItem(box(2, 4, 94, kWhite), label(OutlineLabel::Heading), zoneIncl(5, 91, 1, 24), 0,
                [](int, int) { ws().pageComment = kTab; }),
-    customItem(LabelButton{}, drawDarkMark, zoneIncl(3, 49, 26, 55), kOutlineResetTopic,
-               [](int, int) {
-                 modesOff();
-                 page().judgeValue = 8;
-                 resetToEntryImage(kTab);
-               }),
-    customItem(LabelButton{}, drawLightMark, zoneIncl(51, 97, 26, 55), kOutlineResetTopic,
-               [](int, int) { modesOff(); }),
+    darkResetMark<kResetMarks>(kOutlineResetTopic,
+                               [](int, int) {
+                                 modesOff();
+                                 page().judgeValue = 8;
+                                 resetToEntryImage(kTab);
+                               }),
+    lightResetMark<kResetMarks>(kOutlineResetTopic, [](int, int) { modesOff(); }),
     buttonItem(box(2, 66, 94, kGetImageColour), label(OutlineLabel::GetImage),
                zoneIncl(3, 97, 67, 85), 0,
                [](int, int) {

@@ -18,6 +18,7 @@
 #include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/panel.h"
+#include "ui/panel_items.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -236,12 +237,8 @@ void padPress(int x, int y) {
 
 // ---- drawing of the custom items -------------------------------------------------------------
 
-void drawDarkResetMark(Surface& s, const PanelItem& item) {
-  drawResetMark(s, item.box.x, item.box.y, 5);
-}
-void drawLightResetMark(Surface& s, const PanelItem& item) {
-  drawResetMark(s, item.box.x, item.box.y, 4);
-}
+constexpr ResetMarks kResetMarks{
+    .y = 25, .darkZone = zoneIncl(3, 49, 26, 55), .lightZone = zoneIncl(51, 97, 26, 55)};
 
 // "2)Area": on while dragging areas, framed in grey while the zone is only picked.
 void drawAreaButton(Surface& s, const PanelItem& item) {
@@ -318,18 +315,8 @@ const PanelItem kAboveBelts[] = {
      .label = &label(PatternLabel::Heading),
      .zone = zoneIncl(5, 91, 1, 24),
      .action = showPageComment},
-    {.kind = ItemKind::Custom,
-     .box = boxAt(2, 25, 45, kWhite),
-     .draw = drawDarkResetMark,
-     .zone = zoneIncl(3, 49, 26, 55),
-     .topic = kPatternResetTopic,
-     .action = darkReset},
-    {.kind = ItemKind::Custom,
-     .box = boxAt(50, 25, 45, kWhite),
-     .draw = drawLightResetMark,
-     .zone = zoneIncl(51, 97, 26, 55),
-     .topic = kPatternResetTopic,
-     .action = lightReset},
+    darkResetMark<kResetMarks>(kPatternResetTopic, darkReset),
+    lightResetMark<kResetMarks>(kPatternResetTopic, lightReset),
     {.box = boxAt(4, 61, 94, kGetShadowColour),
      .label = &label(PatternLabel::GetShadow),
      .zone = zoneIncl(5, 97, 62, 80),

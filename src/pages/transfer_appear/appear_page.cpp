@@ -14,6 +14,7 @@
 #include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/panel.h"
+#include "ui/panel_items.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -217,10 +218,8 @@ void drawPad(Surface& s, const PanelItem&) {
   drawPadEntry(s, kPad);
 }
 
-void drawResetMarks(Surface& s, const PanelItem&) {
-  drawResetMark(s, 2, 26, 5);
-  drawResetMark(s, 50, 26, 4);
-}
+constexpr ResetMarks kResetMarks{
+    .y = 26, .darkZone = zoneIncl(3, 49, 26, 54), .lightZone = zoneIncl(51, 97, 26, 54)};
 
 // ---- the panel -----------------------------------------------------------------------------
 
@@ -249,15 +248,8 @@ const PanelItem kPanel[] = {
      .label = text(AppearLabel::Heading),
      .zone = zoneIncl(5, 91, 1, 24),
      .action = [](int, int) { ws().pageComment = kTab; }},
-    {.kind = ItemKind::Custom,
-     .draw = drawResetMarks,
-     .zone = zoneIncl(3, 49, 26, 54),
-     .topic = kAppearResetTopic,
-     .action = darkReset},
-    {.kind = ItemKind::HitOnly,
-     .zone = zoneIncl(51, 97, 26, 54),
-     .topic = kAppearResetTopic,
-     .action = lightReset},
+    darkResetMark<kResetMarks>(kAppearResetTopic, darkReset),
+    lightResetMark<kResetMarks>(kAppearResetTopic, lightReset),
     {.box = makeButton(4, 61, 94, kWhite),
      .label = text(AppearLabel::GetImageHeading),
      .zone = zoneIncl(5, 97, 56, 80),

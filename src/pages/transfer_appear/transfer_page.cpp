@@ -21,6 +21,7 @@
 #include "text/transfer_texts.h"
 #include "ui/calculator.h"
 #include "ui/panel.h"
+#include "ui/panel_items.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -332,21 +333,16 @@ bool polygonStarted() {
 }
 
 // The column in the order of its click table: the first hit wins.
+constexpr ResetMarks kResetMarks{
+    .y = 25, .darkZone = zoneIncl(3, 49, 26, 55), .lightZone = zoneIncl(51, 97, 26, 55)};
+
 const PanelItem kPanel[] = {
     {.box = key(4, 5, 104, kWhite),
      .label = &label(TransferLabel::Heading),
      .zone = zoneIncl(5, 91, 1, 24),
      .action = showPageComment},
-    {.kind = ItemKind::Custom,
-     .draw = [](Surface& s, const PanelItem&) { drawResetMark(s, 2, 25, 5); },
-     .zone = zoneIncl(3, 49, 26, 55),
-     .topic = kTransferResetTopic,
-     .action = darkReset},
-    {.kind = ItemKind::Custom,
-     .draw = [](Surface& s, const PanelItem&) { drawResetMark(s, 50, 25, 4); },
-     .zone = zoneIncl(51, 97, 26, 55),
-     .topic = kTransferResetTopic,
-     .action = lightReset},
+    darkResetMark<kResetMarks>(kTransferResetTopic, darkReset),
+    lightResetMark<kResetMarks>(kTransferResetTopic, lightReset),
     {.box = key(4, 61, 94, Rgb{80, 160, 240}),
      .label = &label(TransferLabel::GetShadow),
      .zone = zoneIncl(5, 97, 62, 80),
