@@ -73,7 +73,7 @@ long differingBytes(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b
 }
 
 long markedCells() {
-  const int32_t* marks = plane(3);
+  const int32_t* marks = workMarks().cells;
   return std::count_if(marks, marks + kPlaneCells, [](int32_t m) { return m != 0; });
 }
 
@@ -288,7 +288,7 @@ TEST_F(OutlinePage, StrokeGoesOnAfterAReleaseOutsideTheImageArea) {
   ASSERT_EQ(r.status, 0) << r.err;
   auto marked = [](int x, int y) {
     const CanvasCell c = canvasCellAt(x, y);
-    return plane(3)[static_cast<long>(c.row) * kW + c.column] == 1;
+    return workMarks().cells[static_cast<long>(c.row) * kW + c.column] == 1;
   };
   EXPECT_TRUE(marked(320, 300));
   EXPECT_TRUE(marked(600, 300));

@@ -78,6 +78,32 @@ TEST(Panel, FirstShownItemHitWins) {
   }
 }
 
+// An action that runs a reset clearing the topic: a plain item loses its topic to the reset, a
+// resetItem shows it again; an action that sets a topic of its own keeps it on a plain item.
+TEST(Panel, AResetItemShowsItsTopicAfterTheResetClearedIt) {
+  static int32_t topic = 0;
+  const PanelItem items[] = {
+      {.kind = ItemKind::HitOnly,
+       .zone = zoneIncl(0, 9, 0, 9),
+       .topic = 5,
+       .action = [](int, int) { topic = 0; }},
+      resetItem({.kind = ItemKind::HitOnly,
+                 .zone = zoneIncl(10, 19, 0, 9),
+                 .topic = 6,
+                 .action = [](int, int) { topic = 0; }}),
+      {.kind = ItemKind::HitOnly,
+       .zone = zoneIncl(20, 29, 0, 9),
+       .topic = 7,
+       .action = [](int, int) { topic = 8; }},
+  };
+  const int32_t want[3] = {0, 6, 8};
+  for (int i = 0; i < 3; ++i) {
+    topic = 1;
+    EXPECT_TRUE(pressPanel(items, 10 * i + 5, 5, topic)) << i;
+    EXPECT_EQ(topic, want[i]) << i;
+  }
+}
+
 TEST(Panel, StagesDrawTheirOwnItemsInTableOrder) {
   g_shown = true;
   const auto all = textsDrawnBy([](Surface& s) { drawPanel(s, kItems); });

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/grey.h"
+#include "core/image_buffers.h"
 #include "core/workspace.h"
 #include "platform/headless/headless_platform.h"
 #include "shell/window_procedure.h"
@@ -425,7 +426,8 @@ TEST_F(PatternPage, PatternOfAPhotographIsKeptAsTwoTonesOfThePickedRange) {
       zone += inZone ? 1 : 0;
       for (uint8_t v : {k.r, k.g, k.b}) otherValues += (v == 192 || v == 255) ? 0 : 1;
       // The mark plane (rows bottom-up) holds 1 on the pattern part and 0 on the zone.
-      markMismatches += plane(3)[static_cast<long>(h - 1 - y) * w + x] == (inZone ? 0 : 1) ? 0 : 1;
+      markMismatches +=
+          workMarks().cells[static_cast<long>(h - 1 - y) * w + x] == (inZone ? 0 : 1) ? 0 : 1;
     }
   }
   EXPECT_EQ(otherValues, 0);

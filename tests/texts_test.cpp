@@ -208,7 +208,10 @@ TEST(Texts, EveryLabelHasBothTexts) {
   for (int i = 0; i < static_cast<int>(ZindleEyeLabel::Count); ++i)
     expectBothTexts(label(static_cast<ZindleEyeLabel>(i)), "zindle eye " + std::to_string(i));
   for (const LabelText* l :
-       {&kProductTitle, &kMessageTitle, &kDeleteKeepQuestion, &kCloseQuestion, &kSaveDialogTitle})
+       {&kProductTitle, &kMessageTitle, &kDeleteKeepQuestion, &kCloseQuestion, &kSaveDialogTitle,
+        &kOpenPrompt, &kOpenDialogTitle, &kBitmapFilesFilter, &kAllFilesFilter,
+        &kUnreadablePictureText, &kPixelWriteFailureTitle, &kPixelWriteFailureText,
+        &kPixelReadFailureTitle, &kPixelReadFailureText})
     expectBothTexts(*l, "shell text");
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/image_buffers.h"
 #include "core/workspace.h"
 #include "test_support.h"
 #include "text/comments.h"
@@ -92,7 +93,7 @@ TEST_F(TransferPage, SwitchingTraceOffLeavesTheTracedSideAsItIs) {
                         click(curve(280) + 100, 312) + kTrace + click(20, 315) + click(20, 315));
   ASSERT_EQ(r.status, 0) << r.err;
   for (int y = 60; y <= 280; ++y) {
-    const int32_t* row = plane(3) + static_cast<size_t>(kH - 1 - y) * kW;
+    const int32_t* row = workMarks().cells + static_cast<size_t>(kH - 1 - y) * kW;
     int marked = 0;
     for (int x = 0; x < 600; ++x) marked += row[x];
     ASSERT_EQ(marked, 1) << y;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/image_buffers.h"
 #include "core/workspace.h"
 #include "test_support.h"
 
@@ -179,7 +180,7 @@ TEST_P(TransferRoad, OutlinedPhotographCutAlongItsOutlinesGivesTheRealPhotograph
   // the real photograph there and the zone colour elsewhere.
   const uint8_t z = static_cast<uint8_t>(ws().zoneColor);
   const Rgb zone{z, z, z};
-  const int32_t* marks = plane(3);
+  const int32_t* marks = workMarks().cells;
   const Picture transfer = test::readOwnBmp("transfer.bmp", kW, kH);
   long patternPart = 0;
   for (int y = 0; y < kH; ++y) {

@@ -3,10 +3,20 @@
 
 namespace zc {
 
-// The grey of a pixel: 0.299 R + 0.587 G + 0.114 B in double, summed in this order and truncated.
-// Channels 0 .. 255 give 0 .. 255.
-inline int32_t greyOf(int r, int g, int b) {
-  return static_cast<int32_t>(0.299 * r + 0.587 * g + 0.114 * b);
+// The grey weights of red, green and blue.
+inline constexpr double kGreyRed = 0.299;
+inline constexpr double kGreyGreen = 0.587;
+inline constexpr double kGreyBlue = 0.114;
+
+// 0.299 R + 0.587 G + 0.114 B in double, summed in this order, not yet truncated.
+inline double greyValue(int32_t r, int32_t g, int32_t b) {
+  return kGreyRed * r + kGreyGreen * g + kGreyBlue * b;
+}
+
+// The grey of a pixel: greyValue truncated toward zero. Channels 0 .. 255 give 0 .. 255; the
+// 64-bit step keeps plane values far outside that range defined.
+inline int32_t greyOf(int32_t r, int32_t g, int32_t b) {
+  return static_cast<int32_t>(static_cast<int64_t>(greyValue(r, g, b)));
 }
 
 }  // namespace zc

@@ -40,4 +40,9 @@ PlaneView workPlanes() {
   return PlaneView{{plane(0), plane(1), plane(2)}, s.width, s.height};
 }
 
+MarkView workMarks() {
+  const Size s = ws().workSize;
+  return MarkView{plane(3), s.width, s.height};
+}
+
 }  // namespace zc

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "core/canvas_point.h"
+
 namespace zc {
 
 // A 24-bit picture in memory: 3 bytes per pixel (blue, green, red), rows of width * 3 bytes with
@@ -21,6 +23,21 @@ struct PlaneView {
   long index(int x, int y) const { return static_cast<long>(y) * width + x; }
 };
 
+// The mark plane (the fourth plane, where pages mark cells: strokes, boundaries, zones) at a
+// canvas size: cell (column, row) at column + row * width, row 0 the bottom
+// row.
+struct MarkView {
+  int32_t* cells = nullptr;
+  int width = 0;
+  int height = 0;
+  bool holds(const CanvasCell& c) const {
+    return c.column >= 0 && c.column < width && c.row >= 0 && c.row < height;
+  }
+  int32_t& at(const CanvasCell& c) const {
+    return cells[static_cast<long>(c.row) * width + c.column];
+  }
+};
+
 // Planes from canvas: each plane takes its byte of every pixel.
 void copyPixelsToPlanes(const PixelView& pixels, const PlaneView& planes);
 // Canvas from planes: each plane value is stored as its low 8 bits.
@@ -29,5 +46,6 @@ void copyPlanesToPixels(const PlaneView& planes, const PixelView& pixels);
 // The workspace's stores at the current work size.
 PixelView workCanvas();
 PlaneView workPlanes();
+MarkView workMarks();
 
 }  // namespace zc

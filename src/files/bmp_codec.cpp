@@ -2,16 +2,13 @@
 
 #include <cstring>
 
+#include "core/workspace.h"
 #include "files/file_access.h"
 #include "platform/platform.h"
+#include "text/labels.h"
 
 namespace zc {
 namespace {
-
-constexpr const char* kWriteFailureText = "ピクセルデータの書き込みに失敗しました";
-constexpr const char* kWriteFailureTitle = "PutBmp";
-constexpr const char* kReadFailureText = "ピクセルデータの読み込みに失敗しました";
-constexpr const char* kReadFailureTitle = "pool Get Bmp 関数";
 
 void put16(uint8_t* p, uint32_t v) {
   p[0] = static_cast<uint8_t>(v);
@@ -38,10 +35,14 @@ std::vector<uint8_t>& fileBuffer(size_t bytes) {
 }
 
 void failWrite() {
-  platform().messageBox(kWriteFailureTitle, kWriteFailureText, MessageBoxKind::Ok);
+  platform().messageBox(tr(kPixelWriteFailureTitle.japanese, kPixelWriteFailureTitle.english),
+                        tr(kPixelWriteFailureText.japanese, kPixelWriteFailureText.english),
+                        MessageBoxKind::Ok);
 }
 void failRead() {
-  platform().messageBox(kReadFailureTitle, kReadFailureText, MessageBoxKind::Ok);
+  platform().messageBox(tr(kPixelReadFailureTitle.japanese, kPixelReadFailureTitle.english),
+                        tr(kPixelReadFailureText.japanese, kPixelReadFailureText.english),
+                        MessageBoxKind::Ok);
 }
 
 }  // namespace
@@ -113,7 +114,10 @@ bool writeImageFile(const std::string& path, const PixelTarget& source, Size siz
 }
 
 void reportWriteFailure(const std::string& path) {
-  platform().messageBox(kWriteFailureTitle, path + "\n" + kWriteFailureText, MessageBoxKind::Ok);
+  platform().messageBox(
+      tr(kPixelWriteFailureTitle.japanese, kPixelWriteFailureTitle.english),
+      path + "\n" + tr(kPixelWriteFailureText.japanese, kPixelWriteFailureText.english),
+      MessageBoxKind::Ok);
 }
 
 bool readImageFile(const std::string& path, const PixelTarget& target, Size size) {

@@ -16,17 +16,18 @@ namespace {
 const char* const kWorkingFileNames[5] = {"0000start.bmp", "0000tar.bmp", "0000trfr.bmp",
                                           "0000back.bmp", "0000iso.bmp"};
 
-FileDialogOptions bitmapDialog(const std::string& title) {
+FileDialogOptions bitmapDialog(const LabelText& title) {
   FileDialogOptions options;
-  options.title = title;
-  options.filters = {{"ビットマップファイル(*.bmp)", "*.bmp"}, {"すべてのファイル(*.*)", "*.*"}};
+  options.title = tr(title.japanese, title.english);
+  options.filters = {{tr(kBitmapFilesFilter.japanese, kBitmapFilesFilter.english), "*.bmp"},
+                     {tr(kAllFilesFilter.japanese, kAllFilesFilter.english), "*.*"}};
   options.defaultSuffix = "bmp";
   return options;
 }
 
 // Opening: every picture the reader knows comes first and is selected, then the bitmap entries.
 FileDialogOptions openDialog() {
-  FileDialogOptions options = bitmapDialog("BMP File Open");
+  FileDialogOptions options = bitmapDialog(kOpenDialogTitle);
   const char* const patterns = "*.bmp *.png *.jpg *.jpeg *.tif *.tiff *.webp";
   options.filters.insert(options.filters.begin(),
                          {std::string(tr(kPictureFilterName.japanese, kPictureFilterName.english)) +
@@ -36,7 +37,7 @@ FileDialogOptions openDialog() {
 }
 
 // Saving: the bitmap entries, then the formats the platform's writer exports.
-FileDialogOptions saveDialog(const std::string& title) {
+FileDialogOptions saveDialog(const LabelText& title) {
   FileDialogOptions options = bitmapDialog(title);
   options.filters.push_back({"PNG(*.png)", "*.png"});
   options.filters.push_back({"JPEG(*.jpg *.jpeg)", "*.jpg *.jpeg"});
@@ -44,10 +45,6 @@ FileDialogOptions saveDialog(const std::string& title) {
   options.filters.push_back({"WebP(*.webp)", "*.webp"});
   return options;
 }
-
-// Shown when the chosen file cannot be read as a picture; %s is the chosen path.
-constexpr LabelText kUnreadablePictureText = {"%s\nを画像として読み込めませんでした",
-                                              "%s\ncould not be read as a picture"};
 
 void copyBounded(char* target, const std::string& text) {
   std::snprintf(target, 260, "%s", text.c_str());
@@ -175,24 +172,21 @@ bool runOpenDialog() {
   return takePicture(path);
 }
 
-bool runSaveAsDialog(const char* japaneseTitle, const char* englishTitle,
-                     const PixelTarget& source) {
+bool runSaveAsDialog(const LabelText& title, const PixelTarget& source) {
   std::string path;
-  if (!platform().saveFileDialog(saveDialog(tr(japaneseTitle, englishTitle)), path)) {
-    return false;
-  }
+  if (!platform().saveFileDialog(saveDialog(title), path)) return false;
   // A picture format's name gets the picture only, in that format; any other name the BMP.
   const std::string suffix = exportSuffix(path);
   if (!suffix.empty()) return exportPicture(path, suffix, source, ws().imageSize, ws().workSize);
   return writeImageFile(path, source, ws().workSize);
 }
 
-bool runSaveAsDialog(const char* japaneseTitle, const char* englishTitle) {
-  return runSaveAsDialog(japaneseTitle, englishTitle, planesTarget());
+bool runSaveAsDialog(const LabelText& title) {
+  return runSaveAsDialog(title, planesTarget());
 }
 
 bool runSaveAsDialog() {
-  return runSaveAsDialog("名前をつけて保存する", "SAVE WITH A NAME");
+  return runSaveAsDialog(kSaveDialogTitle);
 }
 
 void deleteKeepFiles() {

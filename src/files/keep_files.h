@@ -4,6 +4,7 @@
 #include "files/bmp_codec.h"
 #include "platform/picture_request.h"
 #include "platform/platform.h"
+#include "text/label_text.h"
 
 namespace zc {
 
@@ -41,12 +42,11 @@ void setPendingOpenFile(const std::string& path, int32_t kind);
 // file that does not load is followed by the dialog.
 bool runOpenDialog();
 // The save-with-a-name dialog: on confirmation the image planes are written to the chosen file.
-// The title pair lets pages use their own dialog titles.
-bool runSaveAsDialog(const char* japaneseTitle, const char* englishTitle);
+// The title lets pages use their own dialog titles; without one it is kSaveDialogTitle.
+bool runSaveAsDialog(const LabelText& title);
 bool runSaveAsDialog();
 // The same dialog writing another picture than the image planes (the Transfer page's pattern).
-bool runSaveAsDialog(const char* japaneseTitle, const char* englishTitle,
-                     const PixelTarget& source);
+bool runSaveAsDialog(const LabelText& title, const PixelTarget& source);
 
 void deleteKeepFiles();     // KEEP0.bmp ... KEEP8.bmp; missing files are no error
 void deleteWorkingFiles();  // all but the reserved start file

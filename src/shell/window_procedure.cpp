@@ -12,9 +12,6 @@
 
 namespace zc {
 
-const char* const kInitialWindowTitle =
-    "ジンドルキャンバスサンプル ZINDLE CANVAS SAMPLE vabosample";
-
 namespace {
 
 void goToPage(int32_t target) {
@@ -118,7 +115,7 @@ void closeFlow() {
 void paintCycle(Surface& s) {
   Workspace& w = ws();
   if (w.getImageRequest) {
-    s.text(100, 470, "[Enter] ⇒ ファイルを開く", Rgb{0, 0, 0}, 16, true);
+    s.text(100, 470, tr(kOpenPrompt.japanese, kOpenPrompt.english), Rgb{0, 0, 0}, 16, true);
     platform().present();
     // A cancel, or a choice that cannot be read, puts back the record from before the input that
     // asked for the dialog: no slot or working file is written and the page goes on as it was.

@@ -38,6 +38,23 @@ const LabelText kPartShownNote{
     "only the top-left %d × %d of the %d × %d picture is shown; \"fit\" on the Top page [→] "
     "shows it whole;"};
 
+const LabelText kOpenPrompt{"[Enter] ⇒ ファイルを開く", "[Enter] ⇒ ファイルを開く"};
+
+const char* const kInitialWindowTitle =
+    "ジンドルキャンバスサンプル ZINDLE CANVAS SAMPLE vabosample";
+
+const LabelText kOpenDialogTitle{"BMP File Open", "BMP File Open"};
+const LabelText kBitmapFilesFilter{"ビットマップファイル(*.bmp)", "ビットマップファイル(*.bmp)"};
+const LabelText kAllFilesFilter{"すべてのファイル(*.*)", "すべてのファイル(*.*)"};
+const LabelText kUnreadablePictureText{"%s\nを画像として読み込めませんでした",
+                                       "%s\ncould not be read as a picture"};
+const LabelText kPixelWriteFailureTitle{"PutBmp", "PutBmp"};
+const LabelText kPixelWriteFailureText{"ピクセルデータの書き込みに失敗しました",
+                                       "ピクセルデータの書き込みに失敗しました"};
+const LabelText kPixelReadFailureTitle{"pool Get Bmp 関数", "pool Get Bmp 関数"};
+const LabelText kPixelReadFailureText{"ピクセルデータの読み込みに失敗しました",
+                                      "ピクセルデータの読み込みに失敗しました"};
+
 const LabelText& tabLabel(int cell) {
   return (cell >= 0 && cell < 12) ? kTabLabels[cell] : kNoLabel;
 }

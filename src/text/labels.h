@@ -19,6 +19,20 @@ extern const LabelText kMessageTitle;        // title of every question box
 extern const LabelText kDeleteKeepQuestion;  // the close flow's first question
 extern const LabelText kCloseQuestion;       // the close flow's second question
 extern const LabelText kSaveDialogTitle;     // the save-with-a-name dialog
+extern const LabelText kOpenPrompt;          // drawn on the window while the open dialog asks
+
+// The window title given when the window is created.
+extern const char* const kInitialWindowTitle;
+
+// The file dialogs' and the picture files' texts. Those written once serve both languages.
+extern const LabelText kOpenDialogTitle;         // the open dialog
+extern const LabelText kBitmapFilesFilter;       // the dialogs' first filter, "*.bmp"
+extern const LabelText kAllFilesFilter;          // their second filter, "*.*"
+extern const LabelText kUnreadablePictureText;   // a chosen file is no picture; %s is its path
+extern const LabelText kPixelWriteFailureTitle;  // a picture file could not be written
+extern const LabelText kPixelWriteFailureText;
+extern const LabelText kPixelReadFailureTitle;  // a picture file could not be read
+extern const LabelText kPixelReadFailureText;
 
 // The open dialog's first filter entry: every picture the image reader opens.
 extern const LabelText kPictureFilterName;

@@ -127,7 +127,7 @@ constexpr PadKeyCell digit(int d, int row, int x, int hitLeft, int hitRight) {
           row,
           key(x, 26, kKeyColour),
           static_cast<FilterLabel>(static_cast<int>(FilterLabel::Digit0) + d),
-          zoneExcl(hitLeft, 0, hitRight, 20)};
+          zoneExcl(hitLeft, hitRight, 0, 20)};
 }
 
 // In drawing order; the digit keys of the middle and right columns are hit a little left of their

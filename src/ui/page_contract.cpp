@@ -109,15 +109,4 @@ void resetToEntryImage(int tabIndex) {
   resetScrollPositions();
   readSlotFile(tabIndex, planesTarget());
 }
-
-void standardPageBlock(Surface& s, int tabIndex, int32_t& helpTopic, void (*drawPanel)(Surface&)) {
-  restoreOrCallStep(tabIndex);
-  planesToCanvas();
-  if (drawPanel) drawPanel(s);
-  showCanvas(s, 0);
-  keepStep(tabIndex);
-  saveStep();
-  drawTabBar(s);
-  commentStep(s, tabIndex, helpTopic);
-}
 }  // namespace zc

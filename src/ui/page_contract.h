@@ -60,8 +60,4 @@ void resetToEntryImage(int tabIndex);
 // Both scroll positions and pixel shifts back to 0.
 void resetScrollPositions();
 
-// The whole page contract for a page whose only operation is showing its planes: restore or call,
-// planes into the canvas, the panel, the normal view, keep, save, tab bar and comments.
-void standardPageBlock(Surface& surface, int tabIndex, int32_t& helpTopic,
-                       void (*drawPanel)(Surface&));
 }  // namespace zc

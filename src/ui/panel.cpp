@@ -57,6 +57,7 @@ bool pressPanel(std::span<const PanelItem> items, int x, int y, int32_t& helpTop
     if (!(item.hits ? item.hits(x, y) : hitZoneOf(item).hits(x, y))) continue;
     if (item.topic) helpTopic = item.topic;
     if (item.action) item.action(x, y);
+    if (item.topicAfterAction && item.topic) helpTopic = item.topic;
     return true;
   }
   return false;

@@ -31,18 +31,19 @@ struct HitZone {
   }
 };
 
+// Every zone builder takes the x range first, then the y range: (x0, x1, y0, y1).
 // Ranges written as "x0..x1; y0..y1", both ends included.
 constexpr HitZone zoneIncl(int x0, int x1, int y0, int y1) {
   return HitZone{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1),
                  static_cast<int16_t>(y1), HitZone::kAll};
 }
 // x0 < x < x1 and y0 < y < y1.
-constexpr HitZone zoneExcl(int x0, int y0, int x1, int y1) {
+constexpr HitZone zoneExcl(int x0, int x1, int y0, int y1) {
   return HitZone{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1),
                  static_cast<int16_t>(y1), 0};
 }
 // Any mix of bounds: the edges named in `inclusive` are included.
-constexpr HitZone zone(int x0, int y0, int x1, int y1, uint8_t inclusive) {
+constexpr HitZone zone(int x0, int x1, int y0, int y1, uint8_t inclusive) {
   return HitZone{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1),
                  static_cast<int16_t>(y1), inclusive};
 }
@@ -85,8 +86,16 @@ struct PanelItem {
   // The step of the paint that draws the item, for a page that draws its panel in several steps
   // (before and after its operation has run): drawPanelStage draws one step's items.
   uint8_t stage = 0;
-  bool (*shown)() = nullptr;  // drawn and hit only while this holds (nullptr: always)
+  bool (*shown)() = nullptr;      // drawn and hit only while this holds (nullptr: always)
+  bool topicAfterAction = false;  // the topic is set again once the action has run (resetItem)
 };
+
+// An item whose action runs a reset that clears the page's help topic: pressPanel sets the
+// item's topic again after the action, so a press shows the reset's own topic.
+constexpr PanelItem resetItem(PanelItem item) {
+  item.topicAfterAction = true;
+  return item;
+}
 
 // An action that sets a field to Value and the test that it holds Value, for a run of items that
 // each choose one value (ways, variants, modes). Field gives the field.

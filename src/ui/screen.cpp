@@ -80,7 +80,7 @@ struct ScrollBarParts {
 constexpr ScrollBarParts scrollBar(bool vertical, int across0, int across1, int start, int end,
                                    ScrollCommand back, ScrollCommand track, ScrollCommand forward) {
   auto part = [&](int from, int to) {
-    return vertical ? zoneExcl(across0, from, across1, to) : zoneExcl(from, across0, to, across1);
+    return vertical ? zoneExcl(across0, across1, from, to) : zoneExcl(from, to, across0, across1);
   };
   return {part(start, start + 20),
           part(start + 20, end - 20),
@@ -149,16 +149,20 @@ bool insideImageArea(int x, int y) {
 }
 
 void drawFrame(Surface& s) {
-  // Window-system rectangles (right and bottom edges excluded). The scroll bar boxes begin just
-  // past the image area; the frame's top edge on y = 32 lies under the canvas, drawn later.
-  s.rectangleFrame(99, 32, 1080, 692, kFrameGrey);
-  s.rectangleFrame(1060, 32, 1080, 672, kFrameGrey);
-  s.rectangleFrame(100, 672, 1060, 692, kFrameGrey);
-  s.rectangleFrame(1060, 672, 1080, 692, kFrameGrey);
-  drawArrowButton(s, 1061, 33, 0, -1);
-  drawArrowButton(s, 1061, 653, 0, 1);
-  drawArrowButton(s, 100, 673, -1, 0);
-  drawArrowButton(s, 1041, 673, 1, 0);
+  // Window-system rectangles (right and bottom edges excluded), drawn from the parts the bars are
+  // hit on. The scroll bar boxes begin just past the image area; the frame's top edge on y = 32
+  // lies under the canvas, drawn later.
+  const HitZone& v = kVerticalBar.bar;
+  const HitZone& h = kHorizontalBar.bar;
+  s.rectangleFrame(kAreaLeft - 1, v.y0, v.x1, h.y1, kFrameGrey);
+  s.rectangleFrame(v.x0, v.y0, v.x1, v.y1, kFrameGrey);
+  s.rectangleFrame(h.x0, h.y0, h.x1, h.y1, kFrameGrey);
+  s.rectangleFrame(v.x0, h.y0, v.x1, h.y1, kFrameGrey);  // the corner between the bars
+  // Each arrow one pixel inside its part; the left arrow stands on its part's left edge.
+  drawArrowButton(s, kVerticalBar.backArrow.x0 + 1, kVerticalBar.backArrow.y0 + 1, 0, -1);
+  drawArrowButton(s, kVerticalBar.forwardArrow.x0 + 1, kVerticalBar.forwardArrow.y0 + 1, 0, 1);
+  drawArrowButton(s, kHorizontalBar.backArrow.x0, kHorizontalBar.backArrow.y0 + 1, -1, 0);
+  drawArrowButton(s, kHorizontalBar.forwardArrow.x0 + 1, kHorizontalBar.forwardArrow.y0 + 1, 1, 0);
   for (int y = 16; y <= 27; ++y) s.line(100, y, 1080, y, Rgb{240, 240, 240});
 }
 
@@ -203,20 +207,23 @@ void applyScrollCommandAndDrag() {
 }
 
 void drawThumbs(Surface& s) {
+  // Window-system rectangles, so the thumbs stay inside their bar boxes: each thumb starts
+  // `position` pixels into its track and spans its bar across, one pixel in from either side.
   const ScrollAxis& h = ws().scrollX;
-  const int hx0 = h.position + 120, hx1 = h.position + 120 + h.thumbLength;
-  // Window-system rectangles, so the thumbs stay inside their bar boxes.
-  for (int y = 674; y < 690; ++y) s.line(hx0 + 1, y, hx1 - 1, y, Rgb{230, 230, 240});
-  s.rectangleFrame(hx0, 673, hx1, 691, Rgb{200, 200, 210});
+  const HitZone& hb = kHorizontalBar.bar;
+  const int hx0 = kHorizontalBar.trackStart + h.position, hx1 = hx0 + h.thumbLength;
+  for (int y = hb.y0 + 2; y < hb.y1 - 2; ++y) s.line(hx0 + 1, y, hx1 - 1, y, Rgb{230, 230, 240});
+  s.rectangleFrame(hx0, hb.y0 + 1, hx1, hb.y1 - 1, Rgb{200, 200, 210});
   const int hm = (hx0 + hx1) / 2;
-  for (int i = -3; i <= 3; i += 3) s.line(hm + i, 677, hm + i, 688, Rgb{250, 250, 255});
+  for (int i = -3; i <= 3; i += 3) s.line(hm + i, hb.y0 + 5, hm + i, hb.y1 - 4, Rgb{250, 250, 255});
 
   const ScrollAxis& v = ws().scrollY;
-  const int vy0 = v.position + 52, vy1 = v.position + 52 + v.thumbLength;
-  for (int x = 1062; x < 1078; ++x) s.line(x, vy0 + 1, x, vy1 - 1, Rgb{230, 240, 230});
-  s.rectangleFrame(1061, vy0, 1079, vy1, Rgb{200, 210, 200});
+  const HitZone& vb = kVerticalBar.bar;
+  const int vy0 = kVerticalBar.trackStart + v.position, vy1 = vy0 + v.thumbLength;
+  for (int x = vb.x0 + 2; x < vb.x1 - 2; ++x) s.line(x, vy0 + 1, x, vy1 - 1, Rgb{230, 240, 230});
+  s.rectangleFrame(vb.x0 + 1, vy0, vb.x1 - 1, vy1, Rgb{200, 210, 200});
   const int vm = (vy0 + vy1) / 2;
-  for (int i = -3; i <= 3; i += 3) s.line(1065, vm + i, 1076, vm + i, Rgb{250, 255, 250});
+  for (int i = -3; i <= 3; i += 3) s.line(vb.x0 + 5, vm + i, vb.x1 - 4, vm + i, Rgb{250, 255, 250});
 }
 
 namespace {
@@ -382,19 +389,6 @@ PanelItem wholeViewItem(int32_t mode, int top, const LabelText& label, int32_t w
       break;
   }
   return item;
-}
-
-void drawWholeViewButtons(Surface& s, int top, const WholeViewLabels& labels) {
-  drawPanelItem(s, wholeViewItem(1, top, labels.image, 0));
-  drawPanelItem(s, wholeViewItem(2, top, labels.canvas, 0));
-  drawPanelItem(s, wholeViewItem(0, top, labels.back, 0));
-}
-
-bool pressWholeViewButtons(int x, int y, int top, int32_t& helpTopic, int32_t wholeViewTopic) {
-  const PanelItem items[3] = {wholeViewItem(1, top, kNoLabel, wholeViewTopic),
-                              wholeViewItem(2, top, kNoLabel, wholeViewTopic),
-                              wholeViewItem(0, top, kNoLabel, wholeViewTopic)};
-  return pressPanel(items, x, y, helpTopic);
 }
 
 }  // namespace zc

@@ -61,7 +61,7 @@ constexpr std::array<TabCell, kTabCellCount> kTabCells = [] {
   std::array<TabCell, kTabCellCount> cells{};
   for (int c = 0; c < kTabCellCount; ++c) {
     const int left = 120 + 80 * c;
-    cells[c] = {static_cast<int16_t>(left), zoneExcl(left, 0, std::min(left + 80, 1060), 32)};
+    cells[c] = {static_cast<int16_t>(left), zoneExcl(left, std::min(left + 80, 1060), 0, 32)};
   }
   return cells;
 }();
@@ -69,18 +69,8 @@ constexpr std::array<TabCell, kTabCellCount> kTabCells = [] {
 int tabCellAt(int x, int y);
 void drawTabBar(Surface& surface);
 
-// The three whole-view buttons ("image", "canvas", "back") in a page's column, 26 pixels apart
-// from `top`, at x = 4 and 88 wide.
-struct WholeViewLabels {
-  const LabelText& image;
-  const LabelText& canvas;
-  const LabelText& back;
-};
-void drawWholeViewButtons(Surface& surface, int top, const WholeViewLabels& labels);
-// A press on one of them sets the whole-view mode ("image" and "canvas" also ask for the page's
-// whole-view topic). False when the press hits none of them.
-bool pressWholeViewButtons(int x, int y, int top, int32_t& helpTopic, int32_t wholeViewTopic);
-// The same three buttons as items of a page's panel: wholeViewItem(mode, ...) for mode 1
+// The three whole-view buttons ("image", "canvas", "back") as items of a page's panel, 26 pixels
+// apart from `top`, at x = 4 and 88 wide: wholeViewItem(mode, ...) for mode 1
 // ("image"), 2 ("canvas") and 0 ("back"), each on while its mode is shown.
 PanelItem wholeViewItem(int32_t mode, int top, const LabelText& label, int32_t wholeViewTopic);
 

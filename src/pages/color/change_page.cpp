@@ -16,14 +16,15 @@
 #include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/panel.h"
+#include "ui/panel_items.h"
 #include "ui/screen.h"
 
 namespace zc {
 namespace {
 
 constexpr int kTab = tabIndexOf(kPageChange);
-constexpr int kDarkMarkColour = 5;
-constexpr int kLightMarkColour = 4;
+constexpr ResetMarks kResetMarks{
+    .y = 28, .darkZone = zoneExcl(3, 49, 28, 58), .lightZone = zoneExcl(51, 97, 28, 58)};
 constexpr Rgb kAppointColour{200, 200, 40};
 constexpr Rgb kModeColour{20, 240, 200};  // 1)target, 2)convert and set KEEP4
 constexpr Rgb kBeltFrame{192, 192, 192};
@@ -53,8 +54,8 @@ LabelButton plain(int x, int y, int width) {
   return makeButton(x, y, width, kWhite, ButtonLook::Plain);
 }
 // x0 <= x <= x1 and y0 < y < y1: the hit zone of the wide buttons and of every belt.
-HitZone zoneX(int x0, int y0, int x1, int y1) {
-  return zone(x0, y0, x1, y1, HitZone::kLeft | HitZone::kRight);
+HitZone zoneX(int x0, int x1, int y0, int y1) {
+  return zone(x0, x1, y0, y1, HitZone::kLeft | HitZone::kRight);
 }
 
 void setCal(bool on) {
@@ -88,7 +89,6 @@ void darkReset(int, int) {
   w.colorCondition = 2;
   w.calculator = CalculatorState{};
   resetToEntryImage(kTab);
-  w.change.helpTopic = kChangeResetTopic;
 }
 
 void lightReset(int, int) {
@@ -107,17 +107,21 @@ void toggleAppoint(int, int) {
   c.helpTopic = kChangeAppointTopic;
 }
 
-void toggleTarget(int x, int) {
+// The target button's left four columns only turn it on; the rest of it toggles.
+void turnTargetOn(int, int) {
   ChangePageState& c = change();
-  if (!c.targetOn) {
-    c.targetOn = 1;
-    c.convertOn = 0;
-    c.appointOn = 1;
-    setCal(false);
-    c.helpTopic = kChangeTargetTopic;
-  } else if (x >= 9) {
-    c.targetOn = 0;
-  }
+  if (c.targetOn) return;
+  c.targetOn = 1;
+  c.convertOn = 0;
+  c.appointOn = 1;
+  setCal(false);
+  c.helpTopic = kChangeTargetTopic;
+}
+void toggleTarget(int x, int y) {
+  if (change().targetOn)
+    change().targetOn = 0;
+  else
+    turnTargetOn(x, y);
 }
 
 void stepFlag(int, int) {
@@ -206,13 +210,6 @@ bool isOn(int32_t flag) {
   return flag != 0;
 }
 
-void drawDarkMark(Surface& s, const PanelItem& item) {
-  drawResetMark(s, item.box.x, item.box.y, kDarkMarkColour);
-}
-void drawLightMark(Surface& s, const PanelItem& item) {
-  drawResetMark(s, item.box.x, item.box.y, kLightMarkColour);
-}
-
 void drawPatch(Surface& s, const LabelButton& at, int32_t red, int32_t green, int32_t blue) {
   auto byte = [](int32_t v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); };
   s.fillRect(at.x, at.y, at.x + kPatchSide, at.y + kPatchSide,
@@ -291,53 +288,21 @@ void drawActIndicator(Surface& s, const PanelItem& item) {
 
 // ---- The panel -----------------------------------------------------------------------------
 
-PanelItem button(LabelButton at, ChangeLabel text, HitZone hit, int32_t topic,
-                 void (*action)(int, int) = nullptr, bool (*on)() = nullptr) {
-  return PanelItem{.kind = ItemKind::Button,
-                   .box = at,
-                   .label = &label(text),
-                   .on = on,
-                   .zone = hit,
-                   .topic = topic,
-                   .action = action};
-}
-PanelItem custom(LabelButton at, void (*draw)(Surface&, const PanelItem&), HitZone hit,
-                 int32_t topic, void (*action)(int, int) = nullptr) {
-  return PanelItem{.kind = ItemKind::Custom,
-                   .box = at,
-                   .draw = draw,
-                   .zone = hit,
-                   .topic = topic,
-                   .action = action};
-}
-PanelItem hitOnly(HitZone hit, int32_t topic, void (*action)(int, int) = nullptr) {
-  return PanelItem{.kind = ItemKind::HitOnly, .zone = hit, .topic = topic, .action = action};
-}
-PanelItem padKey(LabelButton at, FilterLabel text, HitZone hit, void (*action)(int, int),
-                 bool (*on)() = nullptr) {
-  return PanelItem{.kind = ItemKind::Button,
-                   .box = at,
-                   .label = &label(text),
-                   .on = on,
-                   .zone = hit,
-                   .action = action};
-}
-
 // The diamond switches and the belt of a target row, in the order of the click table.
 template <int Row>
 std::array<PanelItem, 5> targetBeltRow(int32_t topic) {
   const int y = kTargetBeltY[Row];
   const Rgb colour = kTargetBeltColour[Row];
-  return {custom(makeButton(2, y, 10, colour), drawDiamond, zoneExcl(3, y, 11, y + 20), topic,
-                 stepTarget<Row, targetMinDown>),
-          custom(makeButton(12, y, 10, colour), drawDiamond, zoneExcl(13, y, 21, y + 20), topic,
-                 stepTarget<Row, targetMinUp>),
-          custom(makeButton(kBeltLeft, y, kBeltLength, colour), drawTargetBelt<Row>,
-                 zoneX(25, y, 75, y + 20), topic, clickTargetBeltAt<Row>),
-          custom(makeButton(78, y, 10, colour), drawDiamond, zoneExcl(79, y, 87, y + 20), topic,
-                 stepTarget<Row, targetMaxDown>),
-          custom(makeButton(88, y, 10, colour), drawDiamond, zoneExcl(89, y, 97, y + 20), topic,
-                 stepTarget<Row, targetMaxUp>)};
+  return {customItem(makeButton(2, y, 10, colour), drawDiamond, zoneExcl(3, 11, y, y + 20), topic,
+                     stepTarget<Row, targetMinDown>),
+          customItem(makeButton(12, y, 10, colour), drawDiamond, zoneExcl(13, 21, y, y + 20), topic,
+                     stepTarget<Row, targetMinUp>),
+          customItem(makeButton(kBeltLeft, y, kBeltLength, colour), drawTargetBelt<Row>,
+                     zoneX(25, 75, y, y + 20), topic, clickTargetBeltAt<Row>),
+          customItem(makeButton(78, y, 10, colour), drawDiamond, zoneExcl(79, 87, y, y + 20), topic,
+                     stepTarget<Row, targetMaxDown>),
+          customItem(makeButton(88, y, 10, colour), drawDiamond, zoneExcl(89, 97, y, y + 20), topic,
+                     stepTarget<Row, targetMaxUp>)};
 }
 
 template <int Channel>
@@ -348,124 +313,126 @@ PanelItem valueBox() {
                    .label = &label(ChangeLabel::ConvertValue),
                    .on = [] { return change().calTarget == Channel + 1; },
                    .value = [] { return change().convertColour[Channel]; },
-                   .zone = zoneExcl(3, y, 21, y + 20),
+                   .zone = zoneExcl(3, 21, y, y + 20),
                    .action = toggleValueBox<Channel>};
 }
 template <int Channel>
 PanelItem convertBelt() {
   const int y = kConvertRowY[Channel];
-  return custom(makeButton(kBeltLeft, y, kBeltLength, kConvertRowColour[Channel]),
-                drawConvertBelt<Channel>, zoneX(25, y, 75, y + 20), kChangeValueTopic,
-                clickConvertBelt<Channel>);
+  return customItem(makeButton(kBeltLeft, y, kBeltLength, kConvertRowColour[Channel]),
+                    drawConvertBelt<Channel>, zoneX(25, 75, y, y + 20), kChangeValueTopic,
+                    clickConvertBelt<Channel>);
 }
 template <int Channel>
 std::array<PanelItem, 2> convertDiamonds() {
   const int y = kConvertRowY[Channel];
   const Rgb colour = kConvertRowColour[Channel];
-  return {custom(makeButton(78, y, 10, colour), drawDiamond, zoneExcl(79, y, 87, y + 20),
-                 kChangeValueTopic, stepConvert<Channel, -1>),
-          custom(makeButton(88, y, 10, colour), drawDiamond, zoneExcl(89, y, 97, y + 20),
-                 kChangeValueTopic, stepConvert<Channel, +1>)};
+  return {customItem(makeButton(78, y, 10, colour), drawDiamond, zoneExcl(79, 87, y, y + 20),
+                     kChangeValueTopic, stepConvert<Channel, -1>),
+          customItem(makeButton(88, y, 10, colour), drawDiamond, zoneExcl(89, 97, y, y + 20),
+                     kChangeValueTopic, stepConvert<Channel, +1>)};
 }
 
-template <std::size_t... N>
-auto joined(const std::array<PanelItem, N>&... parts) {
-  std::array<PanelItem, (N + ...)> all{};
-  std::size_t at = 0;
-  ((std::copy(parts.begin(), parts.end(), all.begin() + at), at += N), ...);
-  return all;
-}
 std::array<PanelItem, 1> one(const PanelItem& item) {
   return {item};
 }
 
 // The left column in the order of the page's click table; the first hit wins.
-const auto kPanel = joined(
-    one(button(plain(4, 4, 104), ChangeLabel::Heading, zoneExcl(3, 0, 97, 28), 0, showPageComment)),
-    one(custom(makeButton(2, 28, 45, kWhite), drawDarkMark, zoneExcl(3, 28, 49, 58), 0, darkReset)),
-    one(custom(makeButton(50, 28, 45, kWhite), drawLightMark, zoneExcl(51, 28, 97, 58),
-               kChangeResetTopic, lightReset)),
-    one(button(makeButton(4, 62, 88, kAppointColour), ChangeLabel::Appoint, zoneX(5, 62, 91, 82), 0,
-               toggleAppoint, [] { return isOn(change().appointOn); })),
-    one(button(makeButton(4, 88, 68, kModeColour), ChangeLabel::Target, zoneX(5, 88, 91, 108), 0,
-               toggleTarget, [] { return isOn(change().targetOn); })),
-    one(custom(plain(2, 114, 30), drawFlagLabel, zoneExcl(1, 114, 49, 134), kChangeFlagTopic,
-               stepFlag)),
-    one(hitOnly(zoneExcl(75, 114, 97, 134), kChangeFlagTopic, stepFlag)),
-    one(hitOnly(zoneExcl(1, 134, 97, 166), kChangeClickImageTopic)),
+const auto kPanel = joinItems(
+    one(buttonItem(plain(4, 4, 104), label(ChangeLabel::Heading), zoneExcl(3, 97, 0, 28), 0,
+                   showPageComment)),
+    one(resetItem(darkResetMark<kResetMarks>(kChangeResetTopic, darkReset))),
+    one(lightResetMark<kResetMarks>(kChangeResetTopic, lightReset)),
+    one(buttonItem(makeButton(4, 62, 88, kAppointColour), label(ChangeLabel::Appoint),
+                   zoneX(5, 91, 62, 82), 0, toggleAppoint,
+                   [] { return isOn(change().appointOn); })),
+    one(hitOnlyItem(zoneX(5, 8, 88, 108), 0, turnTargetOn)),
+    one(buttonItem(makeButton(4, 88, 68, kModeColour), label(ChangeLabel::Target),
+                   zoneX(9, 91, 88, 108), 0, toggleTarget, [] { return isOn(change().targetOn); })),
+    one(customItem(plain(2, 114, 30), drawFlagLabel, zoneExcl(1, 49, 114, 134), kChangeFlagTopic,
+                   stepFlag)),
+    one(hitOnlyItem(zoneExcl(75, 97, 114, 134), kChangeFlagTopic, stepFlag)),
+    one(hitOnlyItem(zoneExcl(1, 97, 134, 166), kChangeClickImageTopic)),
     targetBeltRow<kRangeRed>(kChangeColourBeltsTopic),
     targetBeltRow<kRangeGreen>(kChangeColourBeltsTopic),
     targetBeltRow<kRangeBlue>(kChangeColourBeltsTopic),
-    one(hitOnly(zoneExcl(3, 166, 97, 278), kChangeColourBeltsTopic)),
+    one(hitOnlyItem(zoneExcl(3, 97, 166, 278), kChangeColourBeltsTopic)),
     targetBeltRow<kRangeGrey>(kChangeGreyBeltTopic),
-    one(hitOnly(zoneExcl(1, 298, 97, 324), kChangeGreyBeltTopic)),
-    one(button(makeButton(4, 324, 68, kModeColour), ChangeLabel::Convert, zoneX(5, 324, 91, 344), 0,
-               toggleConvert, [] { return isOn(change().convertOn); })),
+    one(hitOnlyItem(zoneExcl(1, 97, 298, 324), kChangeGreyBeltTopic)),
+    one(buttonItem(makeButton(4, 324, 68, kModeColour), label(ChangeLabel::Convert),
+                   zoneX(5, 91, 324, 344), 0, toggleConvert,
+                   [] { return isOn(change().convertOn); })),
     one(valueBox<kRangeRed>()), one(valueBox<kRangeGreen>()), one(valueBox<kRangeBlue>()),
     one(convertBelt<kRangeRed>()), one(convertBelt<kRangeGreen>()), one(convertBelt<kRangeBlue>()),
     convertDiamonds<kRangeRed>(), convertDiamonds<kRangeGreen>(), convertDiamonds<kRangeBlue>(),
-    one(hitOnly(zoneExcl(3, 422, 97, 459), kChangeValueTopic)),
-    one(button(plain(4, 467, 88), ChangeLabel::Act, zoneExcl(9, 467, 91, 487), kChangeActTopic)),
-    one(button(makeButton(8, 487, 24, kWeakMiddleColour), ChangeLabel::Weak,
-               zoneExcl(9, 487, 31, 507), kChangeActTopic, chooseActMode<1>,
-               [] { return change().actMode == 1 && isOn(change().convertApply); })),
-    one(button(makeButton(38, 487, 24, kWeakMiddleColour), ChangeLabel::Middle,
-               zoneExcl(39, 487, 61, 507), kChangeActTopic, chooseActMode<2>,
-               [] { return change().actMode == 2 && isOn(change().convertApply); })),
-    one(button(makeButton(68, 487, 24, kAllColour), ChangeLabel::All, zoneExcl(69, 487, 91, 507),
-               kChangeActTopic, chooseActMode<3>,
-               [] { return change().actMode == 3 && isOn(change().convertApply); })),
-    one(custom(makeButton(8, 513, 84, kIndicatorColour), drawActIndicator,
-               zoneExcl(9, 513, 91, 533), kChangeActTopic)),
-    one(button(plain(4, 546, 88), ChangeLabel::Save, zoneX(5, 546, 91, 566), kChangeKeepTopic)),
-    one(button(makeButton(4, 566, 84, kModeColour), ChangeLabel::SetKeep4, zoneX(5, 566, 91, 586),
-               kChangeKeepTopic, setKeep4)),
-    one(padKey(makeButton(8, 623, 42, Rgb{200, 200, 40}), FilterLabel::Cal,
-               zoneExcl(9, 623, 49, 643), pressCal, [] { return isOn(change().calIndicator); })),
-    one(padKey(makeButton(56, 623, 36, Rgb{220, 200, 200}), FilterLabel::AllClear,
-               zoneExcl(57, 623, 91, 643), pressKey<PadKey::AllClear>)),
-    std::array<PanelItem, 10>{padKey(makeButton(8, 649, 26, kKeyColour), FilterLabel::Digit7,
-                                     zoneExcl(9, 649, 33, 669), pressKey<PadKey::Digit, 7>),
-                              padKey(makeButton(38, 649, 26, kKeyColour), FilterLabel::Digit8,
-                                     zoneExcl(37, 649, 61, 669), pressKey<PadKey::Digit, 8>),
-                              padKey(makeButton(68, 649, 26, kKeyColour), FilterLabel::Digit9,
-                                     zoneExcl(65, 649, 91, 669), pressKey<PadKey::Digit, 9>),
-                              padKey(makeButton(8, 669, 26, kKeyColour), FilterLabel::Digit4,
-                                     zoneExcl(9, 669, 33, 689), pressKey<PadKey::Digit, 4>),
-                              padKey(makeButton(38, 669, 26, kKeyColour), FilterLabel::Digit5,
-                                     zoneExcl(37, 669, 61, 689), pressKey<PadKey::Digit, 5>),
-                              padKey(makeButton(68, 669, 26, kKeyColour), FilterLabel::Digit6,
-                                     zoneExcl(65, 669, 91, 689), pressKey<PadKey::Digit, 6>),
-                              padKey(makeButton(8, 689, 26, kKeyColour), FilterLabel::Digit1,
-                                     zoneExcl(9, 689, 33, 709), pressKey<PadKey::Digit, 1>),
-                              padKey(makeButton(38, 689, 26, kKeyColour), FilterLabel::Digit2,
-                                     zoneExcl(37, 689, 61, 709), pressKey<PadKey::Digit, 2>),
-                              padKey(makeButton(68, 689, 26, kKeyColour), FilterLabel::Digit3,
-                                     zoneExcl(65, 689, 91, 709), pressKey<PadKey::Digit, 3>),
-                              padKey(makeButton(8, 709, 26, kKeyColour), FilterLabel::Digit0,
-                                     zoneExcl(9, 709, 31, 729), pressKey<PadKey::Digit, 0>)},
-    std::array<PanelItem, 3>{padKey(makeButton(8, 729, 24, Rgb{200, 220, 200}), FilterLabel::Plus,
-                                    zoneExcl(9, 729, 31, 749), pressKey<PadKey::Plus>),
-                             padKey(makeButton(38, 729, 24, Rgb{200, 200, 220}), FilterLabel::Minus,
-                                    zoneExcl(39, 729, 61, 749), pressKey<PadKey::Minus>),
-                             padKey(makeButton(68, 729, 24, Rgb{220, 200, 200}), FilterLabel::Clear,
-                                    zoneExcl(69, 729, 91, 749), pressKey<PadKey::Clear>)});
+    one(hitOnlyItem(zoneExcl(3, 97, 422, 459), kChangeValueTopic)),
+    one(buttonItem(plain(4, 467, 88), label(ChangeLabel::Act), zoneExcl(9, 91, 467, 487),
+                   kChangeActTopic)),
+    one(buttonItem(makeButton(8, 487, 24, kWeakMiddleColour), label(ChangeLabel::Weak),
+                   zoneExcl(9, 31, 487, 507), kChangeActTopic, chooseActMode<1>,
+                   [] { return change().actMode == 1 && isOn(change().convertApply); })),
+    one(buttonItem(makeButton(38, 487, 24, kWeakMiddleColour), label(ChangeLabel::Middle),
+                   zoneExcl(39, 61, 487, 507), kChangeActTopic, chooseActMode<2>,
+                   [] { return change().actMode == 2 && isOn(change().convertApply); })),
+    one(buttonItem(makeButton(68, 487, 24, kAllColour), label(ChangeLabel::All),
+                   zoneExcl(69, 91, 487, 507), kChangeActTopic, chooseActMode<3>,
+                   [] { return change().actMode == 3 && isOn(change().convertApply); })),
+    one(customItem(makeButton(8, 513, 84, kIndicatorColour), drawActIndicator,
+                   zoneExcl(9, 91, 513, 533), kChangeActTopic)),
+    one(buttonItem(plain(4, 546, 88), label(ChangeLabel::Save), zoneX(5, 91, 546, 566),
+                   kChangeKeepTopic)),
+    one(buttonItem(makeButton(4, 566, 84, kModeColour), label(ChangeLabel::SetKeep4),
+                   zoneX(5, 91, 566, 586), kChangeKeepTopic, setKeep4)),
+    one(buttonItem(makeButton(8, 623, 42, Rgb{200, 200, 40}), label(FilterLabel::Cal),
+                   zoneExcl(9, 49, 623, 643), 0, pressCal,
+                   [] { return isOn(change().calIndicator); })),
+    one(buttonItem(makeButton(56, 623, 36, Rgb{220, 200, 200}), label(FilterLabel::AllClear),
+                   zoneExcl(57, 91, 623, 643), 0, pressKey<PadKey::AllClear>)),
+    std::array<PanelItem, 10>{
+        buttonItem(makeButton(8, 649, 26, kKeyColour), label(FilterLabel::Digit7),
+                   zoneExcl(9, 33, 649, 669), 0, pressKey<PadKey::Digit, 7>),
+        buttonItem(makeButton(38, 649, 26, kKeyColour), label(FilterLabel::Digit8),
+                   zoneExcl(37, 61, 649, 669), 0, pressKey<PadKey::Digit, 8>),
+        buttonItem(makeButton(68, 649, 26, kKeyColour), label(FilterLabel::Digit9),
+                   zoneExcl(65, 91, 649, 669), 0, pressKey<PadKey::Digit, 9>),
+        buttonItem(makeButton(8, 669, 26, kKeyColour), label(FilterLabel::Digit4),
+                   zoneExcl(9, 33, 669, 689), 0, pressKey<PadKey::Digit, 4>),
+        buttonItem(makeButton(38, 669, 26, kKeyColour), label(FilterLabel::Digit5),
+                   zoneExcl(37, 61, 669, 689), 0, pressKey<PadKey::Digit, 5>),
+        buttonItem(makeButton(68, 669, 26, kKeyColour), label(FilterLabel::Digit6),
+                   zoneExcl(65, 91, 669, 689), 0, pressKey<PadKey::Digit, 6>),
+        buttonItem(makeButton(8, 689, 26, kKeyColour), label(FilterLabel::Digit1),
+                   zoneExcl(9, 33, 689, 709), 0, pressKey<PadKey::Digit, 1>),
+        buttonItem(makeButton(38, 689, 26, kKeyColour), label(FilterLabel::Digit2),
+                   zoneExcl(37, 61, 689, 709), 0, pressKey<PadKey::Digit, 2>),
+        buttonItem(makeButton(68, 689, 26, kKeyColour), label(FilterLabel::Digit3),
+                   zoneExcl(65, 91, 689, 709), 0, pressKey<PadKey::Digit, 3>),
+        buttonItem(makeButton(8, 709, 26, kKeyColour), label(FilterLabel::Digit0),
+                   zoneExcl(9, 31, 709, 729), 0, pressKey<PadKey::Digit, 0>)},
+    std::array<PanelItem, 3>{
+        buttonItem(makeButton(8, 729, 24, Rgb{200, 220, 200}), label(FilterLabel::Plus),
+                   zoneExcl(9, 31, 729, 749), 0, pressKey<PadKey::Plus>),
+        buttonItem(makeButton(38, 729, 24, Rgb{200, 200, 220}), label(FilterLabel::Minus),
+                   zoneExcl(39, 61, 729, 749), 0, pressKey<PadKey::Minus>),
+        buttonItem(makeButton(68, 729, 24, Rgb{220, 200, 200}), label(FilterLabel::Clear),
+                   zoneExcl(69, 91, 729, 749), 0, pressKey<PadKey::Clear>)});
 
 // Texts, patches and the table: drawn after the belts, never hit.
 const PanelItem kLabels[] = {
-    custom(makeButton(76, 88, kPatchSide, kWhite), drawTargetPatch, {}, 0),
-    custom(makeButton(50, 114, 24, kWhite), drawFlagPicture, {}, 0),
-    button(plain(2, 138, 88), ChangeLabel::LClickImage, {}, 0),
-    button(plain(2, 151, 88), ChangeLabel::ToMinMax, {}, 0),
-    button(plain(2, 188, 96), ChangeLabel::TableHeading, {}, 0),
-    custom(plain(2, kTableRowY[kRangeRed], 96), drawTableRow<kRangeRed>, {}, 0),
-    custom(plain(2, kTableRowY[kRangeGreen], 96), drawTableRow<kRangeGreen>, {}, 0),
-    custom(plain(2, kTableRowY[kRangeBlue], 96), drawTableRow<kRangeBlue>, {}, 0),
-    custom(plain(2, kTableRowY[kRangeGrey], 96), drawTableRow<kRangeGrey>, {}, 0),
-    custom(makeButton(76, 324, kPatchSide, kWhite), drawConvertPatch, {}, 0),
-    button(plain(2, 428, 88), ChangeLabel::ByOnImage, {}, 0),
-    button(plain(2, 441, 88), ChangeLabel::BarGraphCal, {}, 0),
-    padKey(makeButton(38, 709, 56, kKeyColour), FilterLabel::TypedNumber, {}, nullptr),
+    customItem(makeButton(76, 88, kPatchSide, kWhite), drawTargetPatch, kNoHit, 0),
+    customItem(makeButton(50, 114, 24, kWhite), drawFlagPicture, kNoHit, 0),
+    buttonItem(plain(2, 138, 88), label(ChangeLabel::LClickImage), kNoHit, 0),
+    buttonItem(plain(2, 151, 88), label(ChangeLabel::ToMinMax), kNoHit, 0),
+    buttonItem(plain(2, 188, 96), label(ChangeLabel::TableHeading), kNoHit, 0),
+    customItem(plain(2, kTableRowY[kRangeRed], 96), drawTableRow<kRangeRed>, kNoHit, 0),
+    customItem(plain(2, kTableRowY[kRangeGreen], 96), drawTableRow<kRangeGreen>, kNoHit, 0),
+    customItem(plain(2, kTableRowY[kRangeBlue], 96), drawTableRow<kRangeBlue>, kNoHit, 0),
+    customItem(plain(2, kTableRowY[kRangeGrey], 96), drawTableRow<kRangeGrey>, kNoHit, 0),
+    customItem(makeButton(76, 324, kPatchSide, kWhite), drawConvertPatch, kNoHit, 0),
+    buttonItem(plain(2, 428, 88), label(ChangeLabel::ByOnImage), kNoHit, 0),
+    buttonItem(plain(2, 441, 88), label(ChangeLabel::BarGraphCal), kNoHit, 0),
+    buttonItem(makeButton(38, 709, 56, kKeyColour), label(FilterLabel::TypedNumber), kNoHit, 0,
+               nullptr),
 };
 
 // ---- Page hooks ----------------------------------------------------------------------------

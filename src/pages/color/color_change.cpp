@@ -17,8 +17,9 @@ bool isByte(int32_t value) {
   return value >= 0 && value <= 255;
 }
 
-// Everything a pixel with its three plane values in 0 .. 255 needs, looked up by value: the
-// products of the grey formula (the same doubles the formula forms, so the sums are the same),
+// Everything a pixel with its three plane values in 0 .. 255 needs, looked up by value: greyValue
+// split by channel (kGreyRed * r, kGreyGreen * g and kGreyBlue * b are the doubles it forms, and
+// (red + green) + blue sums them in its order, so the greys are the same),
 // whether a value lets the pixel meet the condition in each row (a row the condition does not look
 // at lets every value through), and the colour k mixed into a pixel of each grey.
 struct ByteTables {
@@ -49,9 +50,9 @@ struct ByteTables {
         known = false;
     }
     for (int v = 0; v < 256; ++v) {
-      redPart[v] = 0.299 * v;
-      greenPart[v] = 0.587 * v;
-      bluePart[v] = 0.114 * v;
+      redPart[v] = kGreyRed * v;
+      greenPart[v] = kGreyGreen * v;
+      bluePart[v] = kGreyBlue * v;
       for (int row = 0; row < 4; ++row) {
         passes[row][v] = known && (!looksAt[row] || within(range, row, v)) ? 1 : 0;
       }

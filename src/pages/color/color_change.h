@@ -4,6 +4,7 @@
 // planes and write the picture; the planes are never changed.
 #include <cstdint>
 
+#include "core/grey.h"
 #include "core/image_buffers.h"
 
 namespace zc {
@@ -22,15 +23,6 @@ struct ColorRange {
 struct ChangeColour {
   int32_t red = 0, green = 0, blue = 0;
 };
-
-// 0.299 R + 0.587 G + 0.114 B in double, summed in that order, not yet truncated.
-inline double greyValue(int32_t red, int32_t green, int32_t blue) {
-  return 0.299 * red + 0.587 * green + 0.114 * blue;
-}
-// The grey of a pixel: greyValue truncated toward zero.
-inline int32_t greyOf(int32_t red, int32_t green, int32_t blue) {
-  return static_cast<int32_t>(static_cast<int64_t>(greyValue(red, green, blue)));
-}
 
 // The flag of colour condition for a pixel with its grey: 1 all three colours within their rows,
 // 2 the grey within the grey row, 3 red, 4 green, 5 blue within their own row (bounds included).

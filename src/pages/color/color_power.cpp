@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "core/grey.h"
+
 namespace zc {
 namespace {
 
@@ -24,7 +26,7 @@ const std::array<double, 256>& weightTable() {
 
 // Grey index of a pixel in floating point, truncated; 64-bit so that any plane values fit.
 int64_t greyIndex(int32_t r, int32_t g, int32_t b) {
-  return static_cast<int64_t>(0.299 * r + 0.587 * g + 0.114 * b);
+  return static_cast<int64_t>(greyValue(r, g, b));
 }
 
 int32_t powered(int32_t v, int64_t n, double power, double weight) {

@@ -15,6 +15,7 @@
 #include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/panel.h"
+#include "ui/panel_items.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -152,7 +153,6 @@ void resetPage(int, int) {
   defaults();
   ws().pageComment = kCommentShown;
   resetToEntryImage(kTab);
-  filter().helpTopic = kFilterResetTopic;
 }
 
 // A light-core switch: its change of the values, then the stretch shown from the source picture.
@@ -166,12 +166,12 @@ void clickBelt(int x, int) {
   lightCoreChanged();
 }
 
-void drawResetMarks(Surface& s, const PanelItem&) {
-  drawResetMark(s, 2, 22, 2);
-}
-void drawLightResetMark(Surface& s, const PanelItem&) {
-  drawResetMark(s, 52, 22, 9);
-}
+constexpr ResetMarks kResetMarks{.y = 22,
+                                 .lightX = 52,
+                                 .darkColour = 2,
+                                 .lightColour = 9,
+                                 .darkZone = zoneIncl(3, 49, 23, 51),
+                                 .lightZone = zoneIncl(51, 97, 23, 51)};
 
 // The light-core belt: the range between the two marks filled, the marks reaching past it.
 void drawLightCoreBelt(Surface& s, const PanelItem&) {
@@ -284,15 +284,8 @@ const auto kPanel = std::to_array<PanelItem>({
      .label = labelOf(FilterLabel::Heading),
      .zone = zoneIncl(5, 91, 1, 21),
      .action = [](int, int) { ws().pageComment = kTab; }},
-    {.kind = ItemKind::Custom,
-     .draw = drawResetMarks,
-     .zone = zoneIncl(3, 49, 23, 51),
-     .action = resetPage},
-    {.kind = ItemKind::Custom,
-     .draw = drawLightResetMark,
-     .zone = zoneIncl(51, 97, 23, 51),
-     .topic = kFilterResetTopic,
-     .action = [](int, int) { resetModes(); }},
+    resetItem(darkResetMark<kResetMarks>(kFilterResetTopic, resetPage)),
+    lightResetMark<kResetMarks>(kFilterResetTopic, [](int, int) { resetModes(); }),
     {.box = makeButton(4, 55, 84, kGetImageButtonFrame),
      .label = labelOf(FilterLabel::GetImage),
      .zone = zoneIncl(5, 91, 56, 74),
@@ -321,7 +314,7 @@ const auto kPanel = std::to_array<PanelItem>({
             changeLightCore<filterStartUp>),
     {.kind = ItemKind::Custom,
      .draw = drawLightCoreBelt,
-     .zone = zoneExcl(kLightCoreBelt.left, 107, kLightCoreBelt.left + kLightCoreBelt.length, 127),
+     .zone = zoneExcl(kLightCoreBelt.left, kLightCoreBelt.left + kLightCoreBelt.length, 107, 127),
      .topic = kFilterLightCoreTopic,
      .action = clickBelt,
      .stage = kValueStage},

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/grey.h"
 #include "pages/color/color_power.h"
 
 namespace zc {
@@ -60,7 +61,7 @@ void holdSpectrumCore(FilterPageState& filter) {
 void runColorPower(const PlaneView& planes, FilterPageState& filter) {
   const int32_t* each = filter.eachPower;
   if (filter.eachPowerMode >= 1 && filter.eachPowerMode <= 3) {
-    const double grey = 0.299 * each[0] + 0.587 * each[1] + 0.114 * each[2];
+    const double grey = greyValue(each[0], each[1], each[2]);
     filter.colorPower = static_cast<int32_t>(std::clamp(grey, -2147483648.0, 2147483647.0));
     applyColorPower(planes, each[0], each[1], each[2]);
   } else {

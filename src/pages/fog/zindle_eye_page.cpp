@@ -11,6 +11,7 @@
 #include "text/zindle_eye_texts.h"
 #include "ui/controls.h"
 #include "ui/panel.h"
+#include "ui/panel_items.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -117,7 +118,7 @@ std::array<PanelItem, sizeof...(Index)> hornItems(std::integer_sequence<int, Ind
 // frame; a click at x gives the value v = (x - 2) * 100 / 96 to set().
 struct BarGeometry {
   int y;
-  constexpr HitZone zone() const { return zoneExcl(2, y, 98, y + 13); }
+  constexpr HitZone zone() const { return zoneExcl(2, 98, y, y + 13); }
 };
 constexpr BarGeometry kBrightLower{358}, kBrightUpper{371}, kDarkLower{423}, kDarkUpper{436};
 
@@ -193,12 +194,12 @@ void defaults() {
   w.pageComment = kTab;
 }
 
-void drawResetMarks(Surface& s, const PanelItem&) {
-  drawResetMark(s, 2, 24, 3);
-}
-void drawLightResetMark(Surface& s, const PanelItem&) {
-  drawResetMark(s, 52, 24, 6);
-}
+constexpr ResetMarks kResetMarks{.y = 24,
+                                 .lightX = 52,
+                                 .darkColour = 3,
+                                 .lightColour = 6,
+                                 .darkZone = zoneIncl(1, 49, 25, 53),
+                                 .lightZone = zoneIncl(51, 99, 25, 33)};
 
 // The panel in the order of the page's click table.
 const auto kPanel = joinItems(
@@ -207,15 +208,8 @@ const auto kPanel = joinItems(
          .label = labelOf(ZindleEyeLabel::Heading),
          .zone = zoneIncl(5, 91, 1, 23),
          .action = [](int, int) { ws().pageComment = kTab; }},
-        {.kind = ItemKind::Custom,
-         .draw = drawResetMarks,
-         .zone = zoneIncl(1, 49, 25, 53),
-         .topic = kZindleEyeResetTopic,
-         .action = fullReset},
-        {.kind = ItemKind::Custom,
-         .draw = drawLightResetMark,
-         .zone = zoneIncl(51, 99, 25, 33),
-         .topic = kZindleEyeResetTopic},
+        darkResetMark<kResetMarks>(kZindleEyeResetTopic, fullReset),
+        lightResetMark<kResetMarks>(kZindleEyeResetTopic),
         {.box = makeButton(4, 64, 84, kWhite, ButtonLook::Plain),
          .label = labelOf(ZindleEyeLabel::ZindleEyeHeading),
          .zone = zoneIncl(5, 91, 61, 85),

@@ -15,6 +15,7 @@
 #include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/panel.h"
+#include "ui/panel_items.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -32,8 +33,9 @@ constexpr Rgb kKeepColour{20, 240, 200};
 constexpr Rgb kDarkBlueText{16, 32, 160};
 constexpr Rgb kDarkRedText{160, 16, 32};
 constexpr Rgb kSetColourFill[3] = {{226, 222, 222}, {222, 226, 222}, {222, 222, 226}};
-constexpr int kDarkMarkColour = 5;   // (16, 32, 192)
-constexpr int kLightMarkColour = 4;  // (16, 192, 192)
+// The dark mark in (16, 32, 192), the light one in (16, 192, 192).
+constexpr ResetMarks kResetMarks{
+    .y = 28, .darkZone = zoneIncl(3, 49, 26, 55), .lightZone = zoneIncl(51, 97, 26, 55)};
 
 OutlinePageState& page() {
   return ws().outline;
@@ -115,7 +117,8 @@ void invertDisc(Surface& s, int x, int y, int d) {
 void stampDab(CanvasCell centre) {
   const Workspace& w = ws();
   const BrushDisc disc = brushDisc(w.outline.brushSize, w.outline.brushScale);
-  stampBrushDisc(plane(3), w.workSize.width, w.workSize.height, centre.column, centre.row, disc);
+  const MarkView marks = workMarks();
+  stampBrushDisc(marks.cells, marks.width, marks.height, centre.column, centre.row, disc);
   claimMarkPlane(kPageOutline);
 }
 
@@ -174,9 +177,9 @@ void brushPaintStep() {
     stampDab(o.brushCurrentCell);
   }
   const Rgb colour = brushColour();
-  paintMarkedCells(plane(3), workCanvas(), colour);
+  paintMarkedCells(workMarks().cells, workCanvas(), colour);
   if (o.brushFixRequest == 1) {
-    writeMarkedCells(plane(3), workPlanes(), colour);
+    writeMarkedCells(workMarks().cells, workPlanes(), colour);
     // Fixed lines leave no mark behind, not even the dab of the stroke's end.
     forgetMarks();
     planesToCanvas();
@@ -235,29 +238,6 @@ constexpr LabelButton textLine(int x, int y, int width, Rgb colour) {
   return b;
 }
 
-PanelItem button(LabelButton b, OutlineLabel text, HitZone zone, int32_t topic,
-                 void (*action)(int, int) = nullptr, bool (*on)() = nullptr) {
-  PanelItem item;
-  item.kind = ItemKind::Button;
-  item.box = b;
-  item.label = &label(text);
-  item.on = on;
-  item.zone = zone;
-  item.topic = topic;
-  item.action = action;
-  return item;
-}
-PanelItem custom(void (*draw)(Surface&, const PanelItem&), HitZone zone, int32_t topic,
-                 void (*action)(int, int) = nullptr) {
-  PanelItem item;
-  item.kind = draw ? ItemKind::Custom : ItemKind::HitOnly;
-  item.draw = draw;
-  item.zone = zone;
-  item.topic = topic;
-  item.action = action;
-  return item;
-}
-
 void drawText(Surface& s, LabelButton b, OutlineLabel text) {
   drawButton(s, b, label(text));
 }
@@ -302,13 +282,6 @@ void drawSetColour(Surface& s, const PanelItem&) {
   }
 }
 
-void drawDarkMark(Surface& s, const PanelItem&) {
-  drawResetMark(s, 2, 28, kDarkMarkColour);
-}
-void drawLightMark(Surface& s, const PanelItem&) {
-  drawResetMark(s, 50, 28, kLightMarkColour);
-}
-
 // The key pad stands in the column only to be explained: its keys are greyed and a click on any
 // of them shows the calculator comment. Its rows are those of the Pattern page's pad.
 constexpr KeyPadLayout kPad{614, 20, 20};
@@ -318,24 +291,25 @@ void drawKeys(Surface& s, const PanelItem&) {
 
 // The panel in the order of the page's click table; the first hit wins.
 const PanelItem kPanel[] = {
-    button(box(2, 4, 94, kWhite), OutlineLabel::Heading, zoneIncl(5, 91, 1, 24), 0,
-           [](int, int) { ws().pageComment = kTab; }),
-    custom(drawDarkMark, zoneIncl(3, 49, 26, 55), kOutlineResetTopic,
-           [](int, int) {
-             modesOff();
-             page().judgeValue = 8;
-             resetToEntryImage(kTab);
-           }),
-    custom(drawLightMark, zoneIncl(51, 97, 26, 55), kOutlineResetTopic,
-           [](int, int) { modesOff(); }),
-    button(box(2, 66, 94, kGetImageColour), OutlineLabel::GetImage, zoneIncl(3, 97, 67, 85), 0,
-           [](int, int) {
-             ws().getImageRequest = 1;
-             ws().callSlot = kTab;
-             defaults();
-           }),
-    button(
-        box(2, 92, 94, kContrastColour), OutlineLabel::LocalContrast, zoneIncl(3, 97, 93, 111), 0,
+    buttonItem(box(2, 4, 94, kWhite), label(OutlineLabel::Heading), zoneIncl(5, 91, 1, 24), 0,
+               [](int, int) { ws().pageComment = kTab; }),
+    darkResetMark<kResetMarks>(kOutlineResetTopic,
+                               [](int, int) {
+                                 modesOff();
+                                 page().judgeValue = 8;
+                                 resetToEntryImage(kTab);
+                               }),
+    lightResetMark<kResetMarks>(kOutlineResetTopic, [](int, int) { modesOff(); }),
+    buttonItem(box(2, 66, 94, kGetImageColour), label(OutlineLabel::GetImage),
+               zoneIncl(3, 97, 67, 85), 0,
+               [](int, int) {
+                 ws().getImageRequest = 1;
+                 ws().callSlot = kTab;
+                 defaults();
+               }),
+    buttonItem(
+        box(2, 92, 94, kContrastColour), label(OutlineLabel::LocalContrast),
+        zoneIncl(3, 97, 93, 111), 0,
         [](int, int) {
           if (page().contrastMode == 0) {
             contrastOn();
@@ -345,9 +319,9 @@ const PanelItem kPanel[] = {
           }
         },
         [] { return page().contrastMode == 1; }),
-    custom(drawContrastHints, zoneIncl(3, 97, 113, 156), kOutlineContrastTopic),
-    button(
-        box(2, 157, 94, kOutlineColour), OutlineLabel::Outline, zoneIncl(3, 97, 158, 176), 0,
+    customItem(LabelButton{}, drawContrastHints, zoneIncl(3, 97, 113, 156), kOutlineContrastTopic),
+    buttonItem(
+        box(2, 157, 94, kOutlineColour), label(OutlineLabel::Outline), zoneIncl(3, 97, 158, 176), 0,
         [](int, int) {
           if (page().outlineMode == 0) {
             outlineOn();
@@ -358,31 +332,31 @@ const PanelItem kPanel[] = {
           }
         },
         [] { return page().outlineMode == 1; }),
-    button(
-        box(2, 183, 45, kOutlineColour), OutlineLabel::Fine, zoneIncl(3, 46, 184, 202),
+    buttonItem(
+        box(2, 183, 45, kOutlineColour), label(OutlineLabel::Fine), zoneIncl(3, 46, 184, 202),
         kOutlineDrawingTopic,
         [](int, int) {
           page().outlineWidth = 1;
           outlineOn();
         },
         [] { return page().outlineWidth == 1; }),
-    button(greyedBox(53, 183, 45), OutlineLabel::Middle, zoneIncl(54, 97, 184, 202),
-           kOutlineDrawingTopic),
-    button(greyedBox(2, 209, 45), OutlineLabel::Fat, zoneIncl(3, 46, 210, 228),
-           kOutlineDrawingTopic),
-    button(box(53, 209, 45, kOutlineColour), OutlineLabel::Clear, zoneIncl(54, 97, 210, 228),
-           kOutlineDrawingTopic,
-           [](int, int) {
-             page().outlineWidth = 0;
-             page().outlineMode = 0;
-             page().markClearRequest = 0;
-           }),
-    button(greyedBox(2, 235, 94), OutlineLabel::JudgeHeading, zoneIncl(3, 97, 236, 254),
-           kOutlineJudgeTopic),
-    custom(drawJudgeValue, zoneIncl(3, 97, 262, 280), kOutlineJudgeTopic),
+    buttonItem(greyedBox(53, 183, 45), label(OutlineLabel::Middle), zoneIncl(54, 97, 184, 202),
+               kOutlineDrawingTopic),
+    buttonItem(greyedBox(2, 209, 45), label(OutlineLabel::Fat), zoneIncl(3, 46, 210, 228),
+               kOutlineDrawingTopic),
+    buttonItem(box(53, 209, 45, kOutlineColour), label(OutlineLabel::Clear),
+               zoneIncl(54, 97, 210, 228), kOutlineDrawingTopic,
+               [](int, int) {
+                 page().outlineWidth = 0;
+                 page().outlineMode = 0;
+                 page().markClearRequest = 0;
+               }),
+    buttonItem(greyedBox(2, 235, 94), label(OutlineLabel::JudgeHeading), zoneIncl(3, 97, 236, 254),
+               kOutlineJudgeTopic),
+    customItem(LabelButton{}, drawJudgeValue, zoneIncl(3, 97, 262, 280), kOutlineJudgeTopic),
     // The brush rows, down to the set colour belts.
-    button(
-        box(2, 300, 94, kBrushColour), OutlineLabel::Brush, zoneIncl(3, 97, 301, 319), 0,
+    buttonItem(
+        box(2, 300, 94, kBrushColour), label(OutlineLabel::Brush), zoneIncl(3, 97, 301, 319), 0,
         [](int, int) {
           if (page().brushMode == 0) {
             brushOn();
@@ -392,43 +366,44 @@ const PanelItem kPanel[] = {
           }
         },
         [] { return page().brushMode == 1; }),
-    button(greyedBox(2, 326, 45), OutlineLabel::Fine, zoneIncl(3, 46, 327, 345),
-           kOutlineBrushTopic),
-    button(greyedBox(53, 326, 45), OutlineLabel::Middle, zoneIncl(54, 97, 327, 345),
-           kOutlineBrushTopic),
-    button(
-        box(2, 352, 45, kBrushColour), OutlineLabel::Fat, zoneIncl(3, 46, 353, 371),
+    buttonItem(greyedBox(2, 326, 45), label(OutlineLabel::Fine), zoneIncl(3, 46, 327, 345),
+               kOutlineBrushTopic),
+    buttonItem(greyedBox(53, 326, 45), label(OutlineLabel::Middle), zoneIncl(54, 97, 327, 345),
+               kOutlineBrushTopic),
+    buttonItem(
+        box(2, 352, 45, kBrushColour), label(OutlineLabel::Fat), zoneIncl(3, 46, 353, 371),
         kOutlineBrushTopic,
         [](int, int) {
           page().brushWidth = 3;
           brushOn();
         },
         [] { return page().brushWidth == 3; }),
-    button(box(53, 352, 45, kBrushColour), OutlineLabel::Clear, zoneIncl(54, 97, 353, 371),
-           kOutlineBrushTopic,
-           [](int, int) {
-             page().brushWidth = 0;
-             page().brushMode = 0;
-             page().brushClearRequest = 1;
-           }),
-    custom(drawBrushHints, zoneIncl(3, 97, 373, 424), kOutlineBrushTopic),
-    button(
-        box(2, 425, 64, kBrushColour), OutlineLabel::OutlineColour, zoneIncl(3, 65, 426, 444),
-        kOutlineColourTopic, [](int, int) { page().brushColorSource = 1; },
-        [] { return page().brushColorSource == 1; }),
-    custom(drawNextColour, zoneIncl(73, 91, 426, 444), kOutlineColourTopic,
-           [](int, int) {
-             ws().outlineColorIndex = nextOutlineColorIndex(ws().outlineColorIndex);
-             page().brushColorSource = 1;
-           }),
-    custom(drawSetColour, zoneIncl(3, 97, 452, 540), kOutlineSetColourTopic),
-    custom(nullptr, zoneIncl(3, 97, 301, 540), 0),  // the rest of the brush rows
-    button(box(2, 554, 94, kSaveColour), OutlineLabel::Save, zoneIncl(3, 97, 555, 573),
-           kOutlineKeepTopic),
-    button(box(2, 574, 94, kKeepColour), OutlineLabel::SetKeep5, zoneIncl(3, 97, 575, 593),
-           kOutlineKeepTopic, [](int, int) { ws().keepRequest = 1; }),
-    custom(drawKeys, zoneIncl(9, 91, 615, 735), 0,
-           [](int, int) { ws().pageComment = kCalculatorComment; }),
+    buttonItem(box(53, 352, 45, kBrushColour), label(OutlineLabel::Clear),
+               zoneIncl(54, 97, 353, 371), kOutlineBrushTopic,
+               [](int, int) {
+                 page().brushWidth = 0;
+                 page().brushMode = 0;
+                 page().brushClearRequest = 1;
+               }),
+    customItem(LabelButton{}, drawBrushHints, zoneIncl(3, 97, 373, 424), kOutlineBrushTopic),
+    buttonItem(
+        box(2, 425, 64, kBrushColour), label(OutlineLabel::OutlineColour),
+        zoneIncl(3, 65, 426, 444), kOutlineColourTopic,
+        [](int, int) { page().brushColorSource = 1; }, [] { return page().brushColorSource == 1; }),
+    customItem(LabelButton{}, drawNextColour, zoneIncl(73, 91, 426, 444), kOutlineColourTopic,
+               [](int, int) {
+                 ws().outlineColorIndex = nextOutlineColorIndex(ws().outlineColorIndex);
+                 page().brushColorSource = 1;
+               }),
+    customItem(LabelButton{}, drawSetColour, zoneIncl(3, 97, 452, 540), kOutlineSetColourTopic),
+    hitOnlyItem(zoneIncl(3, 97, 301, 540), 0),  // the rest of the brush rows
+    buttonItem(box(2, 554, 94, kSaveColour), label(OutlineLabel::Save), zoneIncl(3, 97, 555, 573),
+               kOutlineKeepTopic),
+    buttonItem(box(2, 574, 94, kKeepColour), label(OutlineLabel::SetKeep5),
+               zoneIncl(3, 97, 575, 593), kOutlineKeepTopic,
+               [](int, int) { ws().keepRequest = 1; }),
+    customItem(LabelButton{}, drawKeys, zoneIncl(9, 91, 615, 735), 0,
+               [](int, int) { ws().pageComment = kCalculatorComment; }),
 };
 
 // ---- Input ------------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "pages/outline_pattern/pattern_page.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "core/canvas_point.h"
@@ -17,6 +18,7 @@
 #include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/panel.h"
+#include "ui/panel_items.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -178,11 +180,6 @@ void toggleZone(int, int) {
   }
 }
 
-void beltPress(int x, int y) {
-  PatternPageState& p = page();
-  p.helpTopic = pressZoneBelts(p, x, y);
-}
-
 void editGreyBound(int32_t target) {
   PatternPageState& p = page();
   p.zoneValueTarget = target;
@@ -240,12 +237,8 @@ void padPress(int x, int y) {
 
 // ---- drawing of the custom items -------------------------------------------------------------
 
-void drawDarkResetMark(Surface& s, const PanelItem& item) {
-  drawResetMark(s, item.box.x, item.box.y, 5);
-}
-void drawLightResetMark(Surface& s, const PanelItem& item) {
-  drawResetMark(s, item.box.x, item.box.y, 4);
-}
+constexpr ResetMarks kResetMarks{
+    .y = 25, .darkZone = zoneIncl(3, 49, 26, 55), .lightZone = zoneIncl(51, 97, 26, 55)};
 
 // "2)Area": on while dragging areas, framed in grey while the zone is only picked.
 void drawAreaButton(Surface& s, const PanelItem& item) {
@@ -315,24 +308,15 @@ int32_t greyToValue() {
   return page().ranges[kZoneGrey].to;
 }
 
-// In the order of the page's click table; the first hit wins.
-const PanelItem kPanel[] = {
+// In the order of the page's click table; the first hit wins. The four zone belts come between
+// kAboveBelts and kBelowBelts.
+const PanelItem kAboveBelts[] = {
     {.box = boxAt(4, 5, 104, kWhite),
      .label = &label(PatternLabel::Heading),
      .zone = zoneIncl(5, 91, 1, 24),
      .action = showPageComment},
-    {.kind = ItemKind::Custom,
-     .box = boxAt(2, 25, 45, kWhite),
-     .draw = drawDarkResetMark,
-     .zone = zoneIncl(3, 49, 26, 55),
-     .topic = kPatternResetTopic,
-     .action = darkReset},
-    {.kind = ItemKind::Custom,
-     .box = boxAt(50, 25, 45, kWhite),
-     .draw = drawLightResetMark,
-     .zone = zoneIncl(51, 97, 26, 55),
-     .topic = kPatternResetTopic,
-     .action = lightReset},
+    darkResetMark<kResetMarks>(kPatternResetTopic, darkReset),
+    lightResetMark<kResetMarks>(kPatternResetTopic, lightReset),
     {.box = boxAt(4, 61, 94, kGetShadowColour),
      .label = &label(PatternLabel::GetShadow),
      .zone = zoneIncl(5, 97, 62, 80),
@@ -382,9 +366,8 @@ const PanelItem kPanel[] = {
      .draw = drawCondition,
      .zone = zoneIncl(5, 91, 192, 210),
      .topic = kPatternBeltTopic},
-    // The four zone belts, drawn after the canvas is shown (their values settle at the paint's
-    // end).
-    {.kind = ItemKind::HitOnly, .zone = zoneIncl(3, 97, 218, 353), .action = beltPress},
+};
+const PanelItem kBelowBelts[] = {
     {.kind = ItemKind::ValueBox,
      .box = boxAt(2, 360, 32, kGreyValueColour),
      .label = &label(PatternLabel::GreyValue),
@@ -461,6 +444,9 @@ const PanelItem kPanel[] = {
      .zone = zoneIncl(9, 91, 615, 735),
      .action = padPress},
 };
+// The belts are drawn after the canvas is shown (their values settle at the paint's end).
+const auto kPanel =
+    joinItems(std::to_array(kAboveBelts), zoneBeltItems(), std::to_array(kBelowBelts));
 
 // The picked grey between the two grey value boxes.
 void drawAppointGrey(Surface& s) {
@@ -604,7 +590,7 @@ void zoneAndPatternStep() {
   if (p.drawZoneRequest == 1 && areaOn && p.patternRequest == 1) {
     // Both at once in one pass over the canvas.
     const ZonePatternCounts counts =
-        zoneAndPattern(canvas, plane(3), grey.from, grey.to, zoneColor);
+        zoneAndPattern(canvas, workMarks().cells, grey.from, grey.to, zoneColor);
     claimMarkPlane(kPagePattern);
     askAboutZone(cells, counts.matched);
     askAboutPattern(counts.zoneCount);
@@ -615,7 +601,7 @@ void zoneAndPatternStep() {
     askAboutZone(areaOn ? cells : 0, matched);
   }
   if (p.patternRequest == 1) {
-    askAboutPattern(patternImage(canvas, plane(3), zoneColor));
+    askAboutPattern(patternImage(canvas, workMarks().cells, zoneColor));
     claimMarkPlane(kPagePattern);
   }
 }
@@ -629,13 +615,13 @@ void paint(Surface& s) {
   pickStep();
   greyBoundCalculatorStep();
   zoneAndPatternStep();
-  drawPanel(s, kPanel);
+  drawPanelStage(s, kPanel, 0);
   drawAppointGrey(s);
   drawPadEntry(s, kPad);
   showCanvas(s, 0);
   const bool kept = keepStep(kTab);
   synchroniseBelts(p);
-  drawZoneBelts(s, p);
+  drawPanelStage(s, kPanel, kZoneBeltStage);
   const bool saved = saveStep();
   // The zone and the pattern, once kept, are not made again from their own result; the ranges
   // stay, so one click shows them again.

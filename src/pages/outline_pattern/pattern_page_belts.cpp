@@ -21,20 +21,23 @@ constexpr Rgb kValueLineText{222, 222, 222};
 
 struct Belt {
   ZoneChannel channel;
-  int y;       // top of the drawn belt
-  int rowTop;  // the row's click zone, both ends included
-  int rowBottom;
+  int y;  // top of the drawn belt; its row is hit on y + 1 .. y + 19
   Rgb fill;
   Rgb appointMark;
   int valueLineY;  // 0: no value line
+  int32_t topic;
 };
 
 constexpr Belt kBelts[] = {
-    {kZoneRed, 217, 218, 236, {226, 222, 222}, {200, 64, 64}, 241},
-    {kZoneGreen, 256, 257, 275, {222, 226, 222}, {64, 168, 64}, 280},
-    {kZoneBlue, 295, 296, 314, {222, 222, 226}, {64, 64, 200}, 319},
-    {kZoneGrey, 334, 335, 353, {200, 200, 200}, {128, 128, 128}, 0},
+    {kZoneRed, 217, {226, 222, 222}, {200, 64, 64}, 241, kPatternBeltTopic},
+    {kZoneGreen, 256, {222, 226, 222}, {64, 168, 64}, 280, kPatternBeltTopic},
+    {kZoneBlue, 295, {222, 222, 226}, {64, 64, 200}, 319, kPatternBeltTopic},
+    {kZoneGrey, 334, {200, 200, 200}, {128, 128, 128}, 0, kPatternGreyValueTopic},
 };
+
+PatternPageState& page() {
+  return ws().pattern;
+}
 
 // The x of value v on a belt.
 int markX(int value) {
@@ -54,26 +57,113 @@ int appointValue(const AppointColour& appoint, ZoneChannel channel) {
   }
 }
 
-void drawBelt(Surface& s, const Belt& belt, const PatternPageState& page) {
-  const ZoneRange& copy = page.beltCopies[belt.channel];
-  const ZoneRange& range = page.ranges[belt.channel];
+// The bar: the copy's range filled, the frame, the picked value and the range's two ends.
+template <int B>
+void drawBar(Surface& s, const PanelItem&) {
+  constexpr Belt belt = kBelts[B];
+  const PatternPageState& p = page();
+  const ZoneRange& copy = p.beltCopies[belt.channel];
+  const ZoneRange& range = p.ranges[belt.channel];
   const int top = belt.y, bottom = belt.y + kBeltHeight;
   for (int x = markX(copy.from); x <= markX(copy.to); ++x) s.line(x, top + 1, x, bottom, belt.fill);
   s.rectangleOutline(kBeltLeft, top, kBeltLeft + kBeltLength, bottom, kBeltFrame);
-  const int appoint = markX(appointValue(page.appoint, belt.channel));
+  const int appoint = markX(appointValue(p.appoint, belt.channel));
   s.fillRect(appoint - 1, top + 1, appoint + 2, bottom, belt.appointMark);
   s.line(markX(range.from), top - 2, markX(range.from), bottom + 3, kRangeMark);
   s.line(markX(range.to), top - 2, markX(range.to), bottom + 3, kRangeMark);
-  for (int x : {2, 12, 78, 88}) drawDiamondGlyph(s, x, top + 5, 10, kSwitchColour);
-  if (belt.valueLineY) {
-    LabelButton line = makeButton(4, belt.valueLineY, 94, kWhite, ButtonLook::Plain);
-    line.textColour = kValueLineText;
-    char text[1032];
-    const LabelText& format = label(PatternLabel::BeltValues);
-    std::snprintf(text, sizeof text, tr(format.japanese, format.english), range.from,
-                  appointValue(page.appoint, belt.channel), range.to);
-    drawButton(s, line, text);
-  }
+}
+
+// A diamond switch: hit on its whole row, drawn 5 pixels down in it.
+void drawSwitch(Surface& s, const PanelItem& item) {
+  drawDiamondGlyph(s, item.box.x, item.box.y + 5, item.box.width, item.box.frame);
+}
+
+template <int B>
+void drawValueLine(Surface& s, const PanelItem& item) {
+  constexpr Belt belt = kBelts[B];
+  const PatternPageState& p = page();
+  const ZoneRange& range = p.ranges[belt.channel];
+  char text[1032];
+  const LabelText& format = label(PatternLabel::BeltValues);
+  std::snprintf(text, sizeof text, tr(format.japanese, format.english), range.from,
+                appointValue(p.appoint, belt.channel), range.to);
+  drawButton(s, item.box, text);
+}
+
+// The belt's value holds: the ranges follow the belts from now on.
+template <int B>
+ZoneRange& editedCopy() {
+  page().beltsLead = 1;
+  return page().beltCopies[kBelts[B].channel];
+}
+
+template <int B>
+void pressBar(int x, int) {
+  ZoneRange& copy = editedCopy<B>();
+  const int value = (x - kBeltLeft) * 255 / kBeltLength;
+  if (x < markX(appointValue(page().appoint, kBelts[B].channel)))
+    copy.from = value;
+  else
+    copy.to = value;
+}
+template <int B>
+void startDown(int, int) {
+  ZoneRange& copy = editedCopy<B>();
+  copy.from = std::max(copy.from - kSwitchStep, 0);
+}
+template <int B>
+void startUp(int, int) {
+  ZoneRange& copy = editedCopy<B>();
+  // The red belt's start stops at the picked red, the others' at their own end.
+  const int limit = kBelts[B].channel == kZoneRed ? page().appoint.r : copy.to;
+  copy.from = std::min(copy.from + kSwitchStep, limit);
+}
+template <int B>
+void endDown(int, int) {
+  ZoneRange& copy = editedCopy<B>();
+  copy.to = std::max(copy.to - kSwitchStep, copy.from);
+}
+template <int B>
+void endUp(int, int) {
+  ZoneRange& copy = editedCopy<B>();
+  copy.to = std::min(copy.to + kSwitchStep, 255);
+}
+
+PanelItem switchItem(int x, const Belt& belt, void (*action)(int, int)) {
+  return PanelItem{.kind = ItemKind::Custom,
+                   .box = makeButton(x, belt.y, 10, kSwitchColour),
+                   .draw = drawSwitch,
+                   .topic = belt.topic,
+                   .action = action,
+                   .stage = kZoneBeltStage};
+}
+
+template <int B>
+std::array<PanelItem, 7> beltItems() {
+  constexpr Belt belt = kBelts[B];
+  LabelButton valueLine = makeButton(4, belt.valueLineY, 94, kWhite, ButtonLook::Plain);
+  valueLine.textColour = kValueLineText;
+  return {
+      PanelItem{.kind = ItemKind::Custom,
+                .box = makeButton(kBeltLeft, belt.y, kBeltLength, kBeltFrame),
+                .draw = drawBar<B>,
+                .topic = belt.topic,
+                .action = pressBar<B>,
+                .stage = kZoneBeltStage},
+      switchItem(2, belt, startDown<B>),
+      switchItem(12, belt, startUp<B>),
+      switchItem(78, belt, endDown<B>),
+      switchItem(88, belt, endUp<B>),
+      PanelItem{.kind = belt.valueLineY ? ItemKind::Custom : ItemKind::HitOnly,
+                .box = valueLine,
+                .draw = drawValueLine<B>,
+                .zone = kNoHit,
+                .stage = kZoneBeltStage},
+      PanelItem{.kind = ItemKind::HitOnly,
+                .zone = zoneIncl(3, 97, belt.y + 1, belt.y + kBeltHeight - 1),
+                .topic = belt.topic,
+                .stage = kZoneBeltStage},
+  };
 }
 
 }  // namespace
@@ -87,41 +177,12 @@ void synchroniseBelts(PatternPageState& page) {
   }
 }
 
-void drawZoneBelts(Surface& s, const PatternPageState& page) {
-  for (const Belt& belt : kBelts) drawBelt(s, belt, page);
-}
-
-int32_t pressZoneBelts(PatternPageState& page, int x, int y) {
-  for (const Belt& belt : kBelts) {
-    if (y < belt.rowTop || y > belt.rowBottom) continue;
-    ZoneRange& copy = page.beltCopies[belt.channel];
-    const int appoint = appointValue(page.appoint, belt.channel);
-    bool changed = true;
-    if (x >= 3 && x <= 11) {
-      copy.from = std::max(copy.from - kSwitchStep, 0);
-    } else if (x >= 13 && x <= 21) {
-      // The red belt's start stops at the picked red, the others' at their own end.
-      const int limit = belt.channel == kZoneRed ? page.appoint.r : copy.to;
-      copy.from = std::min(copy.from + kSwitchStep, limit);
-    } else if (x >= 25 && x <= 75) {
-      const int value = (x - 24) * 255 / kBeltLength;
-      if (x < markX(appoint))
-        copy.from = value;
-      else
-        copy.to = value;
-    } else if (x >= 79 && x <= 87) {
-      copy.to = std::max(copy.to - kSwitchStep, copy.from);
-    } else if (x >= 89 && x <= 97) {
-      copy.to = std::min(copy.to + kSwitchStep, 255);
-    } else {
-      changed = false;
-    }
-    // The belt's value holds: the ranges follow the belts from now on.
-    if (changed) page.beltsLead = 1;
-    return belt.channel == kZoneGrey ? kPatternGreyValueTopic : kPatternBeltTopic;
-  }
-  // Between the belts: the value lines of the colour belts.
-  return kPatternBeltTopic;
+std::array<PanelItem, kZoneBeltItemCount> zoneBeltItems() {
+  return joinItems(beltItems<0>(), beltItems<1>(), beltItems<2>(), beltItems<3>(),
+                   std::array<PanelItem, 1>{PanelItem{.kind = ItemKind::HitOnly,
+                                                      .zone = zoneIncl(3, 97, 218, 353),
+                                                      .topic = kPatternBeltTopic,
+                                                      .stage = kZoneBeltStage}});
 }
 
 }  // namespace zc

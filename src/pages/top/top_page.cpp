@@ -70,7 +70,6 @@ void chooseCanvas1200(int, int) {
   w.canvasSize = Size{1200, 800};
   w.getImageRequest = 1;
   topPageDefaults();
-  w.top.helpTopic = kTopCanvasTopic;
 }
 
 // The panel in the order of the page's click table.
@@ -91,10 +90,11 @@ const PanelItem kPanel[] = {
      .action = resetView},
     {.box = heading(89), .label = labelOf(TopLabel::Canvas), .topic = kTopCanvasTopic},
     {.box = greyedSize(109), .label = labelOf(TopLabel::Canvas960), .topic = kTopCanvasTopic},
-    {.box = item(135, kCanvasColour),
-     .label = labelOf(TopLabel::Canvas1200),
-     .on = [] { return ws().canvasChoice == 2; },
-     .action = chooseCanvas1200},
+    resetItem({.box = item(135, kCanvasColour),
+               .label = labelOf(TopLabel::Canvas1200),
+               .on = [] { return ws().canvasChoice == 2; },
+               .topic = kTopCanvasTopic,
+               .action = chooseCanvas1200}),
     {.box = greyedSize(161), .label = labelOf(TopLabel::Canvas1440), .topic = kTopCanvasTopic},
     {.box = greyedSize(187), .label = labelOf(TopLabel::Canvas1680), .topic = kTopCanvasTopic},
     {.box = heading(226), .label = labelOf(TopLabel::GetImageHeading), .topic = kTopGetImageTopic},

@@ -14,6 +14,7 @@
 #include "ui/calculator.h"
 #include "ui/controls.h"
 #include "ui/panel.h"
+#include "ui/panel_items.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -42,8 +43,6 @@ constexpr Rgb kFineColour{200, 200, 220};
 constexpr BeltGeometry kZoneBelt{24, 52};
 constexpr int kBeltTop = 202;
 constexpr KeyPadLayout kPad{524, 24, 20};
-// A label that is drawn but answers no press.
-constexpr HitZone kDrawnOnly = zoneExcl(0, 0, 0, 0);
 
 AppearPageState& appear() {
   return ws().appear;
@@ -219,10 +218,8 @@ void drawPad(Surface& s, const PanelItem&) {
   drawPadEntry(s, kPad);
 }
 
-void drawResetMarks(Surface& s, const PanelItem&) {
-  drawResetMark(s, 2, 26, 5);
-  drawResetMark(s, 50, 26, 4);
-}
+constexpr ResetMarks kResetMarks{
+    .y = 26, .darkZone = zoneIncl(3, 49, 26, 54), .lightZone = zoneIncl(51, 97, 26, 54)};
 
 // ---- the panel -----------------------------------------------------------------------------
 
@@ -251,15 +248,8 @@ const PanelItem kPanel[] = {
      .label = text(AppearLabel::Heading),
      .zone = zoneIncl(5, 91, 1, 24),
      .action = [](int, int) { ws().pageComment = kTab; }},
-    {.kind = ItemKind::Custom,
-     .draw = drawResetMarks,
-     .zone = zoneIncl(3, 49, 26, 54),
-     .topic = kAppearResetTopic,
-     .action = darkReset},
-    {.kind = ItemKind::HitOnly,
-     .zone = zoneIncl(51, 97, 26, 54),
-     .topic = kAppearResetTopic,
-     .action = lightReset},
+    darkResetMark<kResetMarks>(kAppearResetTopic, darkReset),
+    lightResetMark<kResetMarks>(kAppearResetTopic, lightReset),
     {.box = makeButton(4, 61, 94, kWhite),
      .label = text(AppearLabel::GetImageHeading),
      .zone = zoneIncl(5, 97, 56, 80),
@@ -338,7 +328,7 @@ const PanelItem kPanel[] = {
      .action = [](int, int) { selectStart(); }},
     {.box = makeButton(46, 228, 10, kWhite, ButtonLook::Plain),
      .label = text(AppearLabel::ZoneDash),
-     .zone = kDrawnOnly},
+     .zone = kNoHit},
     {.kind = ItemKind::ValueBox,
      .box = makeButton(58, 228, 40, kZoneGreen),
      .label = text(AppearLabel::ZoneEnd),
@@ -364,7 +354,7 @@ const PanelItem kPanel[] = {
      .box = makeButton(50, 254, 22, kZoneGreen),
      .label = text(AppearLabel::GradationValue),
      .value = [] { return appear().gradation; },
-     .zone = kDrawnOnly},
+     .zone = kNoHit},
     {.box = makeButton(4, 280, 94, kWhite),
      .label = text(AppearLabel::AllAppearHeading),
      .zone = zoneIncl(5, 97, 275, 299),
@@ -408,12 +398,12 @@ const PanelItem kPanel[] = {
      .topic = kAppearFineMoveTopic},
     {.box = makeButton(2, 391, 36, kWhite, ButtonLook::Plain),
      .label = text(AppearLabel::FinePixel),
-     .zone = kDrawnOnly},
+     .zone = kNoHit},
     {.kind = ItemKind::ValueBox,
      .box = makeButton(40, 391, 32, kFineColour),
      .label = text(AppearLabel::FineStepValue),
      .value = [] { return appear().fineStep; },
-     .zone = kDrawnOnly},
+     .zone = kNoHit},
     {.box = makeButton(4, 444, 94, Rgb{0, 220, 220}),
      .label = text(AppearLabel::Keep8),
      .zone = zoneIncl(5, 97, 445, 463),
@@ -430,7 +420,7 @@ const PanelItem kPanel[] = {
      .action = [](int, int) { ws().saveAsRequest = 1; }},
     {.kind = ItemKind::Custom,
      .draw = drawPad,
-     .zone = zoneExcl(8, kPad.top, 92, kPad.top + kPad.firstRow + 4 * kPad.pitch + 20),
+     .zone = zoneExcl(8, 92, kPad.top, kPad.top + kPad.firstRow + 4 * kPad.pitch + 20),
      .action = pressKeyPad},
     {.box = makeButton(0, 660, 96, kWhite),
      .label = text(AppearLabel::WholeViewHeading),
@@ -590,7 +580,7 @@ void saveStep() {
   if (!w.saveAsRequest) return;
   canvasToPlanes();
   w.saveAsRequest = 0;
-  runSaveAsDialog(kAppearSaveDialogTitle.japanese, kAppearSaveDialogTitle.english);
+  runSaveAsDialog(kAppearSaveDialogTitle);
 }
 
 // The main, restore and calculator comments end what the page showed (display mode 0); while no

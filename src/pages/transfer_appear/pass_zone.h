@@ -3,6 +3,7 @@
 // which the back image shows.
 #include <cstdint>
 
+#include "core/grey.h"
 #include "core/image_buffers.h"
 
 namespace zc {
@@ -22,12 +23,6 @@ struct PassZone {
   int start = 255;
   int end = 255;
 };
-
-// The grey of a pixel: 0.299 R + 0.587 G + 0.114 B in double, summed in this order and
-// truncated toward zero.
-inline int greyOf(int r, int g, int b) {
-  return static_cast<int>(0.299 * r + 0.587 * g + 0.114 * b);
-}
 
 // True when the pixel (r, g, b), each 0 .. 255, passes the zone.
 inline bool passesZone(const PassZone& zone, int r, int g, int b) {

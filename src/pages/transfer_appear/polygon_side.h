@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "core/canvas_point.h"
+#include "core/image_buffers.h"
 
 namespace zc {
 
@@ -13,20 +14,6 @@ constexpr int kCutByColumns = 2;
 
 // A boundary cell of the polygon in the mark plane.
 constexpr int32_t kBoundaryMark = 1;
-
-// The mark plane at a canvas size: cell (column, row) at column + row * width, row 0 the bottom
-// row.
-struct MarkView {
-  int32_t* cells = nullptr;
-  int width = 0;
-  int height = 0;
-  bool holds(const CanvasCell& c) const {
-    return c.column >= 0 && c.column < width && c.row >= 0 && c.row < height;
-  }
-  int32_t& at(const CanvasCell& c) const {
-    return cells[static_cast<long>(c.row) * width + c.column];
-  }
-};
 
 // Marks one boundary cell; a cell off the canvas is left alone.
 void markBoundaryCell(const MarkView& marks, const CanvasCell& cell);

@@ -17,9 +17,11 @@
 #include "pages/transfer_appear/polygon_side.h"
 #include "pages/transfer_appear/shot_pattern.h"
 #include "text/comments.h"
+#include "text/labels.h"
 #include "text/transfer_texts.h"
 #include "ui/calculator.h"
 #include "ui/panel.h"
+#include "ui/panel_items.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -205,14 +207,14 @@ constexpr LabelButton hint(int x, int y, int width, Rgb text = kLabelText, bool 
   return b;
 }
 
-Rgb greyOf(int value) {
+Rgb graySwatch(int value) {
   const uint8_t v = static_cast<uint8_t>(std::clamp(value, 0, 255));
   return Rgb{v, v, v};
 }
 
 // A flag box of 20 x 20: the gray flag filled with the gray value.
 void drawGrayFlag(Surface& s, int x, int y) {
-  s.fillRect(x + 1, y + 1, x + 20, y + 20, greyOf(transfer().grayValue));
+  s.fillRect(x + 1, y + 1, x + 20, y + 20, graySwatch(transfer().grayValue));
   s.rectangleOutline(x, y, x + 20, y + 20, kFlagFrame);
 }
 
@@ -331,21 +333,16 @@ bool polygonStarted() {
 }
 
 // The column in the order of its click table: the first hit wins.
+constexpr ResetMarks kResetMarks{
+    .y = 25, .darkZone = zoneIncl(3, 49, 26, 55), .lightZone = zoneIncl(51, 97, 26, 55)};
+
 const PanelItem kPanel[] = {
     {.box = key(4, 5, 104, kWhite),
      .label = &label(TransferLabel::Heading),
      .zone = zoneIncl(5, 91, 1, 24),
      .action = showPageComment},
-    {.kind = ItemKind::Custom,
-     .draw = [](Surface& s, const PanelItem&) { drawResetMark(s, 2, 25, 5); },
-     .zone = zoneIncl(3, 49, 26, 55),
-     .topic = kTransferResetTopic,
-     .action = darkReset},
-    {.kind = ItemKind::Custom,
-     .draw = [](Surface& s, const PanelItem&) { drawResetMark(s, 50, 25, 4); },
-     .zone = zoneIncl(51, 97, 26, 55),
-     .topic = kTransferResetTopic,
-     .action = lightReset},
+    darkResetMark<kResetMarks>(kTransferResetTopic, darkReset),
+    lightResetMark<kResetMarks>(kTransferResetTopic, lightReset),
     {.box = key(4, 61, 94, Rgb{80, 160, 240}),
      .label = &label(TransferLabel::GetShadow),
      .zone = zoneIncl(5, 97, 62, 80),
@@ -510,10 +507,6 @@ OutlineColour outlineColour() {
   return OutlineColour{c.b, c.g, c.r};
 }
 
-MarkView markView() {
-  return MarkView{plane(3), ws().workSize.width, ws().workSize.height};
-}
-
 MarkColour markerColour(const OutlineLines& lines, const CanvasCell& vertex) {
   return lines.outlineAt(vertex) ? kOnOutlineGreen : kSideRed;
 }
@@ -522,7 +515,7 @@ MarkColour markerColour(const OutlineLines& lines, const CanvasCell& vertex) {
 // marks the side that ends there.
 void placeVertex(const OutlineLines& lines, bool closing) {
   TransferPageState& t = transfer();
-  const MarkView marks = markView();
+  const MarkView marks = workMarks();
   t.vertexCount = std::min(t.vertexCount + 1, kMaxVertexIndex);
   if (t.vertexCount == 0) clearMarkPlane();
   if (closing) {
@@ -556,7 +549,7 @@ void polygonStep(const OutlineLines& lines) {
     if (t.vertexCount >= 0) placeVertex(lines, true);
   }
   if (t.vertexCount < 0) return;
-  drawMarkedCells(workCanvas(), plane(3), kSideRed);
+  drawMarkedCells(workCanvas(), workMarks().cells, kSideRed);
   if (!t.traceOn) {
     drawVertexMarker(workCanvas(), t.vertex[t.vertexCount],
                      markerColour(lines, t.vertex[t.vertexCount]));
@@ -576,7 +569,7 @@ void traceMarks(const OutlineLines& lines) {
 
 void fillStep() {
   TransferPageState& t = transfer();
-  evenOddFill(workCanvas(), plane(3), t.cutMode,
+  evenOddFill(workCanvas(), workMarks().cells, t.cutMode,
               t.fillWithFlag ? std::clamp(t.grayValue, 0, 255) : 255);
   canvasToPlanes();
   writeWorkingFile(kIsoFile, canvasTarget());  // the canvas just committed: the same picture
@@ -589,16 +582,16 @@ void fillStep() {
 void patternSaveStep() {
   const Size size = ws().workSize;
   canvasToPlanes();
-  patternImage(workCanvas(), plane(3), ws().zoneColor);
+  patternImage(workCanvas(), workMarks().cells, ws().zoneColor);
   claimMarkPlane(kPageTransfer);
   canvasToPlanes();
   std::vector<uint8_t> levels(static_cast<size_t>(size.width) * size.height * 3);
-  patternSaveLevels(plane(3), PixelView{levels.data(), size.width, size.height});
+  patternSaveLevels(workMarks().cells, PixelView{levels.data(), size.width, size.height});
   PixelTarget source;
   source.form = PixelForm::Pixels;
   source.pixels = levels.data();
   source.rowLength = size.width;
-  runSaveAsDialog("名前をつけて保存する", "SAVE WITH A NAME", source);
+  runSaveAsDialog(kSaveDialogTitle, source);
 }
 
 // Topic 9 shows its second form, the trace start, while a polygon is under way.
@@ -625,12 +618,12 @@ void paint(Surface& s) {
   if (t.fillRequest) fillStep();
   if (t.polygonStarted) polygonStep(lines);
   if (t.patternRequest) {
-    patternImage(workCanvas(), plane(3), w.zoneColor);
+    patternImage(workCanvas(), workMarks().cells, w.zoneColor);
     claimMarkPlane(kPageTransfer);
     canvasToPlanes();
   }
   if (t.shotRequest) {
-    shotPattern(workPlanes(), plane(3), w.zoneColor);
+    shotPattern(workPlanes(), workMarks().cells, w.zoneColor);
     planesToCanvas();
   }
   keepStep(kTab);
