@@ -153,8 +153,12 @@ void Surface::line(int x0, int y0, int x1, int y1, Rgb colour, int penWidth) {
   const uint32_t value = packed(colour);
   Impl& d = *impl_;
   if (penWidth <= 1) {
+    // The rows are found once per line: asking the image for each pixel's row costs more than
+    // setting the pixel.
+    uint32_t* const first = d.row(0);
+    const qsizetype stride = d.image.bytesPerLine() / 4;
     Impl::walkLine(x0, y0, x1, y1, [&](int x, int y) {
-      if (x >= 0 && x < kWidth && y >= 0 && y < kHeight) d.row(y)[x] = value;
+      if (x >= 0 && x < kWidth && y >= 0 && y < kHeight) first[y * stride + x] = value;
     });
     return;
   }

@@ -32,6 +32,8 @@ void restoreOrCallStep(int tabIndex);
 void planesToCanvas();
 // Copies the canvas buffer into the image planes.
 void canvasToPlanes();
+// planesToCanvas() and then canvasToPlanes(), in one pass over the planes.
+void planesToCanvasAndBack();
 // Stores the shown picture into the page's keep slot when asked.
 void keepStep(int tabIndex);
 // Runs the save-with-a-name dialog when asked.
