@@ -71,6 +71,8 @@ constexpr __mmask16 kAll16 = 0xFFFF;
 
 #define ZC_VBMI __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi")))
 
+// Masked stores are slow on some of these machines, so every block but the last is stored whole,
+// its last 16 bytes overwritten by the next block, and cells are stored only where one changes.
 ZC_VBMI long planesToPixelsVbmi(Planes3 p, uint8_t* dst, long cells, bool andBack) {
   const __m512i interleave = _mm512_load_si512(kVbmi.interleave);
   const __m512i high = _mm512_set1_epi32(~0xFF);
@@ -83,28 +85,34 @@ ZC_VBMI long planesToPixelsVbmi(Planes3 p, uint8_t* dst, long cells, bool andBac
     __m512i planes = _mm512_zextsi128_si512(_mm512_maskz_cvtepi32_epi8(kAll16, b));
     planes = _mm512_inserti32x4(planes, _mm512_maskz_cvtepi32_epi8(kAll16, g), 1);
     planes = _mm512_inserti32x4(planes, _mm512_maskz_cvtepi32_epi8(kAll16, r), 2);
-    _mm512_mask_storeu_epi8(dst + 3 * i, kFortyEightBytes,
-                            _mm512_maskz_permutexvar_epi8(~__mmask64{0}, interleave, planes));
+    const __m512i out = _mm512_maskz_permutexvar_epi8(~__mmask64{0}, interleave, planes);
+    if (i + 32 <= cells) {
+      _mm512_storeu_si512(dst + 3 * i, out);
+    } else {
+      _mm512_mask_storeu_epi8(dst + 3 * i, kFortyEightBytes, out);
+    }
     if (andBack) {
       // Only cells outside 0 .. 255 change: to their low 8 bits.
-      _mm512_mask_storeu_epi32(p.b + i, _mm512_test_epi32_mask(b, high), _mm512_and_si512(b, low));
-      _mm512_mask_storeu_epi32(p.g + i, _mm512_test_epi32_mask(g, high), _mm512_and_si512(g, low));
-      _mm512_mask_storeu_epi32(p.r + i, _mm512_test_epi32_mask(r, high), _mm512_and_si512(r, low));
+      if (_mm512_test_epi32_mask(b, high)) _mm512_storeu_si512(p.b + i, _mm512_and_si512(b, low));
+      if (_mm512_test_epi32_mask(g, high)) _mm512_storeu_si512(p.g + i, _mm512_and_si512(g, low));
+      if (_mm512_test_epi32_mask(r, high)) _mm512_storeu_si512(p.r + i, _mm512_and_si512(r, low));
     }
   }
   return i;
 }
 
 ZC_VBMI inline void storeChanged(int32_t* at, __m512i cells) {
-  _mm512_mask_storeu_epi32(at, _mm512_cmpneq_epi32_mask(cells, _mm512_loadu_si512(at)), cells);
+  if (_mm512_cmpneq_epi32_mask(cells, _mm512_loadu_si512(at))) _mm512_storeu_si512(at, cells);
 }
 
 ZC_VBMI long pixelsToPlanesVbmi(const uint8_t* src, Planes3 p, long cells) {
   const __m512i gather = _mm512_load_si512(kVbmi.gather);
   long i = 0;
   for (; i + 16 <= cells; i += 16) {
-    const __m512i planes = _mm512_maskz_permutexvar_epi8(
-        ~__mmask64{0}, gather, _mm512_maskz_loadu_epi8(kFortyEightBytes, src + 3 * i));
+    // A whole 64 bytes is read where the picture goes on past them.
+    const __m512i in = i + 32 <= cells ? _mm512_loadu_si512(src + 3 * i)
+                                       : _mm512_maskz_loadu_epi8(kFortyEightBytes, src + 3 * i);
+    const __m512i planes = _mm512_maskz_permutexvar_epi8(~__mmask64{0}, gather, in);
     storeChanged(p.b + i, _mm512_maskz_cvtepu8_epi32(
                               kAll16, _mm512_maskz_extracti32x4_epi32(0xF, planes, 0)));
     storeChanged(p.g + i, _mm512_maskz_cvtepu8_epi32(

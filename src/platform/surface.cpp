@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/pixel_rows.h"
+
 namespace zc {
 
 namespace {
@@ -225,10 +227,7 @@ void Surface::blitBottomUp(const uint8_t* pixels, int srcW, int srcH, int sx, in
   for (int r = 0; r < h; ++r) {
     // Display row sy + r of a bottom-up image is memory row srcH - 1 - (sy + r).
     const uint8_t* s = pixels + (static_cast<size_t>(srcH - 1 - (sy + r)) * srcW + sx) * 3;
-    uint32_t* out = impl_->row(dy + r) + dx;
-    for (int c = 0; c < w; ++c, s += 3) {
-      out[c] = 0xff000000u | (uint32_t{s[2]} << 16) | (uint32_t{s[1]} << 8) | uint32_t{s[0]};
-    }
+    bgrToOpaqueRgb32(s, impl_->row(dy + r) + dx, w);
   }
 }
 
