@@ -76,7 +76,17 @@ void clipSpan(int& source, int& target, int& length, int sourceLength, int targe
 
 struct Surface::Impl {
   QImage image{kWidth, kHeight, QImage::Format_RGB32};
+  // One painter serves every text and ellipse until someone outside the surface looks at the
+  // image: beginning a painter costs more than drawing a label. The other drawing writes the
+  // same pixel memory directly, which the painter's raster engine also draws into directly.
+  std::unique_ptr<QPainter> painter;
   TextObserver observer;
+
+  QPainter& paint() {
+    if (!painter) painter = std::make_unique<QPainter>(&image);
+    return *painter;
+  }
+  void endPainting() { painter.reset(); }
   // Program fonts by pixel height, and the window's own font by pixel height.
   std::map<int, CachedFont> programFonts;
   std::map<int, CachedFont> defaultFonts;
@@ -191,7 +201,7 @@ void Surface::fillRect(int x0, int y0, int x1, int y1, Rgb colour) {
 
 void Surface::ellipse(int x0, int y0, int x1, int y1, Rgb colour, int penWidth) {
   if (x1 - x0 < 2 || y1 - y0 < 2) return;
-  QPainter painter(&impl_->image);
+  QPainter& painter = impl_->paint();
   painter.setRenderHint(QPainter::Antialiasing, false);
   QPen pen(QColor(colour.r, colour.g, colour.b));
   pen.setWidth(std::max(penWidth, 1));
@@ -212,7 +222,7 @@ void Surface::text(int x, int y, std::string_view utf8, Rgb colour, int height, 
   if (impl_->observer) impl_->observer(x, y, colour, utf8);
   if (utf8.empty()) return;
   const CachedFont& f = impl_->font(height, defaultFont);
-  QPainter painter(&impl_->image);
+  QPainter& painter = impl_->paint();
   painter.setFont(f.font);
   painter.setPen(QColor(colour.r, colour.g, colour.b));
   painter.drawText(QPoint(x, y + f.baseline),
@@ -265,6 +275,7 @@ Rgb Surface::pixel(int x, int y) const {
 }
 
 bool Surface::savePng(const std::string& path) const {
+  impl_->endPainting();
   return impl_->image.save(QString::fromStdString(path), "PNG");
 }
 
@@ -273,6 +284,7 @@ void Surface::setTextObserver(TextObserver observer) {
 }
 
 void* Surface::native() {
+  impl_->endPainting();
   return &impl_->image;
 }
 
