@@ -1,6 +1,5 @@
 #include "pages/color/channel_stats.h"
 
-#include <algorithm>
 #include <cstdint>
 
 namespace zc {
@@ -10,10 +9,9 @@ namespace {
 // do not wait on one counter, summed at the end. Only bins 1 .. 254 are used, so a value outside
 // them is counted in bin 0 whatever it is.
 void histogramOf(const int32_t* p, long cells, long out[256]) {
-  static uint32_t counts[4][256];
-  for (auto& c : counts) std::fill(c, c + 256, 0u);
+  uint32_t counts[4][256] = {};
   const auto bin = [](int32_t v) {
-    return static_cast<uint32_t>(v - 1) < 254u ? static_cast<uint32_t>(v) : 0u;
+    return static_cast<uint32_t>(v) - 1u < 254u ? static_cast<uint32_t>(v) : 0u;
   };
   long i = 0;
   for (; i + 4 <= cells; i += 4) {
