@@ -111,11 +111,13 @@ BENCHMARK(BM_PaintAppearRealAppear)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_ComposeAppear)
+    ->Arg(0)
     ->Arg(8)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_ComposeAppearPlainLoop)
+    ->Arg(0)
     ->Arg(8)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)

@@ -8,6 +8,7 @@
 #include "bench_support.h"
 #include "core/workspace.h"
 #include "pages/transfer_appear/even_odd_fill.h"
+#include "pages/transfer_appear/even_odd_fill_reference.h"
 #include "pages/transfer_appear/outline_snap.h"
 #include "pages/transfer_appear/outline_trace.h"
 #include "pages/transfer_appear/polygon_side.h"
@@ -128,6 +129,15 @@ void BM_EvenOddFillKernel(benchmark::State& state) {
   for (auto _ : state) evenOddFill(PixelView{canvasBuffer(), kW, kH}, plane(3), mode, 255);
 }
 
+void BM_EvenOddFillPlainLoop(benchmark::State& state) {
+  TransferScene scene;
+  markLargePolygon();
+  const int mode = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    evenOddFillReference(PixelView{canvasBuffer(), kW, kH}, plane(3), mode, 255);
+  }
+}
+
 void BM_TraceKernelWholeHeight(benchmark::State& state) {
   TransferScene scene;
   const PlaneView planes{{plane(0), plane(1), plane(2)}, kW, kH};
@@ -147,6 +157,7 @@ ZINDLE_MEDIAN_BENCHMARK(BM_TransferPaintFillLargePolygon);
 ZINDLE_MEDIAN_BENCHMARK(BM_TransferPaintPattern);
 ZINDLE_MEDIAN_BENCHMARK(BM_TransferPaintShot);
 ZINDLE_MEDIAN_BENCHMARK(BM_EvenOddFillKernel)->Arg(kCutByRows)->Arg(kCutByColumns);
+ZINDLE_MEDIAN_BENCHMARK(BM_EvenOddFillPlainLoop)->Arg(kCutByRows)->Arg(kCutByColumns);
 ZINDLE_MEDIAN_BENCHMARK(BM_TraceKernelWholeHeight);
 
 }  // namespace

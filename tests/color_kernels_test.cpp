@@ -5,11 +5,14 @@
 
 #include "core/workspace.h"
 #include "pages/color/channel_stats.h"
+#include "pages/color/channel_stats_reference.h"
 #include "pages/color/color_balance.h"
 #include "pages/color/color_power.h"
 #include "pages/color/filter_page_values.h"
 #include "pages/color/light_core.h"
+#include "pages/color/light_core_reference.h"
 #include "pages/color/swap_ways.h"
+#include "test_support.h"
 
 namespace zc {
 namespace {
@@ -96,45 +99,97 @@ TEST(SwapWays, RowsOfALargerPictureAndOutOfRangeValues) {
 
 // ---- Light core ------------------------------------------------------------------------------
 
+// The table form sixteen pixels a step, the table alone, and the plain loop.
+using LightCore = void (*)(const PlaneView&, const PixelView&, int, int);
+const LightCore kLightCores[] = {
+    [](const PlaneView& p, const PixelView& o, int f, int t) { applyLightCore(p, o, f, t); },
+    [](const PlaneView& p, const PixelView& o, int f, int t) {
+      applyLightCore(p, o, f, t, LightCoreTuning{.vectors = false});
+    },
+    applyLightCoreReference};
+
 TEST(LightCore, StretchOfEveryPlaneValue) {
-  const int32_t values[10] = {-7, 0, 50, 100, 128, 129, 150, 200, 255, 300};
-  struct Case {
-    int start, end;
-    std::array<int, 10> expected;  // result of each value above
-  };
-  const Case cases[] = {
-      {0, 255, {0, 0, 50, 100, 128, 129, 150, 200, 255, 255}},  // factor 1: unchanged
-      {0, 200, {0, 0, 50, 100, 128, 129, 150, 200, 255, 255}},  // 255 / 200 = 1: unchanged
-      {50, 200, {0, 0, 0, 50, 78, 79, 100, 150, 205, 250}},     // factor 1: darker by 50
-      {100, 200, {0, 0, 0, 0, 56, 58, 100, 200, 255, 255}},     // factor 2
-      {100, 150, {0, 0, 0, 0, 140, 145, 250, 255, 255, 255}},   // 255 / 50 = 5
-      {128, 129, {0, 0, 0, 0, 0, 255, 255, 255, 255, 255}},     // spectrum core: threshold
-  };
-  for (const Case& c : cases) {
-    // Each plane holds the values in a different order, so a mixed-up channel shows.
-    Picture pic(10, 1);
-    for (int i = 0; i < 10; ++i) pic.set(i, values[i], values[(i + 3) % 10], values[(i + 7) % 10]);
-    applyLightCore(pic.planes(), pic.pixels(), c.start, c.end);
-    for (int i = 0; i < 10; ++i) {
-      const std::array<int, 3> want = {c.expected[i], c.expected[(i + 3) % 10],
-                                       c.expected[(i + 7) % 10]};
-      EXPECT_EQ(pic.pixel(i), want) << c.start << "-" << c.end << " pixel " << i;
+  for (const LightCore applyLightCore : kLightCores) {
+    const int32_t values[10] = {-7, 0, 50, 100, 128, 129, 150, 200, 255, 300};
+    struct Case {
+      int start, end;
+      std::array<int, 10> expected;  // result of each value above
+    };
+    const Case cases[] = {
+        {0, 255, {0, 0, 50, 100, 128, 129, 150, 200, 255, 255}},  // factor 1: unchanged
+        {0, 200, {0, 0, 50, 100, 128, 129, 150, 200, 255, 255}},  // 255 / 200 = 1: unchanged
+        {50, 200, {0, 0, 0, 50, 78, 79, 100, 150, 205, 250}},     // factor 1: darker by 50
+        {100, 200, {0, 0, 0, 0, 56, 58, 100, 200, 255, 255}},     // factor 2
+        {100, 150, {0, 0, 0, 0, 140, 145, 250, 255, 255, 255}},   // 255 / 50 = 5
+        {128, 129, {0, 0, 0, 0, 0, 255, 255, 255, 255, 255}},     // spectrum core: threshold
+    };
+    for (const Case& c : cases) {
+      // Each plane holds the values in a different order, so a mixed-up channel shows.
+      Picture pic(10, 1);
+      for (int i = 0; i < 10; ++i)
+        pic.set(i, values[i], values[(i + 3) % 10], values[(i + 7) % 10]);
+      applyLightCore(pic.planes(), pic.pixels(), c.start, c.end);
+      for (int i = 0; i < 10; ++i) {
+        const std::array<int, 3> want = {c.expected[i], c.expected[(i + 3) % 10],
+                                         c.expected[(i + 7) % 10]};
+        EXPECT_EQ(pic.pixel(i), want) << c.start << "-" << c.end << " pixel " << i;
+      }
+      EXPECT_EQ(pic.plane[0][2], 50) << "planes changed";
     }
-    EXPECT_EQ(pic.plane[0][2], 50) << "planes changed";
   }
 }
 
 TEST(LightCore, AllBlackResultShowsOneOneOne) {
-  Picture pic(2, 2);
-  for (int i = 0; i < 4; ++i) pic.set(i, 254, 10 * i, 200);
-  applyLightCore(pic.planes(), pic.pixels(), 254, 255);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(pic.pixel(i), (std::array<int, 3>{1, 1, 1}));
+  for (const LightCore applyLightCore : kLightCores) {
+    Picture pic(2, 2);
+    for (int i = 0; i < 4; ++i) pic.set(i, 254, 10 * i, 200);
+    applyLightCore(pic.planes(), pic.pixels(), 254, 255);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(pic.pixel(i), (std::array<int, 3>{1, 1, 1}));
 
-  // One byte above the threshold keeps the result as it is.
-  pic.set(3, 255, 0, 0);
-  applyLightCore(pic.planes(), pic.pixels(), 254, 255);
-  EXPECT_EQ(pic.pixel(3), (std::array<int, 3>{255, 0, 0}));
-  EXPECT_EQ(pic.pixel(0), (std::array<int, 3>{0, 0, 0}));
+    // One byte above the threshold keeps the result as it is.
+    pic.set(3, 255, 0, 0);
+    applyLightCore(pic.planes(), pic.pixels(), 254, 255);
+    EXPECT_EQ(pic.pixel(3), (std::array<int, 3>{255, 0, 0}));
+    EXPECT_EQ(pic.pixel(0), (std::array<int, 3>{0, 0, 0}));
+  }
+}
+
+// The photograph with a column more than a multiple of sixteen and, in some rows, cells outside
+// a byte; every range the page can reach in its three kinds of factor, and the threshold that
+// leaves every byte black.
+TEST(LightCore, TableFormsEqualThePlainLoopOnAPhotograph) {
+  const test::Picture photo = test::readBmp(test::testdata("photos/kodim23.bmp"));
+  ASSERT_GT(photo.width, 0);
+  Picture pic(photo.width + 1, photo.height);
+  for (int y = 0; y < pic.height; ++y) {
+    for (int x = 0; x < pic.width; ++x) {
+      const Rgb c = photo.at(std::min(x, photo.width - 1), y);
+      pic.set(y * pic.width + x, c.b, c.g, c.r);
+    }
+  }
+  Picture outside = pic;
+  for (size_t i = 0; i < outside.plane[1].size(); i += 4099) {
+    outside.plane[1][i] = static_cast<int32_t>(i % 2 ? 256 + i : -1 - static_cast<long>(i));
+  }
+  Picture dark = pic;  // every value below 255
+  for (auto& p : dark.plane)
+    for (int32_t& v : p) v = std::min(v, 254);
+  struct Range {
+    Picture* picture;
+    int start, end;
+  };
+  const Range ranges[] = {{&pic, 0, 255},     {&pic, 50, 200},     {&pic, 100, 150},
+                          {&pic, 128, 129},   {&outside, 60, 190}, {&outside, 128, 129},
+                          {&outside, 0, 255}, {&dark, 254, 255}};
+  for (const Range& r : ranges) {
+    Picture plain = *r.picture;
+    applyLightCoreReference(plain.planes(), plain.pixels(), r.start, r.end);
+    for (const LightCore form : {kLightCores[0], kLightCores[1]}) {
+      Picture fast = *r.picture;
+      form(fast.planes(), fast.pixels(), r.start, r.end);
+      EXPECT_TRUE(fast.bytes == plain.bytes) << r.start << "-" << r.end;
+    }
+  }
 }
 
 // ---- Filter page value rules ---------------------------------------------------------------
@@ -300,6 +355,32 @@ TEST(ChannelStats, UniformOrTinyPicturesKeepPreviousPoints) {
   EXPECT_EQ(stats.low[0], 11);
   EXPECT_EQ(stats.median[0], 11);
   EXPECT_EQ(stats.high[0], 22);
+}
+
+// The photograph, with cells outside a byte and an odd cell count, and a previous state that
+// shows which points were kept.
+TEST(ChannelStats, FastFormEqualsThePlainLoopOnAPhotograph) {
+  const test::Picture photo = test::readBmp(test::testdata("photos/kodim23.bmp"));
+  ASSERT_GT(photo.width, 0);
+  Picture pic(photo.width, photo.height);
+  for (int i = 0; i < pic.width * pic.height; ++i) {
+    const Rgb c = photo.pixels[i];
+    pic.set(i, c.b, c.g, c.r);
+  }
+  for (int i = 0; i < pic.width * pic.height; i += 1013) pic.plane[i % 3][i] = i % 2 ? -i : 255 + i;
+  for (const int cells : {pic.width * pic.height, 4097}) {
+    PlaneView view = pic.planes();
+    view.width = cells, view.height = 1;
+    ChannelStatsState fast, plain;
+    for (int k = 0; k < 3; ++k) fast.low[k] = plain.low[k] = 77;
+    computeChannelStats(view, fast);
+    computeChannelStatsReference(view, plain);
+    for (int k = 0; k < 3; ++k) {
+      EXPECT_EQ(fast.low[k], plain.low[k]) << cells;
+      EXPECT_EQ(fast.median[k], plain.median[k]) << cells;
+      EXPECT_EQ(fast.high[k], plain.high[k]) << cells;
+    }
+  }
 }
 
 // ---- Color power ------------------------------------------------------------------------------

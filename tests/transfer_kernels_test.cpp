@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "pages/transfer_appear/even_odd_fill.h"
+#include "pages/transfer_appear/even_odd_fill_reference.h"
 #include "pages/transfer_appear/outline_snap.h"
 #include "pages/transfer_appear/outline_trace.h"
 #include "pages/transfer_appear/pattern_save_levels.h"
 #include "pages/transfer_appear/polygon_marks.h"
 #include "pages/transfer_appear/polygon_side.h"
 #include "pages/transfer_appear/shot_pattern.h"
+#include "test_support.h"
 
 namespace zc {
 namespace {
@@ -286,48 +288,104 @@ Cells teeCells(bool transposed) {
   return cells;
 }
 
+// The fast form with and without its vector steps, and the plain loops.
+using Fill = void (*)(const PixelView&, const int32_t*, int, int);
+const Fill kFills[] = {
+    [](const PixelView& c, const int32_t* m, int mode, int e) { evenOddFill(c, m, mode, e); },
+    [](const PixelView& c, const int32_t* m, int mode, int e) {
+      evenOddFill(c, m, mode, e, EvenOddFillTuning{.vectors = false});
+    },
+    evenOddFillReference};
+
 TEST(EvenOddFill, ALevelSideInRowModeAndAnUprightOneInColumnModeLeaveNoGap) {
-  for (const bool transposed : {false, true}) {
-    Fixture f(50, 50);
-    const int mode = transposed ? kCutByColumns : kCutByRows;
-    for (size_t i = 0; i < kTee.size(); ++i) {
-      CanvasCell a = kTee[i], b = kTee[(i + 1) % kTee.size()];
-      if (transposed) std::swap(a.column, a.row), std::swap(b.column, b.row);
-      markStraightSide(f.markView(), a, b, mode);
+  for (const Fill evenOddFill : kFills) {
+    for (const bool transposed : {false, true}) {
+      Fixture f(50, 50);
+      const int mode = transposed ? kCutByColumns : kCutByRows;
+      for (size_t i = 0; i < kTee.size(); ++i) {
+        CanvasCell a = kTee[i], b = kTee[(i + 1) % kTee.size()];
+        if (transposed) std::swap(a.column, a.row), std::swap(b.column, b.row);
+        markStraightSide(f.markView(), a, b, mode);
+      }
+      evenOddFill(f.pixels(), f.marks.data(), mode, 255);
+      // Without the sandwich pass the inner edge of the bar (row or column 20, 21 .. 29) stays
+      // open.
+      EXPECT_EQ(f.filledCells(255), teeCells(transposed)) << mode;
     }
-    evenOddFill(f.pixels(), f.marks.data(), mode, 255);
-    // Without the sandwich pass the inner edge of the bar (row or column 20, 21 .. 29) stays open.
-    EXPECT_EQ(f.filledCells(255), teeCells(transposed)) << mode;
   }
 }
 
 TEST(EvenOddFill, PairsEveryMarkedCellOfALineAndLeavesAnOddLastOne) {
-  Fixture f(130, 5);
-  for (int c : {2, 5, 9}) f.mark(c, 1);
-  for (int k = 0; k < 40; ++k) f.mark(3 * k, 3);  // 40 cells: 20 pairs
-  evenOddFill(f.pixels(), f.marks.data(), kCutByRows, 192);
-  for (int c = 0; c < 12; ++c) EXPECT_EQ(f.filled(c, 1, 192), c >= 2 && c <= 5) << c;
-  for (int c = 0; c < 120; ++c) EXPECT_EQ(f.filled(c, 3, 192), c % 6 <= 3) << c;
-  EXPECT_TRUE(f.filled(117, 3, 192));  // the last pair, cells 39 and 40
+  for (const Fill evenOddFill : kFills) {
+    Fixture f(130, 5);
+    for (int c : {2, 5, 9}) f.mark(c, 1);
+    for (int k = 0; k < 40; ++k) f.mark(3 * k, 3);  // 40 cells: 20 pairs
+    evenOddFill(f.pixels(), f.marks.data(), kCutByRows, 192);
+    for (int c = 0; c < 12; ++c) EXPECT_EQ(f.filled(c, 1, 192), c >= 2 && c <= 5) << c;
+    for (int c = 0; c < 120; ++c) EXPECT_EQ(f.filled(c, 3, 192), c % 6 <= 3) << c;
+    EXPECT_TRUE(f.filled(117, 3, 192));  // the last pair, cells 39 and 40
+  }
 }
 
 TEST(EvenOddFill, TheSandwichPassFillsAnyPixelBetweenTwoOfTheFillColour) {
-  for (int mode : {kCutByRows, kCutByColumns}) {
-    Fixture f(7, 3);
-    auto paint = [&](int c, int r, uint8_t v) {
-      uint8_t* px = f.pixels().at(c, r);
-      px[0] = px[1] = px[2] = v;
-    };
-    if (mode == kCutByRows) {
-      paint(3, 0, 255), paint(3, 2, 255);
-      paint(5, 0, 255), paint(5, 2, 254);  // not exactly the fill colour
-    } else {
-      paint(2, 1, 255), paint(4, 1, 255);
+  for (const Fill evenOddFill : kFills) {
+    for (int mode : {kCutByRows, kCutByColumns}) {
+      Fixture f(7, 3);
+      auto paint = [&](int c, int r, uint8_t v) {
+        uint8_t* px = f.pixels().at(c, r);
+        px[0] = px[1] = px[2] = v;
+      };
+      if (mode == kCutByRows) {
+        paint(3, 0, 255), paint(3, 2, 255);
+        paint(5, 0, 255), paint(5, 2, 254);  // not exactly the fill colour
+      } else {
+        paint(2, 1, 255), paint(4, 1, 255);
+      }
+      evenOddFill(f.pixels(), f.marks.data(), mode, 255);
+      EXPECT_TRUE(f.filled(3, 1, 255)) << mode;
+      EXPECT_FALSE(f.filled(5, 1, 255)) << mode;
+      EXPECT_EQ(f.filledCells(255).size(), mode == kCutByRows ? 4u : 3u) << mode;
     }
-    evenOddFill(f.pixels(), f.marks.data(), mode, 255);
-    EXPECT_TRUE(f.filled(3, 1, 255)) << mode;
-    EXPECT_FALSE(f.filled(5, 1, 255)) << mode;
-    EXPECT_EQ(f.filledCells(255).size(), mode == kCutByRows ? 4u : 3u) << mode;
+  }
+}
+
+// The photograph with a third of its pixels in the fill colour at random (so that the sandwich
+// pass meets every pattern of neighbours, chains of them included), under a large 48-gon and
+// scattered marks, in both cut modes; a width that is no multiple of 64.
+TEST(EvenOddFill, FastFormEqualsThePlainLoopsOnAPhotograph) {
+  const test::Picture photo = test::readBmp(test::testdata("photos/kodim23.bmp"));
+  ASSERT_GT(photo.width, 0);
+  for (const int e : {255, 192}) {
+    for (const int mode : {kCutByRows, kCutByColumns}) {
+      Fixture f(photo.width - 3, photo.height);
+      uint32_t seed = 12345u + e + mode;
+      for (int r = 0; r < f.h; ++r) {
+        for (int c = 0; c < f.w; ++c) {
+          uint8_t* px = f.pixels().at(c, r);
+          const Rgb p = photo.at(c, r);
+          seed = seed * 1664525u + 1013904223u;
+          const bool fill = (seed >> 24) % 3 == 0;
+          px[0] = fill ? e : p.b, px[1] = fill ? e : p.g, px[2] = fill ? e : p.r;
+          if ((seed >> 8) % 211 == 0) f.mark(c, r);
+        }
+      }
+      for (int k = 0; k < 48; ++k) {
+        const auto corner = [&](int i) {
+          const double a = 2 * M_PI * i / 48;
+          return CanvasCell{f.w / 2 + static_cast<int>(200 * std::cos(a)),
+                            f.h / 2 + static_cast<int>(200 * std::sin(a))};
+        };
+        markStraightSide(f.markView(), corner(k), corner(k + 1), mode);
+      }
+      const std::vector<uint8_t> before = f.canvas;
+      evenOddFillReference(f.pixels(), f.marks.data(), mode, e);
+      const std::vector<uint8_t> plain = f.canvas;
+      for (const Fill fill : {kFills[0], kFills[1]}) {
+        f.canvas = before;
+        fill(f.pixels(), f.marks.data(), mode, e);
+        EXPECT_TRUE(f.canvas == plain) << "mode " << mode << " fill " << e;
+      }
+    }
   }
 }
 

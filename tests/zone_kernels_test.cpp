@@ -116,17 +116,22 @@ TEST(ZoneAndPattern, IsZoneDrawThenPatternImageBitForBitOnAPhotograph) {
                        Case{200, 255, 255}, Case{117, 117, 255}, Case{30, 80, 128}}) {
     SCOPED_TRACE(std::to_string(c.from) + ".." + std::to_string(c.to) + " p " +
                  std::to_string(c.zoneColor));
-    std::vector<uint8_t> plain = canvas, fast = canvas;
-    std::vector<int32_t> plainMarks(static_cast<size_t>(w) * h, 7), fastMarks = plainMarks;
+    std::vector<uint8_t> plain = canvas;
+    std::vector<int32_t> plainMarks(static_cast<size_t>(w) * h, 7);
     const long matched = zoneDraw(PixelView{plain.data(), w, h}, c.from, c.to, c.zoneColor);
     const long zoneCount =
         patternImage(PixelView{plain.data(), w, h}, plainMarks.data(), c.zoneColor);
-    const ZonePatternCounts counts =
-        zoneAndPattern(PixelView{fast.data(), w, h}, fastMarks.data(), c.from, c.to, c.zoneColor);
-    EXPECT_EQ(counts.matched, matched);
-    EXPECT_EQ(counts.zoneCount, zoneCount);
-    EXPECT_TRUE(fast == plain);
-    EXPECT_TRUE(fastMarks == plainMarks);
+    for (const bool vectors : {true, false}) {
+      std::vector<uint8_t> fast = canvas;
+      std::vector<int32_t> fastMarks(static_cast<size_t>(w) * h, 7);
+      const ZonePatternCounts counts =
+          zoneAndPattern(PixelView{fast.data(), w, h}, fastMarks.data(), c.from, c.to, c.zoneColor,
+                         ZonePatternTuning{.vectors = vectors});
+      EXPECT_EQ(counts.matched, matched) << vectors;
+      EXPECT_EQ(counts.zoneCount, zoneCount) << vectors;
+      EXPECT_TRUE(fast == plain) << vectors;
+      EXPECT_TRUE(fastMarks == plainMarks) << vectors;
+    }
   }
 }
 

@@ -38,10 +38,22 @@ struct MarkView {
   }
 };
 
+// The instructions the copies use: kBest the widest the machine has (AVX-512 VBMI, else SSSE3),
+// kSsse3 no wider than SSSE3, kPlain the plain loop; a choice the machine lacks falls back to the
+// next narrower one. Every choice gives the same cells.
+enum class CopyIsa { kBest, kSsse3, kPlain };
+
 // Planes from canvas: each plane takes its byte of every pixel.
-void copyPixelsToPlanes(const PixelView& pixels, const PlaneView& planes);
+void copyPixelsToPlanes(const PixelView& pixels, const PlaneView& planes,
+                        CopyIsa isa = CopyIsa::kBest);
 // Canvas from planes: each plane value is stored as its low 8 bits.
-void copyPlanesToPixels(const PlaneView& planes, const PixelView& pixels);
+void copyPlanesToPixels(const PlaneView& planes, const PixelView& pixels,
+                        CopyIsa isa = CopyIsa::kBest);
+// Canvas from planes and then planes from that canvas, in one pass: the canvas as above, and
+// every plane value outside 0 .. 255 becomes its low 8 bits.
+void copyPlanesToPixelsAndBack(const PlaneView& planes, const PixelView& pixels,
+                               CopyIsa isa = CopyIsa::kBest);
+// These copies are fast forms of the plain loops in image_buffers_reference.h, bit for bit.
 
 // The workspace's stores at the current work size.
 PixelView workCanvas();

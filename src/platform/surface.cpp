@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/pixel_rows.h"
+
 namespace zc {
 
 namespace {
@@ -74,7 +76,17 @@ void clipSpan(int& source, int& target, int& length, int sourceLength, int targe
 
 struct Surface::Impl {
   QImage image{kWidth, kHeight, QImage::Format_RGB32};
+  // One painter serves every text and ellipse until someone outside the surface looks at the
+  // image: beginning a painter costs more than drawing a label. The other drawing writes the
+  // same pixel memory directly, which the painter's raster engine also draws into directly.
+  std::unique_ptr<QPainter> painter;
   TextObserver observer;
+
+  QPainter& paint() {
+    if (!painter) painter = std::make_unique<QPainter>(&image);
+    return *painter;
+  }
+  void endPainting() { painter.reset(); }
   // Program fonts by pixel height, and the window's own font by pixel height.
   std::map<int, CachedFont> programFonts;
   std::map<int, CachedFont> defaultFonts;
@@ -153,8 +165,12 @@ void Surface::line(int x0, int y0, int x1, int y1, Rgb colour, int penWidth) {
   const uint32_t value = packed(colour);
   Impl& d = *impl_;
   if (penWidth <= 1) {
+    // The rows are found once per line: asking the image for each pixel's row costs more than
+    // setting the pixel.
+    uint32_t* const first = d.row(0);
+    const qsizetype stride = d.image.bytesPerLine() / 4;
     Impl::walkLine(x0, y0, x1, y1, [&](int x, int y) {
-      if (x >= 0 && x < kWidth && y >= 0 && y < kHeight) d.row(y)[x] = value;
+      if (x >= 0 && x < kWidth && y >= 0 && y < kHeight) first[y * stride + x] = value;
     });
     return;
   }
@@ -185,7 +201,7 @@ void Surface::fillRect(int x0, int y0, int x1, int y1, Rgb colour) {
 
 void Surface::ellipse(int x0, int y0, int x1, int y1, Rgb colour, int penWidth) {
   if (x1 - x0 < 2 || y1 - y0 < 2) return;
-  QPainter painter(&impl_->image);
+  QPainter& painter = impl_->paint();
   painter.setRenderHint(QPainter::Antialiasing, false);
   QPen pen(QColor(colour.r, colour.g, colour.b));
   pen.setWidth(std::max(penWidth, 1));
@@ -206,7 +222,7 @@ void Surface::text(int x, int y, std::string_view utf8, Rgb colour, int height, 
   if (impl_->observer) impl_->observer(x, y, colour, utf8);
   if (utf8.empty()) return;
   const CachedFont& f = impl_->font(height, defaultFont);
-  QPainter painter(&impl_->image);
+  QPainter& painter = impl_->paint();
   painter.setFont(f.font);
   painter.setPen(QColor(colour.r, colour.g, colour.b));
   painter.drawText(QPoint(x, y + f.baseline),
@@ -221,10 +237,7 @@ void Surface::blitBottomUp(const uint8_t* pixels, int srcW, int srcH, int sx, in
   for (int r = 0; r < h; ++r) {
     // Display row sy + r of a bottom-up image is memory row srcH - 1 - (sy + r).
     const uint8_t* s = pixels + (static_cast<size_t>(srcH - 1 - (sy + r)) * srcW + sx) * 3;
-    uint32_t* out = impl_->row(dy + r) + dx;
-    for (int c = 0; c < w; ++c, s += 3) {
-      out[c] = 0xff000000u | (uint32_t{s[2]} << 16) | (uint32_t{s[1]} << 8) | uint32_t{s[0]};
-    }
+    bgrToOpaqueRgb32(s, impl_->row(dy + r) + dx, w);
   }
 }
 
@@ -262,6 +275,7 @@ Rgb Surface::pixel(int x, int y) const {
 }
 
 bool Surface::savePng(const std::string& path) const {
+  impl_->endPainting();
   return impl_->image.save(QString::fromStdString(path), "PNG");
 }
 
@@ -270,6 +284,7 @@ void Surface::setTextObserver(TextObserver observer) {
 }
 
 void* Surface::native() {
+  impl_->endPainting();
   return &impl_->image;
 }
 

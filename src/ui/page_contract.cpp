@@ -33,6 +33,9 @@ void planesToCanvas() {
 void canvasToPlanes() {
   copyPixelsToPlanes(workCanvas(), workPlanes());
 }
+void planesToCanvasAndBack() {
+  copyPlanesToPixelsAndBack(workPlanes(), workCanvas());
+}
 
 bool keepStep(int tabIndex) {
   Workspace& w = ws();

@@ -33,6 +33,8 @@ void restoreOrCallStep(int tabIndex);
 void planesToCanvas();
 // Copies the canvas buffer into the image planes.
 void canvasToPlanes();
+// planesToCanvas() and then canvasToPlanes(), in one pass over the planes.
+void planesToCanvasAndBack();
 // Stores the shown picture into the page's keep slot when asked; true when it did.
 bool keepStep(int tabIndex);
 // Runs the save-with-a-name dialog when asked; true when it ran (the planes then hold the shown

@@ -482,9 +482,12 @@ bool switchOffLightCore() {
 void paint(Surface& s) {
   FilterPageState& f = filter();
   restoreOrCallStep(kTab);
-  planesToCanvas();
+  // The light core writes every byte of the working image from the planes, so the plain copy it
+  // would overwrite is left out.
   if (f.lightCoreMode == kLightCoreShown) {
     applyLightCore(workPlanes(), workCanvas(), f.start, f.end);
+  } else {
+    planesToCanvas();
   }
   drawPanelStage(s, kPanel, kFrameStage);
   if (runCalculator(calculatorTarget())) validateFilterValues(f);

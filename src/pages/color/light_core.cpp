@@ -3,24 +3,146 @@
 #include <algorithm>
 #include <cstring>
 
-namespace zc {
+#include "pages/color/light_core_reference.h"
 
-void applyLightCore(const PlaneView& planes, const PixelView& out, int start, int end) {
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define ZC_LIGHT_CORE_X86 1
+#endif
+
+namespace zc {
+namespace {
+
+// The table form: the light core of every byte value worked out once per call, by the plain
+// loop's arithmetic, and every plane value in 0 .. 255 looked up in it. A value outside a byte
+// (the planes can hold any integer) is worked out as the plain loop does.
+
+struct Stretch {
+  int64_t start, factor;
+  uint8_t operator()(int64_t v) const {
+    return static_cast<uint8_t>(std::clamp<int64_t>((v - start) * factor, 0, 255));
+  }
+};
+
+struct alignas(64) Table {
+  uint8_t value[256];
+};
+
+// One row's pixels from `from` on, by the table; the OR of the written bytes.
+unsigned rowByTable(const int32_t* const p[3], uint8_t* o, int from, int width, const Table& table,
+                    Stretch stretch) {
+  unsigned any = 0;
+  for (int x = from; x < width; ++x) {
+    for (int k = 0; k < 3; ++k) {
+      const int32_t v = p[k][x];
+      const uint8_t r = static_cast<uint32_t>(v) < 256u ? table.value[v] : stretch(v);
+      o[3 * x + k] = r;
+      any |= r;
+    }
+  }
+  return any;
+}
+
+#ifdef ZC_LIGHT_CORE_X86
+
+// Sixteen pixels a step: the three planes' cells narrowed to bytes side by side, looked up in the
+// table held in four registers, and interleaved into 48 bytes of the picture.
+struct alignas(64) Interleave {
+  uint8_t index[64];
+  constexpr Interleave() : index() {
+    for (int j = 0; j < 16; ++j) {
+      for (int k = 0; k < 3; ++k) index[3 * j + k] = static_cast<uint8_t>(16 * k + j);
+    }
+  }
+};
+constexpr Interleave kInterleave{};
+constexpr __mmask64 kFortyEightBytes = (__mmask64{1} << 48) - 1;
+// The masked forms throughout: the unmasked ones leave GCC 12 warning of undefined lanes.
+constexpr __mmask16 kAll16 = 0xFFFF;
+constexpr __mmask64 kAll64 = ~__mmask64{0};
+
+#define ZC_VBMI __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi")))
+
+ZC_VBMI unsigned rowVbmi(const int32_t* const p[3], uint8_t* o, int width, const Table& table,
+                         Stretch stretch) {
+  const __m512i t0 = _mm512_load_si512(table.value);
+  const __m512i t1 = _mm512_load_si512(table.value + 64);
+  const __m512i t2 = _mm512_load_si512(table.value + 128);
+  const __m512i t3 = _mm512_load_si512(table.value + 192);
+  const __m512i interleave = _mm512_load_si512(kInterleave.index);
+  const __m512i high = _mm512_set1_epi32(~0xFF);
+  __m512i any = _mm512_setzero_si512();
+  unsigned anyOutside = 0;
+  int x = 0;
+  for (; x + 16 <= width; x += 16) {
+    const __m512i b = _mm512_loadu_si512(p[0] + x);
+    const __m512i g = _mm512_loadu_si512(p[1] + x);
+    const __m512i r = _mm512_loadu_si512(p[2] + x);
+    if (_mm512_test_epi32_mask(_mm512_or_si512(_mm512_or_si512(b, g), r), high)) {
+      // A cell outside a byte: these sixteen pixels by the table and the plain arithmetic.
+      const int32_t* const at[3] = {p[0] + x, p[1] + x, p[2] + x};
+      anyOutside |= rowByTable(at, o + 3 * x, 0, 16, table, stretch);
+      continue;
+    }
+    __m512i cells = _mm512_zextsi128_si512(_mm512_maskz_cvtepi32_epi8(kAll16, b));
+    cells = _mm512_inserti32x4(cells, _mm512_maskz_cvtepi32_epi8(kAll16, g), 1);
+    cells = _mm512_inserti32x4(cells, _mm512_maskz_cvtepi32_epi8(kAll16, r), 2);
+    const __m512i lower = _mm512_maskz_permutex2var_epi8(kAll64, t0, cells, t1);
+    const __m512i upper = _mm512_maskz_permutex2var_epi8(kAll64, t2, cells, t3);
+    const __m512i looked = _mm512_maskz_mov_epi8(
+        kFortyEightBytes, _mm512_mask_blend_epi8(_mm512_movepi8_mask(cells), lower, upper));
+    any = _mm512_or_si512(any, looked);
+    const __m512i out = _mm512_maskz_permutexvar_epi8(kAll64, interleave, looked);
+    // Masked stores are slow on some of these machines: a whole 64 bytes where the row goes on
+    // past them (the next step writes the last 16 again), the 48 alone at the row's end.
+    if (x + 32 <= width) {
+      _mm512_storeu_si512(o + 3 * x, out);
+    } else {
+      _mm512_mask_storeu_epi8(o + 3 * x, kFortyEightBytes, out);
+    }
+  }
+  anyOutside |= rowByTable(p, o, x, width, table, stretch);
+  return anyOutside | (_mm512_test_epi8_mask(any, any) != 0);
+}
+
+bool hasVbmi() {
+  static const bool vbmi =
+      __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+      __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512vbmi");
+  return vbmi;
+}
+
+#endif  // ZC_LIGHT_CORE_X86
+
+}  // namespace
+
+void applyLightCore(const PlaneView& planes, const PixelView& out, int start, int end,
+                    LightCoreTuning tuning) {
   const int64_t range = std::max<int64_t>(1, static_cast<int64_t>(end) - start);
-  const int64_t g = 255 / range;
+  const Stretch stretch{start, 255 / range};
+  Table table;
+  for (int v = 0; v < 256; ++v) table.value[v] = stretch(v);
   const int width = std::min(planes.width, out.width);
   const int height = std::min(planes.height, out.height);
+  bool vbmi = false;
+#ifdef ZC_LIGHT_CORE_X86
+  vbmi = tuning.vectors && hasVbmi();
+#else
+  (void)tuning;
+#endif
   unsigned any = 0;  // OR of every written byte: zero only if the whole result is black
   for (int y = 0; y < height; ++y) {
+    const int32_t* const p[3] = {planes.plane[0] + planes.index(0, y),
+                                 planes.plane[1] + planes.index(0, y),
+                                 planes.plane[2] + planes.index(0, y)};
     uint8_t* o = out.at(0, y);
-    for (int k = 0; k < 3; ++k) {
-      const int32_t* p = planes.plane[k] + planes.index(0, y);
-      for (int x = 0; x < width; ++x) {
-        const int64_t r = std::clamp<int64_t>((p[x] - static_cast<int64_t>(start)) * g, 0, 255);
-        o[3 * x + k] = static_cast<uint8_t>(r);
-        any |= static_cast<unsigned>(r);
-      }
+#ifdef ZC_LIGHT_CORE_X86
+    if (vbmi) {
+      any |= rowVbmi(p, o, width, table, stretch);
+      continue;
     }
+#endif
+    any |= rowByTable(p, o, 0, width, table, stretch);
   }
   if (any == 0 && width > 0 && height > 0) {
     for (int y = 0; y < height; ++y) std::memset(out.at(0, y), 1, static_cast<size_t>(width) * 3);

@@ -146,9 +146,10 @@ void paint(Surface& s) {
   Workspace& w = ws();
   drawPanelStage(s, kPanel, kItemStage);
   restoreOrCallStep(kTab);
-  planesToCanvas();
+  // The planes go into the canvas and come back from it unchanged (showing reads the canvas
+  // only), so one pass makes both copies.
+  planesToCanvasAndBack();
   showCanvas(s, w.wholeViewMode);
-  canvasToPlanes();
   keepStep(kTab);
   saveStep();
   drawTabBar(s);

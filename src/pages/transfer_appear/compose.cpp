@@ -4,8 +4,62 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define ZC_COMPOSE_X86 1
+#endif
+
 namespace zc {
 namespace {
+
+#ifdef ZC_COMPOSE_X86
+// Byte 3 j + k of sixteen pixels belongs to pixel j.
+struct alignas(64) ToPixel {
+  uint8_t index[64];
+  constexpr ToPixel() : index() {
+    for (int b = 0; b < 48; ++b) index[b] = static_cast<uint8_t>(b / 3);
+  }
+};
+constexpr ToPixel kToPixel{};
+
+// Gradation 0, sixteen pixels a step: the transfer bytes where the mask is 0, the back bytes
+// where it is 1. Returns how many pixels were done.
+__attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi"))) long takeTransferVbmi(
+    const uint8_t* mask, const uint8_t* transfer, uint8_t* back, long cells) {
+  const __m512i toPixel = _mm512_load_si512(kToPixel.index);
+  constexpr __mmask64 kFortyEightBytes = (__mmask64{1} << 48) - 1;
+  long i = 0;
+  for (; i + 16 <= cells; i += 16) {
+    const __m512i passes =
+        _mm512_zextsi128_si512(_mm_loadu_si128(reinterpret_cast<const __m128i*>(mask + i)));
+    const __mmask64 take =
+        _mm512_testn_epi8_mask(_mm512_maskz_permutexvar_epi8(~__mmask64{0}, toPixel, passes),
+                               _mm512_set1_epi8(1)) &
+        kFortyEightBytes;
+    if (!take) continue;  // every pixel passes: the back stays
+    // A whole 64 bytes where the picture goes on past them: the last 16 are the next step's,
+    // written with what they hold now and then again by that step.
+    const bool whole = i + 32 <= cells;
+    const __m512i b = whole ? _mm512_loadu_si512(back + 3 * i)
+                            : _mm512_maskz_loadu_epi8(kFortyEightBytes, back + 3 * i);
+    const __m512i t = _mm512_maskz_loadu_epi8(kFortyEightBytes, transfer + 3 * i);
+    const __m512i out = _mm512_mask_blend_epi8(take, b, t);
+    if (whole) {
+      _mm512_storeu_si512(back + 3 * i, out);
+    } else {
+      _mm512_mask_storeu_epi8(back + 3 * i, kFortyEightBytes, out);
+    }
+  }
+  return i;
+}
+
+bool hasVbmi() {
+  static const bool vbmi =
+      __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+      __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512vbmi");
+  return vbmi;
+}
+#endif
 
 // Scratch rows kept between calls: the compose runs at every paint of real appear.
 struct Scratch {
@@ -34,7 +88,11 @@ void composeThroughPassZone(const PixelView& transfer, const PixelView& back, co
   if (g == 0) {
     // A window of one pixel: the back pixel where it passes, the transfer pixel elsewhere.
     const long cells = static_cast<long>(w) * h;
-    for (long i = 0; i < cells; ++i) {
+    long i = 0;
+#ifdef ZC_COMPOSE_X86
+    if (hasVbmi()) i = takeTransferVbmi(mask, transfer.bytes, back.bytes, cells);
+#endif
+    for (; i < cells; ++i) {
       if (!mask[i]) std::memcpy(back.bytes + 3 * i, transfer.bytes + 3 * i, 3);
     }
     return;

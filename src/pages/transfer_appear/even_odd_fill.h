@@ -16,6 +16,11 @@ namespace zc {
 // sandwich pass runs along every row from left to right over all columns but the first and the
 // last, comparing left and right neighbours.
 // Every marked cell of a line takes part, however many there are.
-void evenOddFill(const PixelView& canvas, const int32_t* marks, int cutMode, int fillValue);
+// Bit for bit the plain loops of even_odd_fill_reference.h.
+struct EvenOddFillTuning {
+  bool vectors = true;  // false: no AVX-512, one cell and one pixel at a time
+};
+void evenOddFill(const PixelView& canvas, const int32_t* marks, int cutMode, int fillValue,
+                 EvenOddFillTuning tuning = {});
 
 }  // namespace zc

@@ -1,0 +1,60 @@
+// The light core alone on the photograph, 1440 x 960: the table form against the plain loop, in
+// the same run, at the three kinds of factor (1: a shift, 2: a stretch, 255: the spectrum core's
+// threshold). Report medians.
+#include <vector>
+
+#include "bench_support.h"
+#include "core/image_buffers.h"
+#include "pages/color/light_core.h"
+#include "pages/color/light_core_reference.h"
+
+namespace zc {
+namespace {
+
+using namespace bench;
+
+struct LightCoreScene {
+  std::vector<int32_t> cells = std::vector<int32_t>(static_cast<size_t>(kWidth) * kHeight * 3);
+  std::vector<uint8_t> bytes = photographPixels();
+  LightCoreScene() { copyPixelsToPlanes(canvas(), planes()); }
+  PlaneView planes() {
+    const size_t n = static_cast<size_t>(kWidth) * kHeight;
+    return PlaneView{{cells.data(), cells.data() + n, cells.data() + 2 * n}, kWidth, kHeight};
+  }
+  PixelView canvas() { return PixelView{bytes.data(), kWidth, kHeight}; }
+};
+
+// The start and end of the light core for a factor.
+struct Range {
+  int start, end;
+};
+Range rangeOfFactor(int64_t factor) {
+  if (factor == 255) return {128, 129};
+  if (factor == 2) return {100, 200};
+  return {50, 200};
+}
+
+template <void (*Core)(const PlaneView&, const PixelView&, int, int)>
+void lightCoreBench(benchmark::State& state) {
+  static LightCoreScene scene;
+  const Range r = rangeOfFactor(state.range(0));
+  for (auto _ : state) {
+    Core(scene.planes(), scene.canvas(), r.start, r.end);
+    benchmark::DoNotOptimize(scene.bytes.data());
+  }
+}
+void tableForm(const PlaneView& p, const PixelView& o, int f, int t) {
+  applyLightCore(p, o, f, t);
+}
+void BM_LightCoreTable(benchmark::State& s) {
+  lightCoreBench<tableForm>(s);
+}
+void BM_LightCorePlainLoop(benchmark::State& s) {
+  lightCoreBench<applyLightCoreReference>(s);
+}
+
+ZINDLE_MEDIAN_BENCHMARK(BM_LightCoreTable)->Arg(1)->Arg(2)->Arg(255);
+ZINDLE_MEDIAN_BENCHMARK(BM_LightCorePlainLoop)->Arg(1)->Arg(2)->Arg(255);
+
+}  // namespace
+}  // namespace zc

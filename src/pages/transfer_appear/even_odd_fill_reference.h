@@ -1,0 +1,13 @@
+#pragma once
+// The polygon fill as the plain loops of its steps, pixel by pixel: the reference of
+// evenOddFill (even_odd_fill.h).
+#include <cstdint>
+
+#include "core/image_buffers.h"
+
+namespace zc {
+
+void evenOddFillReference(const PixelView& canvas, const int32_t* marks, int cutMode,
+                          int fillValue);
+
+}  // namespace zc
