@@ -188,13 +188,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // spend the run on memory instead of on new inputs. The tall thin canvas with the widest work
   // row ends a few cells before the end of the stores, the taller one just past it; there the
   // bounds of the stores are reached without filling them.
-  const Size canvases[] = {{3, 2},
-                           {17, 5},
-                           {64, 33},
-                           {1, 1},
-                           {5, kMaxCanvasHeight},
-                           {kMaxCanvasWidth, 2},
-                           {3, kMaxCanvasHeight + 1}};
+  const Size canvases[] = {{3, 2}, {17, 5}, {64, 33}, {1, 1}};
+  const Size edges[] = {{3, kMaxCanvasHeight}, {kMaxCanvasWidth, 2}, {3, kMaxCanvasHeight + 1}};
   const int slot = static_cast<int>(size % 9);
   const std::string name = slotFileName(slot);
   std::vector<uint8_t> file(data, data + size);
@@ -215,6 +210,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                  {{kMaxCanvasWidth + 1, 1}, PixelForm::Pixels}};
     for (const auto& read : reads)
       readOnce(slot, file, canvas, read.work, read.form, session.platform);
+  }
+  // At the edges of the stores only the rows as wide as the stores, in both forms, and the
+  // canvas's own.
+  for (const Size canvas : edges) {
+    readOnce(slot, file, canvas, canvas, PixelForm::Planes, session.platform);
+    readOnce(slot, file, canvas, {kMaxCanvasWidth, canvas.height}, PixelForm::Planes,
+             session.platform);
+    readOnce(slot, file, canvas, {kMaxCanvasWidth, canvas.height}, PixelForm::Pixels,
+             session.platform);
   }
   // The same bytes grown or cut to about a whole file of a small canvas: the end of the pixel
   // data is where a reader goes wrong.
