@@ -41,6 +41,8 @@ void emptyFolder(int folder) {
   const int copy = ::dup(folder);
   DIR* dir = copy >= 0 ? ::fdopendir(copy) : nullptr;
   if (!dir) std::abort();
+  // The copy shares the folder's read position, which the last listing left at the end.
+  ::rewinddir(dir);
   std::vector<std::string> names;
   while (const dirent* entry = ::readdir(dir)) {
     const std::string name = entry->d_name;
