@@ -1,5 +1,5 @@
 // Fuzz target of the slot-file reader: each input is written as a slot file and read back for
-// every canvas preset and for work sizes that differ from the canvas, in both pixel forms. The
+// small canvas sizes and for work sizes that differ from the canvas, in both pixel forms. The
 // reader takes any bytes: it must neither crash nor touch memory outside the stores, it must
 // fill exactly the cells of the canvas size with the file's bytes (0 where the file ends), and it
 // must refuse only work widths that cannot hold a canvas row.
@@ -141,9 +141,11 @@ void readOnce(int slot, const std::vector<uint8_t>& file, Size canvas, Size work
   auto inside = [&](long i) {
     return fits && i / work.width < canvas.height && i % work.width < canvas.width;
   };
-  // Probe cells: the first and last of the stores, the one after a canvas row and the one after
-  // the last row. Those outside the canvas cells must come through the read untouched.
+  // Probe cells: the first and last of the stores, the one after the first canvas row, the last
+  // of the first work row and the one after the last canvas row. Those outside the canvas cells
+  // must come through the read untouched.
   std::vector<long> probes = {0, kPlaneCells - 1, canvas.width};
+  if (work.width > 0 && work.width <= kPlaneCells) probes.push_back(work.width - 1);
   if (lastCell >= 0 && lastCell < kPlaneCells) probes.push_back(lastCell);
   for (long i : probes) markUntouched(form, i);
 
@@ -181,12 +183,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static Session session;
   session.enter();
 
-  const Size presets[] = {{960, 640}, {1200, 800}, {1440, 960}, {1680, 1120}};
+  // The header and row arithmetic is the same at every canvas size, so the inputs are read at
+  // small ones (odd widths too, which a preset never has): filling a 4 MB canvas per read would
+  // spend the run on memory instead of on new inputs. The tall thin canvas with the widest work
+  // row ends a few cells before the end of the stores, the taller one just past it; there the
+  // bounds of the stores are reached without filling them.
+  const Size canvases[] = {{3, 2}, {17, 5}, {64, 33}, {1, 1}};
+  const Size edges[] = {{3, kMaxCanvasHeight}, {kMaxCanvasWidth, 2}, {3, kMaxCanvasHeight + 1}};
   const int slot = static_cast<int>(size % 9);
   const std::string name = slotFileName(slot);
   std::vector<uint8_t> file(data, data + size);
-  for (const Size canvas : presets) {
-    writeRaw(name, file.data(), file.size());
+  writeRaw(name, file.data(), file.size());
+  for (const Size canvas : canvases) {
     // The work row can be the canvas row, wider (the Appear page's own canvas), odd, too narrow,
     // empty or wider than the stores.
     const struct {
@@ -202,16 +210,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                  {{kMaxCanvasWidth + 1, 1}, PixelForm::Pixels}};
     for (const auto& read : reads)
       readOnce(slot, file, canvas, read.work, read.form, session.platform);
-    // The same bytes grown or cut to about a whole file of this canvas: the end of the pixel
-    // data is where a reader goes wrong.
-    const long whole = kBmpHeaderBytes + 3L * canvas.width * canvas.height;
-    const long delta = size > 0 ? static_cast<long>(data[0] % 7) - 3 : 0;
-    std::vector<uint8_t> sized(file);
-    sized.resize(static_cast<size_t>(whole + delta), size > 1 ? data[1] : 0);
-    writeRaw(name, sized.data(), sized.size());
-    readOnce(slot, sized, canvas, canvas, PixelForm::Planes, session.platform);
   }
-  ::unlink(name.c_str());  // a run that stops on a fault leaves no megabytes in memory behind
+  // At the edges of the stores only the rows as wide as the stores, in both forms, and the
+  // canvas's own.
+  for (const Size canvas : edges) {
+    readOnce(slot, file, canvas, canvas, PixelForm::Planes, session.platform);
+    readOnce(slot, file, canvas, {kMaxCanvasWidth, canvas.height}, PixelForm::Planes,
+             session.platform);
+    readOnce(slot, file, canvas, {kMaxCanvasWidth, canvas.height}, PixelForm::Pixels,
+             session.platform);
+  }
+  // The same bytes grown or cut to about a whole file of a small canvas: the end of the pixel
+  // data is where a reader goes wrong.
+  const Size canvas = canvases[size % 3];
+  const long whole = kBmpHeaderBytes + 3L * canvas.width * canvas.height;
+  const long delta = size > 0 ? static_cast<long>(data[0] % 7) - 3 : 0;
+  std::vector<uint8_t> sized(file);
+  sized.resize(static_cast<size_t>(whole + delta), size > 1 ? data[1] : 0);
+  writeRaw(name, sized.data(), sized.size());
+  readOnce(slot, sized, canvas, canvas, PixelForm::Planes, session.platform);
+  readOnce(slot, sized, canvas, {canvas.width + 1, canvas.height}, PixelForm::Pixels,
+           session.platform);
+  ::unlink(name.c_str());
   session.leave();
   return 0;
 }

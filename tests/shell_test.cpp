@@ -270,6 +270,40 @@ TEST_F(ShellFlow, ScriptErrorsStopWithStatusTwo) {
   EXPECT_EQ(replay("click 10 10\n").status, 2);  // the start's open dialog has no answer
 }
 
+// Coordinates beyond 16 bits, overlong lines and an endless queue of answers stop the run with
+// one line naming the script line, before anything runs out of range or fills memory.
+TEST_F(ShellFlow, ScriptsBeyondTheDriversBoundsStopWithOneLine) {
+  std::string manyAnswers;
+  for (int i = 0; i < 1001; ++i) manyAnswers += "answer yes\n";
+  const struct {
+    std::string script;
+    int status;
+    std::string firstWords;  // of the message on standard error
+  } cases[] = {
+      {"open red.bmp\nclick 32767 -32768\ndrag -32768 0 32767 0\n", 0, ""},
+      {"open red.bmp\nclick 32768 5\n", 2, "line 2: malformed line"},
+      {"open red.bmp\ndrag 0 0 0 -32769\n", 2, "line 2: malformed line"},
+      {"open red.bmp\nclick 2147483647 -2147483648\n", 2, "line 2: malformed line"},
+      {"open red.bmp\n# " + std::string(4094, 'x') + "\n", 0, ""},
+      {"open red.bmp\n# " + std::string(4095, 'x') + "\nclick 1 1\n", 2,
+       "line 2: line longer than 4096 bytes"},
+      {std::string(100000, 'z'), 2, "line 1: line longer than 4096 bytes"},
+      {manyAnswers, 2, "line 1001: too many answers queued"},
+  };
+  for (const auto& c : cases) {
+    const auto r = replay(c.script);
+    const std::string shown = c.script.substr(0, 60);
+    EXPECT_EQ(r.status, c.status) << shown << r.err;
+    if (c.status == 0) {
+      EXPECT_EQ(r.err, "") << shown;
+      continue;
+    }
+    EXPECT_EQ(r.err.rfind(c.firstWords, 0), 0u) << shown << r.err.substr(0, 80);
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << shown;  // one line
+    EXPECT_LE(r.err.size(), 4200u) << shown;
+  }
+}
+
 class FileCodec : public test::LoggedPlatformTest {};
 
 TEST_F(FileCodec, PlaneValuesAreWrittenAsTheirLowEightBits) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <istream>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -22,6 +23,38 @@ namespace {
 struct ReplayStop {
   std::string reason;
 };
+
+// Pointer messages carry 16-bit signed coordinates, as the window system's do; a script line
+// beyond them is malformed. Lines and queued answers are bounded, so a script that never ends (a
+// pipe, a device) stops instead of filling memory.
+constexpr int kLeastCoordinate = -32768;
+constexpr int kMostCoordinate = 32767;
+constexpr size_t kLongestLine = 4096;
+constexpr size_t kMostQueuedAnswers = 1000;
+
+// One line without its '\n'; false at the end of the script. A line longer than kLongestLine
+// is cut there and reported as too long.
+bool readLine(std::istream& in, std::string& line, bool& tooLong) {
+  line.clear();
+  tooLong = false;
+  std::streambuf* buffer = in.rdbuf();
+  if (!in || !buffer) return false;
+  bool any = false;
+  for (;;) {
+    const int c = buffer->sbumpc();
+    if (c == std::char_traits<char>::eof()) {
+      in.setstate(std::ios::eofbit);
+      return any;
+    }
+    any = true;
+    if (c == '\n') return true;
+    if (line.size() == kLongestLine) {
+      tooLong = true;
+      return true;
+    }
+    line += static_cast<char>(c);
+  }
+}
 
 bool tokenize(const std::string& line, std::vector<std::string>& words) {
   words.clear();
@@ -62,6 +95,7 @@ bool coordinates(const std::vector<std::string>& words, size_t count, std::vecto
   values.assign(count, 0);
   for (size_t i = 0; i < count; ++i) {
     if (!toInt(words[i + 1], values[i])) return false;
+    if (values[i] < kLeastCoordinate || values[i] > kMostCoordinate) return false;
   }
   return true;
 }
@@ -78,7 +112,6 @@ class Driver {
   }
   ~Driver() { setPlatform(nullptr); }
 
-  // Returns false when the window is gone and the script must stop.
   void run(const std::vector<std::string>& w) {
     const std::string& c = w[0];
     std::vector<int> v;
@@ -88,18 +121,17 @@ class Driver {
       a.kind = c == "open" ? ScriptedAnswer::Open : ScriptedAnswer::Save;
       a.shownPath = w[1];
       a.path = c == "open" ? resolveAgainstScript(w[1]) : w[1];
-      platform_.queueAnswer(a);
+      queue(a);
       return;
     }
     if (c == "cancel") {
       if (w.size() != 1) throw ReplayStop{"malformed line"};
-      platform_.queueAnswer(ScriptedAnswer{ScriptedAnswer::Cancel, "", ""});
+      queue(ScriptedAnswer{ScriptedAnswer::Cancel, "", ""});
       return;
     }
     if (c == "answer") {
       if (w.size() != 2 || (w[1] != "yes" && w[1] != "no")) throw ReplayStop{"malformed line"};
-      platform_.queueAnswer(
-          ScriptedAnswer{w[1] == "yes" ? ScriptedAnswer::Yes : ScriptedAnswer::No, "", ""});
+      queue(ScriptedAnswer{w[1] == "yes" ? ScriptedAnswer::Yes : ScriptedAnswer::No, "", ""});
       return;
     }
     startWindow();
@@ -179,6 +211,12 @@ class Driver {
     return false;
   }
 
+  void queue(ScriptedAnswer answer) {
+    if (platform_.queuedAnswers() >= kMostQueuedAnswers)
+      throw ReplayStop{"too many answers queued"};
+    platform_.queueAnswer(std::move(answer));
+  }
+
   std::string resolveAgainstScript(const std::string& path) const {
     std::filesystem::path p(path);
     if (p.is_absolute() || scriptFolder_.empty()) return path;
@@ -242,9 +280,11 @@ int runReplay(std::istream& script, const std::string& scriptFolder, std::ostrea
   std::string line;
   int number = 0;
   std::vector<std::string> words;
-  while (std::getline(script, line)) {
+  bool tooLong = false;
+  while (readLine(script, line, tooLong)) {
     ++number;
     try {
+      if (tooLong) throw ReplayStop{"line longer than " + std::to_string(kLongestLine) + " bytes"};
       if (!tokenize(line, words)) throw ReplayStop{"malformed line"};
       if (words.empty()) continue;
       driver.run(words);

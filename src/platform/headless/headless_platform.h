@@ -41,6 +41,7 @@ class HeadlessPlatform final : public Platform {
   ~HeadlessPlatform() override;
 
   void queueAnswer(ScriptedAnswer answer) { answers_.push_back(std::move(answer)); }
+  size_t queuedAnswers() const { return answers_.size(); }
   // Runs every pending paint, as the message loop would.
   void runPendingPaints(WindowProcedure& procedure);
   bool destroyed() const { return destroyed_; }
