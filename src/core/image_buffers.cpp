@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "core/cpu_features.h"
 #include "core/image_buffers_reference.h"
 #include "core/workspace.h"
 
@@ -217,10 +218,8 @@ ZC_SSSE3 long pixelsToPlanesSsse3(const uint8_t* src, Planes3 p, long cells) {
 
 enum class Shuffles { kVbmi, kSsse3, kNone };
 Shuffles shuffles(CopyIsa isa) {
-  static const bool vbmi =
-      __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-      __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512vbmi");
-  static const bool ssse3 = __builtin_cpu_supports("ssse3");
+  const bool vbmi = hasAvx512Vbmi();
+  const bool ssse3 = hasSsse3();
   if (vbmi && isa == CopyIsa::kBest) return Shuffles::kVbmi;
   if (ssse3 && isa != CopyIsa::kPlain) return Shuffles::kSsse3;
   return Shuffles::kNone;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/cpu_features.h"
 #include "pages/color/light_core_reference.h"
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -106,10 +107,7 @@ ZC_VBMI unsigned rowVbmi(const int32_t* const p[3], uint8_t* o, int width, const
 }
 
 bool hasVbmi() {
-  static const bool vbmi =
-      __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-      __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512vbmi");
-  return vbmi;
+  return hasAvx512Vbmi();
 }
 
 #endif  // ZC_LIGHT_CORE_X86

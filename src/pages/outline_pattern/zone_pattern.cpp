@@ -1,5 +1,6 @@
 #include "pages/outline_pattern/zone_pattern.h"
 
+#include "core/cpu_features.h"
 #include "core/grey.h"
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -107,11 +108,7 @@ ZC_VBMI int rowVbmi(uint8_t* px, int32_t* mark, int width, uint8_t p, int greyFr
 }
 
 bool hasVbmi() {
-  static const bool vbmi =
-      __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-      __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512vbmi") &&
-      __builtin_cpu_supports("avx512dq");
-  return vbmi;
+  return hasAvx512Vbmi() && hasAvx512Dq();
 }
 #endif
 

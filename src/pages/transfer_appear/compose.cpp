@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "core/cpu_features.h"
+
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 #define ZC_COMPOSE_X86 1
@@ -54,10 +56,7 @@ __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi"))) long takeTransfe
 }
 
 bool hasVbmi() {
-  static const bool vbmi =
-      __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-      __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512vbmi");
-  return vbmi;
+  return hasAvx512Vbmi();
 }
 #endif
 

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "core/cpu_features.h"
+
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 #define ZC_FILL_X86 1
@@ -26,10 +28,7 @@ constexpr int32_t kBoundary = 1;
 #define ZC_AVX512 __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi")))
 
 bool hasVbmi() {
-  static const bool vbmi =
-      __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-      __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512vbmi");
-  return vbmi;
+  return hasAvx512Vbmi();
 }
 
 ZC_AVX512 int boundaryColumnsVbmi(const int32_t* row, int width, std::vector<int>& out) {
@@ -45,20 +44,9 @@ ZC_AVX512 int boundaryColumnsVbmi(const int32_t* row, int width, std::vector<int
   return c;
 }
 
-// Byte k of pixel j of sixteen, gathered by byte: at 16 k + j.
-struct alignas(64) Gather {
-  uint8_t index[64];
-  constexpr Gather() : index() {
-    for (int j = 0; j < 16; ++j) {
-      for (int k = 0; k < 3; ++k) index[16 * k + j] = static_cast<uint8_t>(3 * j + k);
-    }
-  }
-};
-constexpr Gather kGather{};
-
 // Bits of the pixels 0 .. done - 1 of the row that are (e, e, e), sixteen at a time.
 ZC_AVX512 int fillBitsVbmi(const uint8_t* row, int width, uint8_t e, uint64_t* bits) {
-  const __m512i gather = _mm512_load_si512(kGather.index);
+  const __m512i gather = _mm512_load_si512(kChannelGather.index);
   const __m512i fill = _mm512_set1_epi8(static_cast<char>(e));
   constexpr __mmask64 kFortyEightBytes = (__mmask64{1} << 48) - 1;
   int c = 0;

@@ -1,5 +1,7 @@
 #include "pages/transfer_appear/pass_zone.h"
 
+#include "core/cpu_features.h"
+
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 #define ZC_PASS_X86 1
@@ -9,16 +11,6 @@ namespace zc {
 namespace {
 
 #ifdef ZC_PASS_X86
-// Byte k of pixel j of sixteen, gathered by byte: at 16 k + j.
-struct alignas(64) Gather {
-  uint8_t index[64];
-  constexpr Gather() : index() {
-    for (int j = 0; j < 16; ++j) {
-      for (int k = 0; k < 3; ++k) index[16 * k + j] = static_cast<uint8_t>(3 * j + k);
-    }
-  }
-};
-constexpr Gather kGather{};
 
 // Perfect black and perfect white sixteen pixels at a time: every byte of the pixel equal to
 // `value`. Returns how many pixels were marked; the rest are left to the plain loop.
@@ -26,7 +18,7 @@ __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi"))) long markExactVb
                                                                                    long cells,
                                                                                    uint8_t value,
                                                                                    uint8_t* mask) {
-  const __m512i gather = _mm512_load_si512(kGather.index);
+  const __m512i gather = _mm512_load_si512(kChannelGather.index);
   const __m512i wanted = _mm512_set1_epi8(static_cast<char>(value));
   const __m128i one = _mm_set1_epi8(1);
   constexpr __mmask64 kFortyEightBytes = (__mmask64{1} << 48) - 1;
@@ -43,10 +35,7 @@ __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi"))) long markExactVb
 }
 
 bool hasVbmi() {
-  static const bool vbmi =
-      __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-      __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512vbmi");
-  return vbmi;
+  return hasAvx512Vbmi();
 }
 #endif
 
