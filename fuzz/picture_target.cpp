@@ -1,9 +1,10 @@
 // Fuzz target of the picture reader: any bytes as the picture chosen in the open dialog, through
-// the program's own loading path (the platform's load of the chosen file, then the canvas built
-// from it with white padding). The input's length picks the name's suffix, which the reader
-// takes as a hint, so any picture file is an input as it stands. The load must refuse the file or
-// deliver a picture, never crash; the canvas cells the picture covers must hold its pixels, every
-// other cell of the work area must be white, and the bytes after the work area must stay untouched.
+// the program's own loading path (the platform's load of the chosen file at the canvas's size,
+// clipped or fitted, then the canvas built from it with white padding; and the whole picture). The
+// input's length picks the name's suffix, which the reader takes as a hint, so any picture file is
+// an input as it stands. The load must refuse the file or deliver a picture, never crash; the
+// canvas cells the picture covers must hold its pixels, every other cell of the work area must be
+// white, and the bytes after the work area must stay untouched.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "core/workspace.h"
+#include "files/keep_files.h"
 #include "platform/bitmap_loader.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/screen.h"
@@ -85,6 +87,7 @@ void noteOutcome(int value) {
 // the canvas buffer at the paint's work size. Checks every cell of the work area.
 void buildAndCheck(const LoadedBitmap& bitmap, Size dialogCanvas, Size work) {
   Workspace& w = ws();
+  w.pictureFit = 0;  // the whole picture, as it was decoded
   w.canvasSize = dialogCanvas;
   w.imageSize = Size{std::min(bitmap.width, dialogCanvas.width),
                      std::min(bitmap.height, dialogCanvas.height)};
@@ -119,6 +122,43 @@ void buildAndCheck(const LoadedBitmap& bitmap, Size dialogCanvas, Size work) {
   }
 }
 
+// The open's own path at a small canvas: the picture asked of the reader as the canvas and "fit"
+// ask (the top-left part, or a reduction that the canvas build averages to the fitted size), the
+// image size taken from it, the canvas built. A refusal delivers no picture; a picture leaves
+// every cell outside the image size white and nothing after the work area touched.
+void openAtCanvas(const std::string& path, Size canvasSize, bool fit) {
+  Workspace& w = ws();
+  w.canvasSize = canvasSize;
+  w.workSize = canvasSize;
+  w.pictureFit = fit ? 1 : 0;
+  LoadedBitmap bitmap;
+  const PictureResult result = loadPictureFile(path, pictureRequest(w.pictureFit), bitmap);
+  noteOutcome<3, 5>(static_cast<int>(result) * 2 + (fit ? 1 : 0));
+  if (result != PictureResult::Loaded) {
+    if (bitmap.pixels)
+      fault("refused, yet a picture was delivered", bitmap, canvasSize, canvasSize);
+    return;
+  }
+  if (!bitmap.pixels || bitmap.width <= 0 || bitmap.height <= 0)
+    fault("accepted without a picture", bitmap, canvasSize, canvasSize);
+  w.imageSize = imageSizeOf(bitmap);
+  if (w.imageSize.width > canvasSize.width || w.imageSize.height > canvasSize.height)
+    fault("image size beyond the canvas", bitmap, canvasSize, canvasSize);
+  uint8_t* canvas = canvasBuffer();
+  const long areaBytes = 3L * canvasSize.width * canvasSize.height;
+  canvas[areaBytes] = kUntouched;
+  buildCanvasBuffer(bitmap);
+  if (canvas[areaBytes] != kUntouched)
+    fault("wrote after the work area", bitmap, canvasSize, canvasSize);
+  for (int r = 0; r < canvasSize.height; ++r) {
+    const uint8_t* row = canvas + 3L * (canvasSize.height - 1 - r) * canvasSize.width;
+    const int from = r < w.imageSize.height ? w.imageSize.width : 0;
+    for (int x = 3 * from; x < 3 * canvasSize.width; ++x) {
+      if (row[x] != 255) fault("padding not white", bitmap, canvasSize, canvasSize);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zc
 
@@ -135,6 +175,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   ::close(fd);
 
+  openAtCanvas(path, {17, 5}, false);
+  openAtCanvas(path, {64, 33}, true);
   LoadedBitmap bitmap;
   const bool loaded = loadBitmapFile(path, bitmap);
   ::unlink(path.c_str());
