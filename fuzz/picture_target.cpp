@@ -18,6 +18,7 @@
 
 #include "core/workspace.h"
 #include "files/keep_files.h"
+#include "fuzz_folder.h"
 #include "platform/bitmap_loader.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/screen.h"
@@ -39,15 +40,7 @@ struct Session {
   std::string folder;
   long count = 0;
   Session() {
-    char inMemory[] = "/dev/shm/zindle-fuzz-picture-XXXXXX";
-    char onDisk[] = "/tmp/zindle-fuzz-picture-XXXXXX";
-    const char* made = mkdtemp(inMemory);
-    if (!made) made = mkdtemp(onDisk);
-    if (!made) {
-      std::perror("zindle fuzz: working folder");
-      std::abort();
-    }
-    folder = made;
+    folder = makeFuzzFolder("zindle-fuzz-picture");
     static int argc = 1;
     static char name[] = "zindle-fuzz-picture";
     static char* argv[] = {name, nullptr};

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "files/bmp_codec.h"
+#include "fuzz_folder.h"
 #include "platform/headless/headless_platform.h"
 #include "replay/replay.h"
 
@@ -60,11 +61,8 @@ struct Session {
   int folder = -1;
   int caller = -1;
   Session() {
-    char inMemory[] = "/dev/shm/zindle-fuzz-replay-XXXXXX";
-    char onDisk[] = "/tmp/zindle-fuzz-replay-XXXXXX";
-    const char* made = mkdtemp(inMemory);
-    if (!made) made = mkdtemp(onDisk);
-    if (made) folder = ::open(made, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const std::string made = makeFuzzFolder("zindle-fuzz-replay");
+    folder = ::open(made.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0) {
       std::perror("zindle fuzz: working folder");
       std::abort();

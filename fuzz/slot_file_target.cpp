@@ -17,6 +17,7 @@
 #include "core/workspace.h"
 #include "files/bmp_codec.h"
 #include "files/keep_files.h"
+#include "fuzz_folder.h"
 #include "platform/platform.h"
 
 namespace zc {
@@ -47,11 +48,8 @@ struct Session {
   int folder = -1;
   int caller = -1;
   Session() {
-    char inMemory[] = "/dev/shm/zindle-fuzz-XXXXXX";
-    char onDisk[] = "/tmp/zindle-fuzz-XXXXXX";
-    const char* made = mkdtemp(inMemory);
-    if (!made) made = mkdtemp(onDisk);
-    if (made) folder = ::open(made, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const std::string made = makeFuzzFolder("zindle-fuzz");
+    folder = ::open(made.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0) {
       std::perror("zindle fuzz: working folder");
       std::abort();

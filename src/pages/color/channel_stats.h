@@ -12,4 +12,8 @@ namespace zc {
 // channel_stats_reference.h.
 void computeChannelStats(const PlaneView& planes, ChannelStatsState& stats);
 
+// The three points of plane k from its histogram of values 0 .. 255, as above; the fast count and
+// the plain loop's count both end here.
+void channelPointsFromHistogram(const long (&histogram)[256], int k, ChannelStatsState& stats);
+
 }  // namespace zc

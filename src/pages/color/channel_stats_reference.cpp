@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "pages/color/channel_stats.h"
+
 namespace zc {
 
 void computeChannelStatsReference(const PlaneView& planes, ChannelStatsState& stats) {
@@ -10,20 +12,7 @@ void computeChannelStatsReference(const PlaneView& planes, ChannelStatsState& st
     long histogram[256] = {};
     const int32_t* p = planes.plane[k];
     for (long i = 0; i < cells; ++i) ++histogram[std::clamp<int32_t>(p[i], 0, 255)];
-
-    long total = 0;
-    for (int i = 1; i <= 254; ++i) total += histogram[i];
-    const long a = static_cast<long>(total * 0.04);
-    const long b = static_cast<long>(total * 0.5);
-    const long c = static_cast<long>(total * 0.96);
-
-    long running = 0;
-    for (int i = 1; i <= 254; ++i) {
-      running += histogram[i];
-      if (a > running) stats.low[k] = i;
-      if (b > running) stats.median[k] = i;
-      if (c > running) stats.high[k] = i;
-    }
+    channelPointsFromHistogram(histogram, k, stats);
   }
 }
 
