@@ -1,5 +1,6 @@
 #pragma once
 // The working folder of a fuzz target: made once, in memory when the system has one.
+#include <fcntl.h>
 #include <stdlib.h>
 
 #include <cstdio>
@@ -17,6 +18,17 @@ inline std::string makeFuzzFolder(const std::string& name) {
   }
   std::perror("zindle fuzz: working folder");
   std::abort();
+}
+
+// Makes such a folder and opens it for the *at calls; `path` receives its path.
+inline int openFuzzFolder(const std::string& name, std::string& path) {
+  path = makeFuzzFolder(name);
+  const int folder = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder < 0) {
+    std::perror("zindle fuzz: working folder");
+    std::abort();
+  }
+  return folder;
 }
 
 }  // namespace zc

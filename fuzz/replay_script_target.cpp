@@ -61,12 +61,8 @@ struct Session {
   int folder = -1;
   int caller = -1;
   Session() {
-    const std::string made = makeFuzzFolder("zindle-fuzz-replay");
-    folder = ::open(made.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder < 0) {
-      std::perror("zindle fuzz: working folder");
-      std::abort();
-    }
+    std::string made;
+    folder = openFuzzFolder("zindle-fuzz-replay", made);
     static int argc = 1;
     static char name[] = "zindle-fuzz-replay-script";
     static char* argv[] = {name, nullptr};

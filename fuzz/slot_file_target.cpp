@@ -48,12 +48,8 @@ struct Session {
   int folder = -1;
   int caller = -1;
   Session() {
-    const std::string made = makeFuzzFolder("zindle-fuzz");
-    folder = ::open(made.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder < 0) {
-      std::perror("zindle fuzz: working folder");
-      std::abort();
-    }
+    std::string made;
+    folder = openFuzzFolder("zindle-fuzz", made);
     static std::string madeFolder = made;
     std::atexit([] {
       for (int slot = 0; slot < 9; ++slot) {

@@ -86,6 +86,21 @@ find_other_window() {
   find_window "$1" && [[ $found != "$2" ]]
 }
 
+# Waits until the frame's top-left corner shows e2e_blocks.bmp (120 x 80: four 60 x 40 blocks,
+# red, green on top, blue, yellow below, white canvas beside them); fails with the message given.
+expect_blocks_shown() {
+  local expected="srgb(200,30,30) srgb(30,180,60) srgb(40,60,210) srgb(230,200,40) srgb(255,255,255)"
+  shown=
+  blocks_shown() {
+    import -window "$main_window" "$work/shot.png" 2>/dev/null || return 1
+    shown=$(convert "$work/shot.png" \
+      -format '%[pixel:p{130,52}] %[pixel:p{190,52}] %[pixel:p{130,92}] %[pixel:p{190,92}] %[pixel:p{400,300}]' \
+      info: 2>/dev/null)
+    [[ $shown == "$expected" ]]
+  }
+  wait_for 10 blocks_shown || fail "$1: got '$shown', expected '$expected'"
+}
+
 wait_for 15 find_window "ZINDLE CANVAS SAMPLE" || fail "the main window did not appear"
 main_window=$found
 

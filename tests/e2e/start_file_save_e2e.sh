@@ -13,16 +13,7 @@ e2e_start_file=$(readlink -f "${2:?}/e2e_blocks.bmp")
 source "$(dirname "$0")/e2e_start.sh" "$@"
 
 # --- the start file shows without a dialog: e2e_blocks.bmp, 120 x 80, four blocks ------------
-expected="srgb(200,30,30) srgb(30,180,60) srgb(40,60,210) srgb(230,200,40) srgb(255,255,255)"
-shown=
-image_shown() {
-  import -window "$main_window" "$work/shot.png" 2>/dev/null || return 1
-  shown=$(convert "$work/shot.png" \
-    -format '%[pixel:p{130,52}] %[pixel:p{190,52}] %[pixel:p{130,92}] %[pixel:p{190,92}] %[pixel:p{400,300}]' \
-    info: 2>/dev/null)
-  [[ $shown == "$expected" ]]
-}
-wait_for 10 image_shown || fail "start file not shown in the frame: got '$shown', expected '$expected'"
+expect_blocks_shown "start file not shown in the frame"
 if find_window "BMP File Open"; then fail "the open dialog appeared although a file was given"; fi
 
 # --- Ctrl+S: the save dialog; a PNG name -----------------------------------------------------
