@@ -146,17 +146,19 @@ TEST_F(HostileFolder, WriteNeverGoesThroughALinkAtTheSideFileOrTheTarget) {
   std::ofstream("outside/victim") << "victim";
   fs::create_symlink("outside/victim", "KEEP2.bmp.part");  // a link to an existing file
   fs::create_symlink("outside/absent", "saved.bmp.part");  // a dangling link
-  fs::create_symlink("outside/linked.bmp", "KEEP3.bmp");   // the target itself a link
+  fs::create_symlink("outside/victim", workingFileName(kIsoFile) + ".part");
+  fs::create_symlink("outside/linked.bmp", "KEEP3.bmp");  // the target itself a link
   std::ofstream("outside/linked.bmp") << "linked";
   fillPlanes(9);
   ASSERT_TRUE(writeSlotFile(2, planesTarget()));
   ASSERT_TRUE(writeImageFile("saved.bmp", planesTarget(), ws().canvasSize));
   ASSERT_TRUE(writeSlotFile(3, planesTarget()));
+  ASSERT_TRUE(writeWorkingFile(kIsoFile, planesTarget()));
 
   EXPECT_EQ(contentOf("outside/victim"), "victim");
   EXPECT_FALSE(fs::exists(fs::symlink_status("outside/absent")));
   EXPECT_EQ(contentOf("outside/linked.bmp"), "linked");
-  for (const char* name : {"KEEP2.bmp", "saved.bmp", "KEEP3.bmp"}) {
+  for (const char* name : {"KEEP2.bmp", "saved.bmp", "KEEP3.bmp", "0000iso.bmp"}) {
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(name))) << name;
     EXPECT_EQ(test::fileSize(name), kSlotBytes1440) << name;
   }
@@ -172,6 +174,7 @@ TEST_F(HostileFolder, WriteNeverGoesThroughALinkAtTheSideFileOrTheTarget) {
 
 TEST_F(HostileFolder, FailedWriteKeepsTheOldFileAndRemovesItsSideFile) {
   std::ofstream("KEEP6.bmp") << "old";
+  std::ofstream(workingFileName(kIsoFile)) << "old";  // a working file, not flushed to disk
   // A file-size limit makes the write fail halfway through the pixels.
   rlimit previous{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
@@ -180,12 +183,15 @@ TEST_F(HostileFolder, FailedWriteKeepsTheOldFileAndRemovesItsSideFile) {
   small.rlim_cur = 1 << 20;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
   const bool written = writeSlotFile(6, planesTarget());
+  const bool workingWritten = writeWorkingFile(kIsoFile, planesTarget());
   ::setrlimit(RLIMIT_FSIZE, &previous);
   std::signal(SIGXFSZ, previousHandler);
 
   EXPECT_FALSE(written);
+  EXPECT_FALSE(workingWritten);
   EXPECT_TRUE(logged(kWriteFailure));
   EXPECT_EQ(contentOf("KEEP6.bmp"), "old");
+  EXPECT_EQ(contentOf(workingFileName(kIsoFile)), "old");
   EXPECT_EQ(strayPartFiles(), 0);
 }
 

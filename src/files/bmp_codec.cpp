@@ -79,7 +79,8 @@ std::vector<uint8_t> bmpHeader(int width, int height) {
   return h;
 }
 
-bool writeImageFile(const std::string& path, const PixelTarget& source, Size size) {
+bool writeImageFile(const std::string& path, const PixelTarget& source, Size size,
+                    Durability durability) {
   if (!fitsStores(source, size)) {
     failWrite();
     return false;
@@ -106,7 +107,7 @@ bool writeImageFile(const std::string& path, const PixelTarget& source, Size siz
     }
   }
 
-  if (!replaceFile(path, data.data(), data.size())) {
+  if (!replaceFile(path, data.data(), data.size(), durability)) {
     failWrite();
     return false;
   }

@@ -5,6 +5,7 @@
 
 #include "core/image_buffers.h"
 #include "core/workspace.h"
+#include "files/file_access.h"
 
 namespace zc {
 
@@ -35,8 +36,10 @@ std::vector<uint8_t> bmpHeader(int width, int height);
 // Writes the file with the canvas size. The picture goes to a side file made exclusively in the
 // same folder (never through a link) and replaces the old file, keeping its permission bits,
 // only once it is on disk, so a failed write or a power cut never destroys an existing file.
+// A working file (Unflushed) is replaced the same way without waiting for the disk.
 // Shows the write-failure box and returns false when the file cannot be written.
-bool writeImageFile(const std::string& path, const PixelTarget& source, Size size);
+bool writeImageFile(const std::string& path, const PixelTarget& source, Size size,
+                    Durability durability = Durability::Flushed);
 // The write-failure box with the file's name above its text (for pictures exported by name).
 void reportWriteFailure(const std::string& path);
 

@@ -108,7 +108,7 @@ void closeFile(int fd) {
   if (fd >= 0) ::close(fd);
 }
 
-bool replaceFile(const std::string& path, const uint8_t* data, size_t size) {
+bool replaceFile(const std::string& path, const uint8_t* data, size_t size, Durability durability) {
   // The replacement keeps who may read the old file; a link or other entry in its place is
   // replaced by a new file with the usual permissions.
   struct stat old;
@@ -119,14 +119,14 @@ bool replaceFile(const std::string& path, const uint8_t* data, size_t size) {
   if (fd < 0) return false;
   bool ok = !keepMode || ::fchmod(fd, old.st_mode & 0777) == 0;
   ok = ok && writeAll(fd, data, size);
-  ok = ok && ::fsync(fd) == 0;
+  ok = ok && (durability == Durability::Unflushed || ::fsync(fd) == 0);
   ok = (::close(fd) == 0) && ok;
   ok = ok && ::rename(sideName.c_str(), path.c_str()) == 0;
   if (!ok) {
     ::unlink(sideName.c_str());
     return false;
   }
-  flushFolder(folderOf(path));
+  if (durability == Durability::Flushed) flushFolder(folderOf(path));
   return true;
 }
 

@@ -19,10 +19,18 @@ bool readUpTo(int fd, uint8_t* buffer, size_t size, size_t& got);
 
 void closeFile(int fd);
 
-// Writes `data` into a side file created exclusively in the same folder, flushes it to disk and
-// renames it over `path`, then flushes the folder. The new file keeps the permission bits of the
-// regular file it replaces. Returns false, with the side file removed, on any failure; `path` is
-// then unchanged.
-bool replaceFile(const std::string& path, const uint8_t* data, size_t size);
+// Whether a replaced file must survive a power loss. The user's files (slots, saves) are flushed
+// to disk; the working files that carry a picture from one page to the next are rewritten on
+// every paint, are removed at exit and mean nothing after a restart, so waiting for the disk on
+// each of them would only slow the paint. Both are replaced whole: a reader sees the old file or
+// the complete new one.
+enum class Durability { Flushed, Unflushed };
+
+// Writes `data` into a side file created exclusively in the same folder and renames it over
+// `path`; Flushed flushes the file to disk before the rename and the folder after it. The new
+// file keeps the permission bits of the regular file it replaces. Returns false, with the side
+// file removed, on any failure; `path` is then unchanged.
+bool replaceFile(const std::string& path, const uint8_t* data, size_t size,
+                 Durability durability = Durability::Flushed);
 
 }  // namespace zc

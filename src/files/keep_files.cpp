@@ -119,7 +119,7 @@ bool readSlotFile(int slot, const PixelTarget& target) {
 }
 
 bool writeWorkingFile(int which, const PixelTarget& source) {
-  return writeImageFile(workingFileName(which), source, ws().canvasSize);
+  return writeImageFile(workingFileName(which), source, ws().canvasSize, Durability::Unflushed);
 }
 
 bool readWorkingFile(int which, const PixelTarget& target) {

@@ -22,6 +22,7 @@ std::string workingFileName(int which);  // "0000start.bmp" ... "0000iso.bmp"
 
 bool writeSlotFile(int slot, const PixelTarget& source);
 bool readSlotFile(int slot, const PixelTarget& target);
+// Working files are replaced whole but not flushed to disk: they live only while the program runs.
 bool writeWorkingFile(int which, const PixelTarget& source);
 // Also makes the next paint treat the picture as new (the remembered shown size is reset).
 bool readWorkingFile(int which, const PixelTarget& target);
