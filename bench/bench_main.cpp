@@ -14,7 +14,8 @@ namespace {
 
 // The console report as usual, and at the end one table of every whole paint that ran: its
 // median, its ratio to the Top page's paint and to the floor (the least a paint can do); then the
-// fast kernels against their plain loops, where both of a pair ran.
+// fast kernels against their plain loops, where both of a pair ran, and our kernels against
+// libvips.
 class PaintTableReporter : public benchmark::ConsoleReporter {
  public:
   // Colours only on a terminal, as the library's own reporter does by default.
@@ -65,6 +66,18 @@ class PaintTableReporter : public benchmark::ConsoleReporter {
                    all_[fast].real, all_[plain].real,
                    ratio(all_[plain].real, all_[fast].real).c_str());
     }
+    heading = false;
+    for (const auto& [ours, theirs] : kPeers) {
+      if (!all_.count(ours) || !all_.count(theirs)) continue;
+      if (!heading) {
+        std::fprintf(out, "\n%-44s %-44s %9s %9s %8s\n", "ours", "libvips", "ours ms", "their ms",
+                     "ours/their");
+        heading = true;
+      }
+      std::fprintf(out, "%-44s %-44s %9.3f %9.3f %8s\n", ours.c_str(), theirs.c_str(),
+                   all_[ours].real, all_[theirs].real,
+                   ratio(all_[ours].real, all_[theirs].real).c_str());
+    }
   }
 
  private:
@@ -97,6 +110,12 @@ class PaintTableReporter : public benchmark::ConsoleReporter {
       {"BM_ComposeAppear/8", "BM_ComposeAppearPlainLoop/8"},
       {"BM_ZoneAndPattern", "BM_ZoneDrawThenPatternImage"},
       {"BM_FineOutlineFast", "BM_FineOutlinePlainLoop"},
+  };
+  // Our kernels and the nearest libvips operation (where the benchmark was built with it).
+  const std::vector<std::pair<std::string, std::string>> kPeers = {
+      {"BM_PeerOursStretch", "BM_PeerVipsStretch"},
+      {"BM_PeerOursInvert", "BM_PeerVipsInvert"},
+      {"BM_PeerOursThreshold", "BM_PeerVipsThreshold"},
   };
   std::map<std::string, Times> paints_, all_;
   std::vector<std::string> order_;

@@ -18,6 +18,15 @@ packages=(
   clang libclang-rt-14-dev
 )
 
+# --with-peers: libvips as well, which the benchmark then times beside our kernels. The program and
+# its tests never need it.
+for arg in "$@"; do
+  case "$arg" in
+    --with-peers) packages+=(libvips-dev) ;;
+    *) echo "unknown option: $arg" >&2; exit 2 ;;
+  esac
+done
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
