@@ -160,6 +160,52 @@ TEST(KeyPad, KeysAreHitWhereTheyAreDrawnAndTheDigitColumnsAsStated) {
   }
 }
 
+// A pad hit a column inside its boxes (the Change page's): each key loses its edge columns, the 0
+// key stops left of 31, and its field, drawn apart, is drawn with the entry.
+TEST(KeyPad, AnInsetPadLosesEachKeysEdgeColumnsAndItsZeroKeyStopsWhereSet) {
+  static constexpr KeyPadLayout pad{.top = 623,
+                                    .firstRow = 26,
+                                    .pitch = 20,
+                                    .keyInset = 1,
+                                    .zeroHitRight = 31,
+                                    .entryX = 74,
+                                    .fieldWithEntry = true};
+  struct Case {
+    int x, y;
+    PadKey key;
+    int digit;
+  };
+  const Case cases[] = {
+      {9, 630, PadKey::None, 0},      {10, 630, PadKey::Cal, 0},   {48, 630, PadKey::Cal, 0},
+      {49, 630, PadKey::None, 0},     {57, 630, PadKey::None, 0},  {58, 630, PadKey::AllClear, 0},
+      {90, 630, PadKey::AllClear, 0}, {91, 630, PadKey::None, 0},  {9, 650, PadKey::None, 0},
+      {10, 650, PadKey::Digit, 7},    {32, 668, PadKey::Digit, 7}, {33, 660, PadKey::None, 0},
+      {20, 649, PadKey::None, 0},     {20, 669, PadKey::None, 0},  {37, 660, PadKey::None, 0},
+      {38, 660, PadKey::Digit, 8},    {60, 660, PadKey::Digit, 8}, {61, 660, PadKey::None, 0},
+      {65, 660, PadKey::None, 0},     {66, 660, PadKey::Digit, 9}, {90, 660, PadKey::Digit, 9},
+      {91, 660, PadKey::None, 0},     {10, 720, PadKey::Digit, 0}, {30, 720, PadKey::Digit, 0},
+      {31, 720, PadKey::None, 0},     {9, 740, PadKey::None, 0},   {10, 740, PadKey::Plus, 0},
+      {30, 740, PadKey::Plus, 0},     {31, 740, PadKey::None, 0},  {40, 740, PadKey::Minus, 0},
+      {70, 740, PadKey::Clear, 0},    {90, 740, PadKey::Clear, 0}, {91, 740, PadKey::None, 0},
+  };
+  for (const Case& c : cases) {
+    const PadHit hit = keyPadHit(c.x, c.y, pad);
+    EXPECT_EQ(hit.key, c.key) << c.x << "," << c.y;
+    if (c.key == PadKey::Digit) {
+      EXPECT_EQ(hit.digit, c.digit) << c.x << "," << c.y;
+    }
+  }
+  resetWorkspace();
+  const std::string field = label(FilterLabel::TypedNumber).japanese;
+  for (const DrawnText& t : textsDrawnBy([](Surface& s) { drawKeyPad(s, pad, false); })) {
+    EXPECT_NE(t.text, field);
+  }
+  const auto withEntry = textsDrawnBy([](Surface& s) { drawPadEntry(s, pad); });
+  ASSERT_FALSE(withEntry.empty());
+  EXPECT_EQ(withEntry[0].text, field);
+  EXPECT_EQ(withEntry[0].y, 709);
+}
+
 TEST(TabBar, CellsAreHitStrictlyInsideTheirEdgesAndOnlyLeftOf1060) {
   struct Case {
     int x, y, cell;
