@@ -65,7 +65,7 @@ constexpr PanelItem withTopic(int32_t topic, PanelItem item) {
 
 // ---- texts and value boxes -----------------------------------------------------------------
 
-// A text that is only drawn.
+// An item that is only drawn, never hit: a text, a heading or a box.
 inline PanelItem textItem(const LabelButton& box, const LabelText& label) {
   return buttonItem(box, label, kNoHit);
 }
