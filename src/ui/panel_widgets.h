@@ -57,6 +57,12 @@ constexpr PanelItem greyedWhile(bool (*greyed)(), PanelItem item) {
   item.greyed = greyed;
   return item;
 }
+// The item drawn by draw() instead, keeping its box, label and on() (a button with an icon).
+constexpr PanelItem drawnBy(void (*draw)(Surface&, const PanelItem&), PanelItem item) {
+  item.kind = ItemKind::Custom;
+  item.draw = draw;
+  return item;
+}
 // The same item showing another help topic (0: none).
 constexpr PanelItem withTopic(int32_t topic, PanelItem item) {
   item.topic = topic;
