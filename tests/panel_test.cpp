@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
 #include "core/workspace.h"
+#include "pages/color/change_page.h"
 #include "text/filter_texts.h"
 #include "ui/calculator.h"
 #include "ui/screen.h"
@@ -28,6 +30,22 @@ std::vector<DrawnText> textsDrawnBy(void (*draw)(Surface&)) {
   });
   draw(s);
   return texts;
+}
+
+// A point and the key a press there hits (its digit for a digit key).
+struct PadCase {
+  int x, y;
+  PadKey key;
+  int digit;
+};
+void expectPadHits(const KeyPadLayout& pad, std::span<const PadCase> cases) {
+  for (const PadCase& c : cases) {
+    const PadHit hit = keyPadHit(c.x, c.y, pad);
+    EXPECT_EQ(hit.key, c.key) << c.x << "," << c.y;
+    if (c.key == PadKey::Digit) {
+      EXPECT_EQ(hit.digit, c.digit) << c.x << "," << c.y;
+    }
+  }
 }
 
 const LabelText kA{"A", "A"}, kB{"B", "B"}, kC{"C", "C"};
@@ -138,12 +156,7 @@ TEST(KeyPad, KeysAreHitWhereTheyAreDrawnAndTheDigitColumnsAsStated) {
       EXPECT_NE(hit.key, PadKey::None) << t.text << " at " << t.x << "," << t.y;
     }
   }
-  struct Case {
-    int x, y;
-    PadKey key;
-    int digit;
-  };
-  const Case cases[] = {
+  const PadCase cases[] = {
       {37, 541, PadKey::Digit, 8}, {63, 541, PadKey::None, 0},   // 8's box reaches to 64
       {64, 541, PadKey::None, 0},  {65, 541, PadKey::Digit, 9},  // 9's box starts at 68
       {92, 541, PadKey::None, 0},  {33, 541, PadKey::Digit, 7}, {8, 515, PadKey::None, 0},
@@ -151,31 +164,14 @@ TEST(KeyPad, KeysAreHitWhereTheyAreDrawnAndTheDigitColumnsAsStated) {
       {20, 619, PadKey::Digit, 0}, {60, 619, PadKey::None, 0},  {20, 645, PadKey::Plus, 0},
       {50, 645, PadKey::Minus, 0}, {80, 645, PadKey::Clear, 0}, {80, 655, PadKey::None, 0},
   };
-  for (const Case& c : cases) {
-    const PadHit hit = keyPadHit(c.x, c.y, top);
-    EXPECT_EQ(hit.key, c.key) << c.x << "," << c.y;
-    if (c.key == PadKey::Digit) {
-      EXPECT_EQ(hit.digit, c.digit) << c.x << "," << c.y;
-    }
-  }
+  expectPadHits(KeyPadLayout{.top = top}, cases);
 }
 
-// A pad hit a column inside its boxes (the Change page's): each key loses its edge columns, the 0
+// The Change page's pad, hit a column inside its boxes: each key loses its edge columns, the 0
 // key stops left of 31, and its field, drawn apart, is drawn with the entry.
 TEST(KeyPad, AnInsetPadLosesEachKeysEdgeColumnsAndItsZeroKeyStopsWhereSet) {
-  static constexpr KeyPadLayout pad{.top = 623,
-                                    .firstRow = 26,
-                                    .pitch = 20,
-                                    .keyInset = 1,
-                                    .zeroHitRight = 31,
-                                    .entryX = 74,
-                                    .fieldWithEntry = true};
-  struct Case {
-    int x, y;
-    PadKey key;
-    int digit;
-  };
-  const Case cases[] = {
+  static constexpr KeyPadLayout pad = kChangeKeyPad;
+  const PadCase cases[] = {
       {9, 630, PadKey::None, 0},      {10, 630, PadKey::Cal, 0},   {48, 630, PadKey::Cal, 0},
       {49, 630, PadKey::None, 0},     {57, 630, PadKey::None, 0},  {58, 630, PadKey::AllClear, 0},
       {90, 630, PadKey::AllClear, 0}, {91, 630, PadKey::None, 0},  {9, 650, PadKey::None, 0},
@@ -188,13 +184,7 @@ TEST(KeyPad, AnInsetPadLosesEachKeysEdgeColumnsAndItsZeroKeyStopsWhereSet) {
       {30, 740, PadKey::Plus, 0},     {31, 740, PadKey::None, 0},  {40, 740, PadKey::Minus, 0},
       {70, 740, PadKey::Clear, 0},    {90, 740, PadKey::Clear, 0}, {91, 740, PadKey::None, 0},
   };
-  for (const Case& c : cases) {
-    const PadHit hit = keyPadHit(c.x, c.y, pad);
-    EXPECT_EQ(hit.key, c.key) << c.x << "," << c.y;
-    if (c.key == PadKey::Digit) {
-      EXPECT_EQ(hit.digit, c.digit) << c.x << "," << c.y;
-    }
-  }
+  expectPadHits(pad, cases);
   resetWorkspace();
   const std::string field = label(FilterLabel::TypedNumber).japanese;
   for (const DrawnText& t : textsDrawnBy([](Surface& s) { drawKeyPad(s, pad, false); })) {

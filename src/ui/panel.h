@@ -114,6 +114,16 @@ bool isSetTo() {
   return Field() == Value;
 }
 
+// Actions that step a field by Step and hold it at Min or Max (a diamond pair's down and up).
+template <int32_t& (*Field)(), int32_t Step, int32_t Min>
+void stepDownTo(int, int) {
+  Field() = std::max(Min, Field() - Step);
+}
+template <int32_t& (*Field)(), int32_t Step, int32_t Max>
+void stepUpTo(int, int) {
+  Field() = std::min(Max, Field() + Step);
+}
+
 // How many items a part of a table holds: one item, or a run of them.
 template <class Part>
 inline constexpr std::size_t kItemsIn = 1;

@@ -52,11 +52,6 @@ constexpr PanelItem shownWhile(bool (*shown)(), PanelItem item) {
   item.shown = shown;
   return item;
 }
-// The item drawn greyed while greyed() holds.
-constexpr PanelItem greyedWhile(bool (*greyed)(), PanelItem item) {
-  item.greyed = greyed;
-  return item;
-}
 // The item drawn by draw() instead, keeping its box, label and on() (a button with an icon).
 constexpr PanelItem drawnBy(void (*draw)(Surface&, const PanelItem&), PanelItem item) {
   item.kind = ItemKind::Custom;
@@ -101,6 +96,11 @@ struct DiamondPair {
   Rgb colour{};
   HitZone down = kNoHit, up = kNoHit;
 };
+// The pair at (x, y) whose switches are hit on their boxes' inner columns, x + 1 .. x + 9 and
+// x + 11 .. x + 19, over the rows y0 .. y1.
+constexpr DiamondPair diamondPairAt(int x, int y, Rgb colour, int y0, int y1) {
+  return {x, y, colour, zoneIncl(x + 1, x + 9, y0, y1), zoneIncl(x + 11, x + 19, y0, y1)};
+}
 inline std::array<PanelItem, 2> diamondPairItems(const DiamondPair& at, int32_t topic = 0,
                                                  void (*down)(int, int) = nullptr,
                                                  void (*up)(int, int) = nullptr) {

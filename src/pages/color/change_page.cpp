@@ -43,15 +43,6 @@ constexpr Rgb kFlagGrey{128, 128, 128};
 constexpr int kBeltLeft = 24;
 constexpr int kBeltLength = 52;
 constexpr int kPatchSide = 21;
-// The shared pad with rows 20 apart, hit a column inside each key's box (the 0 key as narrow as
-// the ＋ key below it), its field drawn with the entry after the texts and its entry from x = 74.
-constexpr KeyPadLayout kPad{.top = 623,
-                            .firstRow = 26,
-                            .pitch = 20,
-                            .keyInset = 1,
-                            .zeroHitRight = 31,
-                            .entryX = 74,
-                            .fieldWithEntry = true};
 
 ChangePageState& change() {
   return ws().change;
@@ -194,7 +185,7 @@ void setKeep4(int, int) {
 }
 
 void pressKeyPad(int x, int y) {
-  const PadHit hit = keyPadHit(x, y, kPad);
+  const PadHit hit = keyPadHit(x, y, kChangeKeyPad);
   if (hit.key != PadKey::Cal) {
     pressPadKey(hit);
     return;
@@ -368,7 +359,7 @@ const auto kPanel = joinItems(
                kChangeKeepTopic),
     buttonItem(boxAt(4, 566, 84, kModeColour), label(ChangeLabel::SetKeep4),
                zoneInclX(5, 91, 566, 586), kChangeKeepTopic, setKeep4),
-    keyPadItem<kPad, [] { return isOn(change().calIndicator); }>(pressKeyPad));
+    keyPadItem<kChangeKeyPad, [] { return isOn(change().calIndicator); }>(pressKeyPad));
 
 // Texts, patches and the table: drawn after the belts, never hit; last the pad's entry.
 const PanelItem kLabels[] = {
@@ -384,7 +375,7 @@ const PanelItem kLabels[] = {
     customItem(boxAt(76, 324, kPatchSide, kWhite), drawConvertPatch, kNoHit),
     textItem(textAt(2, 428, 88), label(ChangeLabel::ByOnImage)),
     textItem(textAt(2, 441, 88), label(ChangeLabel::BarGraphCal)),
-    padEntryItem<kPad>(),
+    padEntryItem<kChangeKeyPad>(),
 };
 
 // ---- Page hooks ----------------------------------------------------------------------------

@@ -261,12 +261,15 @@ std::array<PanelItem, 5> lightCoreBelt() {
                         drawLightCoreBelt,
                         {changeLightCore<filterStartDown>, changeLightCore<filterStartUp>,
                          clickBelt, changeLightCore<filterEndDown>, changeLightCore<filterEndUp>}));
-  items[4].topic = 0;
+  items[4] = withTopic(0, items[4]);
   return items;
 }
 
 bool isCalOn() {
   return filter().calIndicator != 0;
+}
+int32_t& colorPower() {
+  return filter().colorPower;
 }
 
 // The panel in the order of the page's click table. Within a row that a click selects as a whole
@@ -331,16 +334,13 @@ const auto kPanel = joinItems(
                              [] { return filter().colorPower; }, zoneIncl(30, 74, 206, 224),
                              kFilterColorPowerTopic, toggleColorPowerTarget,
                              [] { return filter().colorPowerTarget != 0; })),
-    inStage(kValueStage,
-            diamondPairItems(
-                {.x = 78,
-                 .y = 207,
-                 .colour = kBeltFrameGrey,
-                 .down = zoneIncl(78, 87, 206, 224),
-                 .up = zoneIncl(88, 98, 206, 224)},
-                kFilterColorPowerTopic,
-                [](int, int) { filter().colorPower = std::max(1, filter().colorPower - 10); },
-                [](int, int) { filter().colorPower = std::min(1000, filter().colorPower + 10); })),
+    inStage(kValueStage, diamondPairItems({.x = 78,
+                                           .y = 207,
+                                           .colour = kBeltFrameGrey,
+                                           .down = zoneIncl(78, 87, 206, 224),
+                                           .up = zoneIncl(88, 98, 206, 224)},
+                                          kFilterColorPowerTopic, stepDownTo<colorPower, 10, 1>,
+                                          stepUpTo<colorPower, 10, 1000>)),
     colorPowerBelt<228, false>(), colorPowerBelt<248, true>(),
     // The upper scale stands on the upper belt, as the panel has always drawn it.
     scaleText(2, 228, FilterLabel::PowerScale1), scaleText(42, 228, FilterLabel::PowerScale50),

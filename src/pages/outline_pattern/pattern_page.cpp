@@ -257,18 +257,13 @@ void drawOutlineColourButton(Surface& s, const PanelItem& item) {
 
 // The colour condition: "3C" greyed, the swatch and "gray" in its own small font.
 void drawCondition(Surface& s, const PanelItem&) {
-  LabelButton threeColours = makeButton(2, 191, 30, kWhite, ButtonLook::Plain);
-  threeColours.textColour = kGreyedItemText;
-  drawButton(s, threeColours, label(PatternLabel::ThreeColours));
+  drawButton(s, textAt(2, 191, 30, kGreyedItemText), label(PatternLabel::ThreeColours));
   if (ws().colorCondition == 1) {
     for (int k = 0; k < 3; ++k) s.fillRect(40 + 7 * k, 191, 47 + 7 * k, 212, kConditionStripes[k]);
   } else {
     s.fillRect(40, 191, 61, 212, kConditionGrey);
   }
-  LabelButton grey = makeButton(62, 191, 30, kWhite, ButtonLook::Plain);
-  grey.textColour = kConditionGrey;
-  grey.fontHeight = 10;
-  drawButton(s, grey, label(PatternLabel::Grey));
+  drawButton(s, smallFont(textAt(62, 191, 30, kConditionGrey)), label(PatternLabel::Grey));
 }
 
 bool isCalculatorOn() {

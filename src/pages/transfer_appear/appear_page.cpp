@@ -207,6 +207,12 @@ void drawZoneBelt(Surface& s, const PanelItem&) {
 bool isCalculatorOn() {
   return appear().calculatorOn != 0;
 }
+int32_t& gradation() {
+  return appear().gradation;
+}
+int32_t& fineStep() {
+  return appear().fineStep;
+}
 
 constexpr ResetMarks kResetMarks{
     .y = 26, .darkZone = zoneIncl(3, 49, 26, 54), .lightZone = zoneIncl(51, 97, 26, 54)};
@@ -275,15 +281,8 @@ const auto kPanel = joinItems(
         [] { return appear().zoneEnd; }, zoneIncl(59, 97, 229, 247), kAppearZoneRangeTopic,
         [](int, int) { selectEnd(); },
         [] { return appear().calculatorOn && appear().zoneMode == kEditEnd; }),
-    diamondPairItems(
-        {.x = 78,
-         .y = 259,
-         .colour = kZoneGreen,
-         .down = zoneIncl(79, 87, 255, 273),
-         .up = zoneIncl(89, 97, 255, 273)},
-        kAppearGradationTopic,
-        [](int, int) { appear().gradation = std::max(0, appear().gradation - 2); },
-        [](int, int) { appear().gradation = std::min(8, appear().gradation + 2); }),
+    diamondPairItems(diamondPairAt(78, 259, kZoneGreen, 255, 273), kAppearGradationTopic,
+                     stepDownTo<gradation, 2, 0>, stepUpTo<gradation, 2, 8>),
     buttonItem(boxAt(4, 254, 40, kWhite), label(AppearLabel::Gradation), zoneIncl(5, 97, 255, 273),
                kAppearGradationTopic),
     valueBoxItem(
@@ -304,15 +303,8 @@ const auto kPanel = joinItems(
                [] { return appear().moveOn != 0; }),
     buttonItem(smallFont(boxAt(0, 350, 94, kWhite)), label(AppearLabel::DragHint),
                zoneIncl(5, 97, 347, 358), kAppearMouseMoveTopic),
-    diamondPairItems(
-        {.x = 78,
-         .y = 396,
-         .colour = kFineColour,
-         .down = zoneIncl(79, 87, 392, 410),
-         .up = zoneIncl(89, 97, 392, 410)},
-        kAppearFineMoveTopic,
-        [](int, int) { appear().fineStep = std::max(1, appear().fineStep - 1); },
-        [](int, int) { appear().fineStep = std::min(99, appear().fineStep + 1); }),
+    diamondPairItems(diamondPairAt(78, 396, kFineColour, 392, 410), kAppearFineMoveTopic,
+                     stepDownTo<fineStep, 1, 1>, stepUpTo<fineStep, 1, 99>),
     arrow(0, AppearLabel::ArrowLeft, [](int, int) { fineMove(1, 0); }),
     arrow(1, AppearLabel::ArrowUp, [](int, int) { fineMove(0, -1); }),
     arrow(2, AppearLabel::ArrowDown, [](int, int) { fineMove(0, 1); }),
