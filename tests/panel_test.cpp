@@ -12,6 +12,7 @@
 #include "pages/color/change_page.h"
 #include "text/filter_texts.h"
 #include "ui/calculator.h"
+#include "ui/panel_widgets.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -119,6 +120,44 @@ TEST(Panel, AResetItemShowsItsTopicAfterTheResetClearedIt) {
     topic = 1;
     EXPECT_TRUE(pressPanel(items, 10 * i + 5, 5, topic)) << i;
     EXPECT_EQ(topic, want[i]) << i;
+  }
+}
+
+template <int Part>
+void pressPart(int, int) {
+  g_pressed = Part;
+}
+
+// A belt row's parts at its edge columns and rows, with the switches' edge columns hit or left
+// out: 0 .. 4 the start's down and up switches, the belt, the end's down and up switches; -1 none.
+TEST(Panel, ABeltRowIsHitOnItsSwitchesAndBeltUpToTheirEdges) {
+  struct Case {
+    int x, y, withEdges, withoutEdges;
+  };
+  const Case cases[] = {
+      {2, 110, -1, -1},  {3, 110, 0, -1},   {4, 110, 0, 0},    {10, 110, 0, 0},   {11, 110, 0, -1},
+      {12, 110, -1, -1}, {13, 110, 1, -1},  {14, 110, 1, 1},   {21, 110, 1, -1},  {22, 110, -1, -1},
+      {24, 110, -1, -1}, {25, 110, 2, 2},   {75, 110, 2, 2},   {76, 110, -1, -1}, {79, 110, 3, -1},
+      {80, 110, 3, 3},   {87, 110, 3, -1},  {88, 110, -1, -1}, {89, 110, 4, -1},  {96, 110, 4, 4},
+      {97, 110, 4, -1},  {98, 110, -1, -1}, {50, 100, -1, -1}, {50, 101, 2, 2},   {5, 101, 0, 0},
+      {50, 119, 2, 2},   {90, 119, 4, 4},   {50, 120, -1, -1}, {5, 120, -1, -1},
+  };
+  const BeltActions actions{pressPart<0>, pressPart<1>, pressPart<2>, pressPart<3>, pressPart<4>};
+  for (bool edges : {true, false}) {
+    const auto row = beltItems(
+        {.y = 100, .colour = kWhite, .glyphDy = 5, .switchEdgesHit = edges, .topic = 7},
+        [](Surface&, const PanelItem&) {}, actions);
+    EXPECT_EQ(row[0].box.y, 105) << "the glyphs stand glyphDy below the row";
+    EXPECT_EQ(row[2].box.y, 100);
+    for (const Case& c : cases) {
+      g_pressed = -1;
+      int32_t topic = 0;
+      const bool hit = pressPanel(row, c.x, c.y, topic);
+      const int expected = edges ? c.withEdges : c.withoutEdges;
+      EXPECT_EQ(g_pressed, expected) << c.x << "," << c.y << (edges ? " with" : " without");
+      EXPECT_EQ(hit, expected >= 0);
+      EXPECT_EQ(topic, expected >= 0 ? 7 : 0);
+    }
   }
 }
 
