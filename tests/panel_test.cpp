@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
 #include "core/workspace.h"
+#include "pages/color/change_page.h"
 #include "text/filter_texts.h"
 #include "ui/calculator.h"
+#include "ui/panel_widgets.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -28,6 +31,22 @@ std::vector<DrawnText> textsDrawnBy(void (*draw)(Surface&)) {
   });
   draw(s);
   return texts;
+}
+
+// A point and the key a press there hits (its digit for a digit key).
+struct PadCase {
+  int x, y;
+  PadKey key;
+  int digit;
+};
+void expectPadHits(const KeyPadLayout& pad, std::span<const PadCase> cases) {
+  for (const PadCase& c : cases) {
+    const PadHit hit = keyPadHit(c.x, c.y, pad);
+    EXPECT_EQ(hit.key, c.key) << c.x << "," << c.y;
+    if (c.key == PadKey::Digit) {
+      EXPECT_EQ(hit.digit, c.digit) << c.x << "," << c.y;
+    }
+  }
 }
 
 const LabelText kA{"A", "A"}, kB{"B", "B"}, kC{"C", "C"};
@@ -104,6 +123,44 @@ TEST(Panel, AResetItemShowsItsTopicAfterTheResetClearedIt) {
   }
 }
 
+template <int Part>
+void pressPart(int, int) {
+  g_pressed = Part;
+}
+
+// A belt row's parts at its edge columns and rows, with the switches' edge columns hit or left
+// out: 0 .. 4 the start's down and up switches, the belt, the end's down and up switches; -1 none.
+TEST(Panel, ABeltRowIsHitOnItsSwitchesAndBeltUpToTheirEdges) {
+  struct Case {
+    int x, y, withEdges, withoutEdges;
+  };
+  const Case cases[] = {
+      {2, 110, -1, -1},  {3, 110, 0, -1},   {4, 110, 0, 0},    {10, 110, 0, 0},   {11, 110, 0, -1},
+      {12, 110, -1, -1}, {13, 110, 1, -1},  {14, 110, 1, 1},   {21, 110, 1, -1},  {22, 110, -1, -1},
+      {24, 110, -1, -1}, {25, 110, 2, 2},   {75, 110, 2, 2},   {76, 110, -1, -1}, {79, 110, 3, -1},
+      {80, 110, 3, 3},   {87, 110, 3, -1},  {88, 110, -1, -1}, {89, 110, 4, -1},  {96, 110, 4, 4},
+      {97, 110, 4, -1},  {98, 110, -1, -1}, {50, 100, -1, -1}, {50, 101, 2, 2},   {5, 101, 0, 0},
+      {50, 119, 2, 2},   {90, 119, 4, 4},   {50, 120, -1, -1}, {5, 120, -1, -1},
+  };
+  const BeltActions actions{pressPart<0>, pressPart<1>, pressPart<2>, pressPart<3>, pressPart<4>};
+  for (bool edges : {true, false}) {
+    const auto row = beltItems(
+        {.y = 100, .colour = kWhite, .glyphDy = 5, .switchEdgesHit = edges, .topic = 7},
+        [](Surface&, const PanelItem&) {}, actions);
+    EXPECT_EQ(row[0].box.y, 105) << "the glyphs stand glyphDy below the row";
+    EXPECT_EQ(row[2].box.y, 100);
+    for (const Case& c : cases) {
+      g_pressed = -1;
+      int32_t topic = 0;
+      const bool hit = pressPanel(row, c.x, c.y, topic);
+      const int expected = edges ? c.withEdges : c.withoutEdges;
+      EXPECT_EQ(g_pressed, expected) << c.x << "," << c.y << (edges ? " with" : " without");
+      EXPECT_EQ(hit, expected >= 0);
+      EXPECT_EQ(topic, expected >= 0 ? 7 : 0);
+    }
+  }
+}
+
 TEST(Panel, StagesDrawTheirOwnItemsInTableOrder) {
   g_shown = true;
   const auto all = textsDrawnBy([](Surface& s) { drawPanel(s, kItems); });
@@ -138,12 +195,7 @@ TEST(KeyPad, KeysAreHitWhereTheyAreDrawnAndTheDigitColumnsAsStated) {
       EXPECT_NE(hit.key, PadKey::None) << t.text << " at " << t.x << "," << t.y;
     }
   }
-  struct Case {
-    int x, y;
-    PadKey key;
-    int digit;
-  };
-  const Case cases[] = {
+  const PadCase cases[] = {
       {37, 541, PadKey::Digit, 8}, {63, 541, PadKey::None, 0},   // 8's box reaches to 64
       {64, 541, PadKey::None, 0},  {65, 541, PadKey::Digit, 9},  // 9's box starts at 68
       {92, 541, PadKey::None, 0},  {33, 541, PadKey::Digit, 7}, {8, 515, PadKey::None, 0},
@@ -151,13 +203,36 @@ TEST(KeyPad, KeysAreHitWhereTheyAreDrawnAndTheDigitColumnsAsStated) {
       {20, 619, PadKey::Digit, 0}, {60, 619, PadKey::None, 0},  {20, 645, PadKey::Plus, 0},
       {50, 645, PadKey::Minus, 0}, {80, 645, PadKey::Clear, 0}, {80, 655, PadKey::None, 0},
   };
-  for (const Case& c : cases) {
-    const PadHit hit = keyPadHit(c.x, c.y, top);
-    EXPECT_EQ(hit.key, c.key) << c.x << "," << c.y;
-    if (c.key == PadKey::Digit) {
-      EXPECT_EQ(hit.digit, c.digit) << c.x << "," << c.y;
-    }
+  expectPadHits(KeyPadLayout{.top = top}, cases);
+}
+
+// The Change page's pad, hit a column inside its boxes: each key loses its edge columns, the 0
+// key stops left of 31, and its field, drawn apart, is drawn with the entry.
+TEST(KeyPad, AnInsetPadLosesEachKeysEdgeColumnsAndItsZeroKeyStopsWhereSet) {
+  static constexpr KeyPadLayout pad = kChangeKeyPad;
+  const PadCase cases[] = {
+      {9, 630, PadKey::None, 0},      {10, 630, PadKey::Cal, 0},   {48, 630, PadKey::Cal, 0},
+      {49, 630, PadKey::None, 0},     {57, 630, PadKey::None, 0},  {58, 630, PadKey::AllClear, 0},
+      {90, 630, PadKey::AllClear, 0}, {91, 630, PadKey::None, 0},  {9, 650, PadKey::None, 0},
+      {10, 650, PadKey::Digit, 7},    {32, 668, PadKey::Digit, 7}, {33, 660, PadKey::None, 0},
+      {20, 649, PadKey::None, 0},     {20, 669, PadKey::None, 0},  {37, 660, PadKey::None, 0},
+      {38, 660, PadKey::Digit, 8},    {60, 660, PadKey::Digit, 8}, {61, 660, PadKey::None, 0},
+      {65, 660, PadKey::None, 0},     {66, 660, PadKey::Digit, 9}, {90, 660, PadKey::Digit, 9},
+      {91, 660, PadKey::None, 0},     {10, 720, PadKey::Digit, 0}, {30, 720, PadKey::Digit, 0},
+      {31, 720, PadKey::None, 0},     {9, 740, PadKey::None, 0},   {10, 740, PadKey::Plus, 0},
+      {30, 740, PadKey::Plus, 0},     {31, 740, PadKey::None, 0},  {40, 740, PadKey::Minus, 0},
+      {70, 740, PadKey::Clear, 0},    {90, 740, PadKey::Clear, 0}, {91, 740, PadKey::None, 0},
+  };
+  expectPadHits(pad, cases);
+  resetWorkspace();
+  const std::string field = label(FilterLabel::TypedNumber).japanese;
+  for (const DrawnText& t : textsDrawnBy([](Surface& s) { drawKeyPad(s, pad, false); })) {
+    EXPECT_NE(t.text, field);
   }
+  const auto withEntry = textsDrawnBy([](Surface& s) { drawPadEntry(s, pad); });
+  ASSERT_FALSE(withEntry.empty());
+  EXPECT_EQ(withEntry[0].text, field);
+  EXPECT_EQ(withEntry[0].y, 709);
 }
 
 TEST(TabBar, CellsAreHitStrictlyInsideTheirEdgesAndOnlyLeftOf1060) {

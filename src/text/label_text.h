@@ -19,10 +19,4 @@ const LabelText& pickLabel(const LabelText (&table)[N], Enum item) {
   return index < N ? table[index] : kNoLabel;
 }
 
-// The address of an item's label (label() of the item's page), for the pages' panel tables.
-template <typename Enum>
-const LabelText* labelOf(Enum item) {
-  return &label(item);
-}
-
 }  // namespace zc

@@ -164,7 +164,14 @@ LabelButton boxAt(const PadKeyCell& k, const KeyPadLayout& pad) {
 }
 
 HitZone zoneAt(const PadKeyCell& k, const KeyPadLayout& pad) {
-  return k.zone.empty() ? insideOf(boxAt(k, pad)) : shiftedDown(k.zone, rowTop(pad, k.row));
+  HitZone z = k.zone.empty() ? insideOf(boxAt(k, pad)) : shiftedDown(k.zone, rowTop(pad, k.row));
+  z.x0 = static_cast<int16_t>(z.x0 + pad.keyInset);
+  z.x1 = static_cast<int16_t>(z.x1 - pad.keyInset);
+  if (pad.zeroHitRight != 0 && k.hit.key == PadKey::Digit && k.hit.digit == 0) {
+    z.x1 = static_cast<int16_t>(pad.zeroHitRight);
+    z.inclusive &= ~HitZone::kRight;
+  }
+  return z;
 }
 
 }  // namespace
@@ -206,6 +213,7 @@ void pressPadKey(const PadHit& hit) {
 
 void drawKeyPad(Surface& s, const KeyPadLayout& pad, bool calOn, bool greyedKeys) {
   for (const PadKeyCell& k : kPadKeys) {
+    if (pad.fieldWithEntry && k.hit.key == PadKey::None) continue;
     LabelButton b = boxAt(k, pad);
     if (k.hit.key == PadKey::Cal) b.look = onWhen(calOn);
     b.greyed = greyedKeys;
@@ -228,7 +236,12 @@ void drawPadEntryAt(Surface& s, int oneDigitX, int y) {
 }
 
 void drawPadEntry(Surface& s, const KeyPadLayout& pad) {
-  drawPadEntryAt(s, 80, rowTop(pad, kEntryRow));
+  if (pad.fieldWithEntry) {
+    for (const PadKeyCell& k : kPadKeys) {
+      if (k.hit.key == PadKey::None) drawButton(s, boxAt(k, pad), label(k.text));
+    }
+  }
+  drawPadEntryAt(s, pad.entryX, rowTop(pad, kEntryRow));
 }
 
 void drawPadEntry(Surface& s, int top) {

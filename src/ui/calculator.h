@@ -42,6 +42,14 @@ struct KeyPadLayout {
   int top = 505;
   int firstRow = 26;
   int pitch = 26;
+  // A pad hit narrower than it is drawn: every key loses keyInset columns on either side, and the
+  // 0 key, where zeroHitRight is set, is hit only left of that column.
+  int keyInset = 0;
+  int zeroHitRight = 0;
+  // The entry's one digit stands at this x, each further digit 10 pixels left.
+  int entryX = 80;
+  // The entry field drawn with the entry (by drawPadEntry) rather than among the keys.
+  bool fieldWithEntry = false;
 };
 // Which key a left press at (x, y) hits (bounds exclusive, as every panel item).
 PadHit keyPadHit(int x, int y, int top);

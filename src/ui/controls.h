@@ -45,11 +45,6 @@ inline ButtonLook onWhen(bool on) {
   return on ? ButtonLook::On : ButtonLook::Raised;
 }
 
-// Exclusive rectangle test: x0 < x < x1 and y0 < y < y1.
-constexpr bool inside(int x, int y, int x0, int y0, int x1, int y1) {
-  return x > x0 && x < x1 && y > y0 && y < y1;
-}
-
 // Draws a label button with the text of the current language.
 void drawButton(Surface& surface, const LabelButton& button, const LabelText& label);
 void drawButton(Surface& surface, const LabelButton& button, const char* text);

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <type_traits>
 
 #include "platform/surface.h"
 #include "text/labels.h"
@@ -41,6 +42,11 @@ constexpr HitZone zoneIncl(int x0, int x1, int y0, int y1) {
 constexpr HitZone zoneExcl(int x0, int x1, int y0, int y1) {
   return HitZone{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1),
                  static_cast<int16_t>(y1), 0};
+}
+// x0 <= x <= x1 and y0 < y < y1: a row hit on its whole width but not on its top and bottom.
+constexpr HitZone zoneInclX(int x0, int x1, int y0, int y1) {
+  return HitZone{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1),
+                 static_cast<int16_t>(y1), HitZone::kLeft | HitZone::kRight};
 }
 // Any mix of bounds: the edges named in `inclusive` are included.
 constexpr HitZone zone(int x0, int x1, int y0, int y1, uint8_t inclusive) {
@@ -108,12 +114,36 @@ bool isSetTo() {
   return Field() == Value;
 }
 
-// Joins runs of items into one table, for a table with a generated run (a list of ways).
-template <std::size_t... N>
-constexpr std::array<PanelItem, (N + ...)> joinItems(const std::array<PanelItem, N>&... runs) {
-  std::array<PanelItem, (N + ...)> all{};
+// Actions that step a field by Step and hold it at Min or Max (a diamond pair's down and up).
+template <int32_t& (*Field)(), int32_t Step, int32_t Min>
+void stepDownTo(int, int) {
+  Field() = std::max(Min, Field() - Step);
+}
+template <int32_t& (*Field)(), int32_t Step, int32_t Max>
+void stepUpTo(int, int) {
+  Field() = std::min(Max, Field() + Step);
+}
+
+// How many items a part of a table holds: one item, or a run of them.
+template <class Part>
+inline constexpr std::size_t kItemsIn = 1;
+template <std::size_t N>
+inline constexpr std::size_t kItemsIn<std::array<PanelItem, N>> = N;
+
+// Joins items and runs of items (a belt's row, a list of ways) into one table, in order.
+template <class... Parts>
+constexpr std::array<PanelItem, (kItemsIn<Parts> + ...)> joinItems(const Parts&... parts) {
+  std::array<PanelItem, (kItemsIn<Parts> + ...)> all{};
   std::size_t at = 0;
-  ((std::copy(runs.begin(), runs.end(), all.begin() + at), at += N), ...);
+  auto put = [&](const auto& part) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(part)>, PanelItem>) {
+      all[at++] = part;
+    } else {
+      std::copy(part.begin(), part.end(), all.begin() + at);
+      at += part.size();
+    }
+  };
+  (put(parts), ...);
   return all;
 }
 

@@ -8,6 +8,8 @@
 #include "core/workspace.h"
 #include "text/labels.h"
 #include "ui/controls.h"
+#include "ui/panel_items.h"
+#include "ui/panel_widgets.h"
 
 namespace zc {
 namespace {
@@ -374,21 +376,17 @@ void drawTabBar(Surface& s) {
 PanelItem wholeViewItem(int32_t mode, int top, const LabelText& label, int32_t wholeViewTopic) {
   // "image", "canvas" and "back" stand 26 pixels apart.
   const int y = top + 26 * (mode == 0 ? 2 : mode - 1);
-  PanelItem item{.box = makeButton(4, y, 88, kWholeViewColour), .label = &label};
+  const LabelButton box = boxAt(4, y, 88, kWholeViewColour);
   switch (mode) {
     case 1:
-      item.on = isSetTo<wholeViewMode, 1>, item.topic = wholeViewTopic;
-      item.action = setTo<wholeViewMode, 1>;
-      break;
+      return buttonItem(box, label, kBoxInside, wholeViewTopic, setTo<wholeViewMode, 1>,
+                        isSetTo<wholeViewMode, 1>);
     case 2:
-      item.on = isSetTo<wholeViewMode, 2>, item.topic = wholeViewTopic;
-      item.action = setTo<wholeViewMode, 2>;
-      break;
+      return buttonItem(box, label, kBoxInside, wholeViewTopic, setTo<wholeViewMode, 2>,
+                        isSetTo<wholeViewMode, 2>);
     default:
-      item.action = setTo<wholeViewMode, 0>;
-      break;
+      return buttonItem(box, label, kBoxInside, 0, setTo<wholeViewMode, 0>);
   }
-  return item;
 }
 
 }  // namespace zc

@@ -17,6 +17,7 @@
 #include "ui/controls.h"
 #include "ui/panel.h"
 #include "ui/panel_items.h"
+#include "ui/panel_widgets.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -37,25 +38,14 @@ constexpr int kConvertRowY[3] = {354, 378, 402};
 constexpr Rgb kWeakMiddleColour{220, 220, 220};
 constexpr Rgb kAllColour{20, 200, 240};
 constexpr Rgb kIndicatorColour{220, 220, 220};
-constexpr Rgb kKeyColour{220, 220, 220};
 constexpr Rgb kFlagStripe[3] = {{255, 181, 180}, {180, 255, 180}, {180, 180, 255}};
 constexpr Rgb kFlagGrey{128, 128, 128};
 constexpr int kBeltLeft = 24;
 constexpr int kBeltLength = 52;
 constexpr int kPatchSide = 21;
-constexpr int kEntryX = 74;  // the calculator entry of one digit; 10 pixels left per digit more
-constexpr int kEntryY = 709;
 
 ChangePageState& change() {
   return ws().change;
-}
-
-LabelButton plain(int x, int y, int width) {
-  return makeButton(x, y, width, kWhite, ButtonLook::Plain);
-}
-// x0 <= x <= x1 and y0 < y < y1: the hit zone of the wide buttons and of every belt.
-HitZone zoneX(int x0, int x1, int y0, int y1) {
-  return zone(x0, x1, y0, y1, HitZone::kLeft | HitZone::kRight);
 }
 
 void setCal(bool on) {
@@ -194,14 +184,15 @@ void setKeep4(int, int) {
   ws().keepRequest = 1;
 }
 
-void pressCal(int, int) {
+void pressKeyPad(int x, int y) {
+  const PadHit hit = keyPadHit(x, y, kChangeKeyPad);
+  if (hit.key != PadKey::Cal) {
+    pressPadKey(hit);
+    return;
+  }
   setCal(!change().calIndicator);
   if (change().calIndicator) change().appointOn = 0;
   ws().pageComment = kCalculatorComment;
-}
-template <PadKey Key, int Digit = 0>
-void pressKey(int, int) {
-  pressPadKey(PadHit{Key, Digit});
 }
 
 // ---- Drawing -------------------------------------------------------------------------------
@@ -240,10 +231,6 @@ void drawFlagPicture(Surface& s, const PanelItem& item) {
   } else {
     s.fillRect(x, y, x1, y + 21, kFlagGrey);
   }
-}
-
-void drawDiamond(Surface& s, const PanelItem& item) {
-  drawDiamondGlyph(s, item.box.x, item.box.y, 10, item.box.frame);
 }
 
 int beltColumn(int32_t value) {
@@ -288,151 +275,107 @@ void drawActIndicator(Surface& s, const PanelItem& item) {
 
 // ---- The panel -----------------------------------------------------------------------------
 
-// The diamond switches and the belt of a target row, in the order of the click table.
+// A target row: its min's and Max's diamond switches around the belt.
 template <int Row>
 std::array<PanelItem, 5> targetBeltRow(int32_t topic) {
-  const int y = kTargetBeltY[Row];
-  const Rgb colour = kTargetBeltColour[Row];
-  return {customItem(makeButton(2, y, 10, colour), drawDiamond, zoneExcl(3, 11, y, y + 20), topic,
-                     stepTarget<Row, targetMinDown>),
-          customItem(makeButton(12, y, 10, colour), drawDiamond, zoneExcl(13, 21, y, y + 20), topic,
-                     stepTarget<Row, targetMinUp>),
-          customItem(makeButton(kBeltLeft, y, kBeltLength, colour), drawTargetBelt<Row>,
-                     zoneX(25, 75, y, y + 20), topic, clickTargetBeltAt<Row>),
-          customItem(makeButton(78, y, 10, colour), drawDiamond, zoneExcl(79, 87, y, y + 20), topic,
-                     stepTarget<Row, targetMaxDown>),
-          customItem(makeButton(88, y, 10, colour), drawDiamond, zoneExcl(89, 97, y, y + 20), topic,
-                     stepTarget<Row, targetMaxUp>)};
+  return beltItems(
+      {.y = kTargetBeltY[Row],
+       .colour = kTargetBeltColour[Row],
+       .switchEdgesHit = false,
+       .topic = topic},
+      drawTargetBelt<Row>,
+      {stepTarget<Row, targetMinDown>, stepTarget<Row, targetMinUp>, clickTargetBeltAt<Row>,
+       stepTarget<Row, targetMaxDown>, stepTarget<Row, targetMaxUp>});
 }
 
 template <int Channel>
 PanelItem valueBox() {
   const int y = kConvertRowY[Channel];
-  return PanelItem{.kind = ItemKind::ValueBox,
-                   .box = makeButton(2, y, 22, kConvertRowColour[Channel]),
-                   .label = &label(ChangeLabel::ConvertValue),
-                   .on = [] { return change().calTarget == Channel + 1; },
-                   .value = [] { return change().convertColour[Channel]; },
-                   .zone = zoneExcl(3, 21, y, y + 20),
-                   .action = toggleValueBox<Channel>};
+  return valueBoxItem(
+      boxAt(2, y, 22, kConvertRowColour[Channel]), label(ChangeLabel::ConvertValue),
+      [] { return change().convertColour[Channel]; }, zoneExcl(3, 21, y, y + 20), 0,
+      toggleValueBox<Channel>, [] { return change().calTarget == Channel + 1; });
 }
 template <int Channel>
 PanelItem convertBelt() {
   const int y = kConvertRowY[Channel];
-  return customItem(makeButton(kBeltLeft, y, kBeltLength, kConvertRowColour[Channel]),
-                    drawConvertBelt<Channel>, zoneX(25, 75, y, y + 20), kChangeValueTopic,
+  return customItem(boxAt(kBeltLeft, y, kBeltLength, kConvertRowColour[Channel]),
+                    drawConvertBelt<Channel>, zoneInclX(25, 75, y, y + 20), kChangeValueTopic,
                     clickConvertBelt<Channel>);
 }
 template <int Channel>
 std::array<PanelItem, 2> convertDiamonds() {
   const int y = kConvertRowY[Channel];
-  const Rgb colour = kConvertRowColour[Channel];
-  return {customItem(makeButton(78, y, 10, colour), drawDiamond, zoneExcl(79, 87, y, y + 20),
-                     kChangeValueTopic, stepConvert<Channel, -1>),
-          customItem(makeButton(88, y, 10, colour), drawDiamond, zoneExcl(89, 97, y, y + 20),
-                     kChangeValueTopic, stepConvert<Channel, +1>)};
-}
-
-std::array<PanelItem, 1> one(const PanelItem& item) {
-  return {item};
+  return diamondPairItems({.x = 78,
+                           .y = y,
+                           .colour = kConvertRowColour[Channel],
+                           .down = zoneExcl(79, 87, y, y + 20),
+                           .up = zoneExcl(89, 97, y, y + 20)},
+                          kChangeValueTopic, stepConvert<Channel, -1>, stepConvert<Channel, +1>);
 }
 
 // The left column in the order of the page's click table; the first hit wins.
 const auto kPanel = joinItems(
-    one(buttonItem(plain(4, 4, 104), label(ChangeLabel::Heading), zoneExcl(3, 97, 0, 28), 0,
-                   showPageComment)),
-    one(resetItem(darkResetMark<kResetMarks>(kChangeResetTopic, darkReset))),
-    one(lightResetMark<kResetMarks>(kChangeResetTopic, lightReset)),
-    one(buttonItem(makeButton(4, 62, 88, kAppointColour), label(ChangeLabel::Appoint),
-                   zoneX(5, 91, 62, 82), 0, toggleAppoint,
-                   [] { return isOn(change().appointOn); })),
-    one(hitOnlyItem(zoneX(5, 8, 88, 108), 0, turnTargetOn)),
-    one(buttonItem(makeButton(4, 88, 68, kModeColour), label(ChangeLabel::Target),
-                   zoneX(9, 91, 88, 108), 0, toggleTarget, [] { return isOn(change().targetOn); })),
-    one(customItem(plain(2, 114, 30), drawFlagLabel, zoneExcl(1, 49, 114, 134), kChangeFlagTopic,
-                   stepFlag)),
-    one(hitOnlyItem(zoneExcl(75, 97, 114, 134), kChangeFlagTopic, stepFlag)),
-    one(hitOnlyItem(zoneExcl(1, 97, 134, 166), kChangeClickImageTopic)),
+    buttonItem(textAt(4, 4, 104), label(ChangeLabel::Heading), zoneExcl(3, 97, 0, 28), 0,
+               showPageComment),
+    resetItem(darkResetMark<kResetMarks>(kChangeResetTopic, darkReset)),
+    lightResetMark<kResetMarks>(kChangeResetTopic, lightReset),
+    buttonItem(boxAt(4, 62, 88, kAppointColour), label(ChangeLabel::Appoint),
+               zoneInclX(5, 91, 62, 82), 0, toggleAppoint, [] { return isOn(change().appointOn); }),
+    hitOnlyItem(zoneInclX(5, 8, 88, 108), 0, turnTargetOn),
+    buttonItem(boxAt(4, 88, 68, kModeColour), label(ChangeLabel::Target), zoneInclX(9, 91, 88, 108),
+               0, toggleTarget, [] { return isOn(change().targetOn); }),
+    customItem(textAt(2, 114, 30), drawFlagLabel, zoneExcl(1, 49, 114, 134), kChangeFlagTopic,
+               stepFlag),
+    hitOnlyItem(zoneExcl(75, 97, 114, 134), kChangeFlagTopic, stepFlag),
+    hitOnlyItem(zoneExcl(1, 97, 134, 166), kChangeClickImageTopic),
     targetBeltRow<kRangeRed>(kChangeColourBeltsTopic),
     targetBeltRow<kRangeGreen>(kChangeColourBeltsTopic),
     targetBeltRow<kRangeBlue>(kChangeColourBeltsTopic),
-    one(hitOnlyItem(zoneExcl(3, 97, 166, 278), kChangeColourBeltsTopic)),
+    hitOnlyItem(zoneExcl(3, 97, 166, 278), kChangeColourBeltsTopic),
     targetBeltRow<kRangeGrey>(kChangeGreyBeltTopic),
-    one(hitOnlyItem(zoneExcl(1, 97, 298, 324), kChangeGreyBeltTopic)),
-    one(buttonItem(makeButton(4, 324, 68, kModeColour), label(ChangeLabel::Convert),
-                   zoneX(5, 91, 324, 344), 0, toggleConvert,
-                   [] { return isOn(change().convertOn); })),
-    one(valueBox<kRangeRed>()), one(valueBox<kRangeGreen>()), one(valueBox<kRangeBlue>()),
-    one(convertBelt<kRangeRed>()), one(convertBelt<kRangeGreen>()), one(convertBelt<kRangeBlue>()),
+    hitOnlyItem(zoneExcl(1, 97, 298, 324), kChangeGreyBeltTopic),
+    buttonItem(boxAt(4, 324, 68, kModeColour), label(ChangeLabel::Convert),
+               zoneInclX(5, 91, 324, 344), 0, toggleConvert,
+               [] { return isOn(change().convertOn); }),
+    valueBox<kRangeRed>(), valueBox<kRangeGreen>(), valueBox<kRangeBlue>(),
+    convertBelt<kRangeRed>(), convertBelt<kRangeGreen>(), convertBelt<kRangeBlue>(),
     convertDiamonds<kRangeRed>(), convertDiamonds<kRangeGreen>(), convertDiamonds<kRangeBlue>(),
-    one(hitOnlyItem(zoneExcl(3, 97, 422, 459), kChangeValueTopic)),
-    one(buttonItem(plain(4, 467, 88), label(ChangeLabel::Act), zoneExcl(9, 91, 467, 487),
-                   kChangeActTopic)),
-    one(buttonItem(makeButton(8, 487, 24, kWeakMiddleColour), label(ChangeLabel::Weak),
-                   zoneExcl(9, 31, 487, 507), kChangeActTopic, chooseActMode<1>,
-                   [] { return change().actMode == 1 && isOn(change().convertApply); })),
-    one(buttonItem(makeButton(38, 487, 24, kWeakMiddleColour), label(ChangeLabel::Middle),
-                   zoneExcl(39, 61, 487, 507), kChangeActTopic, chooseActMode<2>,
-                   [] { return change().actMode == 2 && isOn(change().convertApply); })),
-    one(buttonItem(makeButton(68, 487, 24, kAllColour), label(ChangeLabel::All),
-                   zoneExcl(69, 91, 487, 507), kChangeActTopic, chooseActMode<3>,
-                   [] { return change().actMode == 3 && isOn(change().convertApply); })),
-    one(customItem(makeButton(8, 513, 84, kIndicatorColour), drawActIndicator,
-                   zoneExcl(9, 91, 513, 533), kChangeActTopic)),
-    one(buttonItem(plain(4, 546, 88), label(ChangeLabel::Save), zoneX(5, 91, 546, 566),
-                   kChangeKeepTopic)),
-    one(buttonItem(makeButton(4, 566, 84, kModeColour), label(ChangeLabel::SetKeep4),
-                   zoneX(5, 91, 566, 586), kChangeKeepTopic, setKeep4)),
-    one(buttonItem(makeButton(8, 623, 42, Rgb{200, 200, 40}), label(FilterLabel::Cal),
-                   zoneExcl(9, 49, 623, 643), 0, pressCal,
-                   [] { return isOn(change().calIndicator); })),
-    one(buttonItem(makeButton(56, 623, 36, Rgb{220, 200, 200}), label(FilterLabel::AllClear),
-                   zoneExcl(57, 91, 623, 643), 0, pressKey<PadKey::AllClear>)),
-    std::array<PanelItem, 10>{
-        buttonItem(makeButton(8, 649, 26, kKeyColour), label(FilterLabel::Digit7),
-                   zoneExcl(9, 33, 649, 669), 0, pressKey<PadKey::Digit, 7>),
-        buttonItem(makeButton(38, 649, 26, kKeyColour), label(FilterLabel::Digit8),
-                   zoneExcl(37, 61, 649, 669), 0, pressKey<PadKey::Digit, 8>),
-        buttonItem(makeButton(68, 649, 26, kKeyColour), label(FilterLabel::Digit9),
-                   zoneExcl(65, 91, 649, 669), 0, pressKey<PadKey::Digit, 9>),
-        buttonItem(makeButton(8, 669, 26, kKeyColour), label(FilterLabel::Digit4),
-                   zoneExcl(9, 33, 669, 689), 0, pressKey<PadKey::Digit, 4>),
-        buttonItem(makeButton(38, 669, 26, kKeyColour), label(FilterLabel::Digit5),
-                   zoneExcl(37, 61, 669, 689), 0, pressKey<PadKey::Digit, 5>),
-        buttonItem(makeButton(68, 669, 26, kKeyColour), label(FilterLabel::Digit6),
-                   zoneExcl(65, 91, 669, 689), 0, pressKey<PadKey::Digit, 6>),
-        buttonItem(makeButton(8, 689, 26, kKeyColour), label(FilterLabel::Digit1),
-                   zoneExcl(9, 33, 689, 709), 0, pressKey<PadKey::Digit, 1>),
-        buttonItem(makeButton(38, 689, 26, kKeyColour), label(FilterLabel::Digit2),
-                   zoneExcl(37, 61, 689, 709), 0, pressKey<PadKey::Digit, 2>),
-        buttonItem(makeButton(68, 689, 26, kKeyColour), label(FilterLabel::Digit3),
-                   zoneExcl(65, 91, 689, 709), 0, pressKey<PadKey::Digit, 3>),
-        buttonItem(makeButton(8, 709, 26, kKeyColour), label(FilterLabel::Digit0),
-                   zoneExcl(9, 31, 709, 729), 0, pressKey<PadKey::Digit, 0>)},
-    std::array<PanelItem, 3>{
-        buttonItem(makeButton(8, 729, 24, Rgb{200, 220, 200}), label(FilterLabel::Plus),
-                   zoneExcl(9, 31, 729, 749), 0, pressKey<PadKey::Plus>),
-        buttonItem(makeButton(38, 729, 24, Rgb{200, 200, 220}), label(FilterLabel::Minus),
-                   zoneExcl(39, 61, 729, 749), 0, pressKey<PadKey::Minus>),
-        buttonItem(makeButton(68, 729, 24, Rgb{220, 200, 200}), label(FilterLabel::Clear),
-                   zoneExcl(69, 91, 729, 749), 0, pressKey<PadKey::Clear>)});
+    hitOnlyItem(zoneExcl(3, 97, 422, 459), kChangeValueTopic),
+    buttonItem(textAt(4, 467, 88), label(ChangeLabel::Act), zoneExcl(9, 91, 467, 487),
+               kChangeActTopic),
+    buttonItem(boxAt(8, 487, 24, kWeakMiddleColour), label(ChangeLabel::Weak),
+               zoneExcl(9, 31, 487, 507), kChangeActTopic, chooseActMode<1>,
+               [] { return change().actMode == 1 && isOn(change().convertApply); }),
+    buttonItem(boxAt(38, 487, 24, kWeakMiddleColour), label(ChangeLabel::Middle),
+               zoneExcl(39, 61, 487, 507), kChangeActTopic, chooseActMode<2>,
+               [] { return change().actMode == 2 && isOn(change().convertApply); }),
+    buttonItem(boxAt(68, 487, 24, kAllColour), label(ChangeLabel::All), zoneExcl(69, 91, 487, 507),
+               kChangeActTopic, chooseActMode<3>,
+               [] { return change().actMode == 3 && isOn(change().convertApply); }),
+    customItem(boxAt(8, 513, 84, kIndicatorColour), drawActIndicator, zoneExcl(9, 91, 513, 533),
+               kChangeActTopic),
+    buttonItem(textAt(4, 546, 88), label(ChangeLabel::Save), zoneInclX(5, 91, 546, 566),
+               kChangeKeepTopic),
+    buttonItem(boxAt(4, 566, 84, kModeColour), label(ChangeLabel::SetKeep4),
+               zoneInclX(5, 91, 566, 586), kChangeKeepTopic, setKeep4),
+    keyPadItem<kChangeKeyPad, [] { return isOn(change().calIndicator); }>(pressKeyPad));
 
-// Texts, patches and the table: drawn after the belts, never hit.
+// Texts, patches and the table: drawn after the belts, never hit; last the pad's entry.
 const PanelItem kLabels[] = {
-    customItem(makeButton(76, 88, kPatchSide, kWhite), drawTargetPatch, kNoHit, 0),
-    customItem(makeButton(50, 114, 24, kWhite), drawFlagPicture, kNoHit, 0),
-    buttonItem(plain(2, 138, 88), label(ChangeLabel::LClickImage), kNoHit, 0),
-    buttonItem(plain(2, 151, 88), label(ChangeLabel::ToMinMax), kNoHit, 0),
-    buttonItem(plain(2, 188, 96), label(ChangeLabel::TableHeading), kNoHit, 0),
-    customItem(plain(2, kTableRowY[kRangeRed], 96), drawTableRow<kRangeRed>, kNoHit, 0),
-    customItem(plain(2, kTableRowY[kRangeGreen], 96), drawTableRow<kRangeGreen>, kNoHit, 0),
-    customItem(plain(2, kTableRowY[kRangeBlue], 96), drawTableRow<kRangeBlue>, kNoHit, 0),
-    customItem(plain(2, kTableRowY[kRangeGrey], 96), drawTableRow<kRangeGrey>, kNoHit, 0),
-    customItem(makeButton(76, 324, kPatchSide, kWhite), drawConvertPatch, kNoHit, 0),
-    buttonItem(plain(2, 428, 88), label(ChangeLabel::ByOnImage), kNoHit, 0),
-    buttonItem(plain(2, 441, 88), label(ChangeLabel::BarGraphCal), kNoHit, 0),
-    buttonItem(makeButton(38, 709, 56, kKeyColour), label(FilterLabel::TypedNumber), kNoHit, 0,
-               nullptr),
+    customItem(boxAt(76, 88, kPatchSide, kWhite), drawTargetPatch, kNoHit),
+    customItem(boxAt(50, 114, 24, kWhite), drawFlagPicture, kNoHit),
+    textItem(textAt(2, 138, 88), label(ChangeLabel::LClickImage)),
+    textItem(textAt(2, 151, 88), label(ChangeLabel::ToMinMax)),
+    textItem(textAt(2, 188, 96), label(ChangeLabel::TableHeading)),
+    customItem(textAt(2, kTableRowY[kRangeRed], 96), drawTableRow<kRangeRed>, kNoHit),
+    customItem(textAt(2, kTableRowY[kRangeGreen], 96), drawTableRow<kRangeGreen>, kNoHit),
+    customItem(textAt(2, kTableRowY[kRangeBlue], 96), drawTableRow<kRangeBlue>, kNoHit),
+    customItem(textAt(2, kTableRowY[kRangeGrey], 96), drawTableRow<kRangeGrey>, kNoHit),
+    customItem(boxAt(76, 324, kPatchSide, kWhite), drawConvertPatch, kNoHit),
+    textItem(textAt(2, 428, 88), label(ChangeLabel::ByOnImage)),
+    textItem(textAt(2, 441, 88), label(ChangeLabel::BarGraphCal)),
+    padEntryItem<kChangeKeyPad>(),
 };
 
 // ---- Page hooks ----------------------------------------------------------------------------
@@ -518,7 +461,6 @@ void paint(Surface& s) {
   if (!c.beltChanged) greyRangeFromBounds(c, false);
   drawPanel(s, kPanel);
   drawPanel(s, kLabels);
-  drawPadEntryAt(s, kEntryX, kEntryY);
   const bool saved = saveStep();
   if (kept || saved) endLiveView([] { return std::exchange(change().convertApply, 0) != 0; });
   drawTabBar(s);

@@ -16,6 +16,7 @@
 #include "ui/controls.h"
 #include "ui/panel.h"
 #include "ui/panel_items.h"
+#include "ui/panel_widgets.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -28,7 +29,7 @@ constexpr Rgb kPowerFill{170, 170, 170};
 constexpr Rgb kEachPowerFill[3] = {{230, 200, 200}, {200, 230, 200}, {200, 200, 230}};
 constexpr Rgb kStepColour{220, 220, 100};
 
-constexpr int kPadTop = 505;
+constexpr KeyPadLayout kPad{.top = 505};
 
 // The panel is drawn in steps: its frame before the key pad's presses are carried out, the values
 // after the operations have run, then "set KEEP1" and last the light core's action switch.
@@ -140,7 +141,7 @@ void toggleStepTarget(int, int) {
 }
 
 void pressKeyPad(int x, int y) {
-  const PadHit hit = keyPadHit(x, y, kPadTop);
+  const PadHit hit = keyPadHit(x, y, kPad);
   if (hit.key == PadKey::Cal) {
     setCal(!filter().calIndicator);
     if (filter().calIndicator) ws().pageComment = kCalculatorComment;
@@ -204,12 +205,8 @@ void setColorPower(int x, int) {
 }
 template <int Y, bool Lower>
 PanelItem colorPowerBelt() {
-  return PanelItem{.kind = ItemKind::Custom,
-                   .draw = drawColorPowerBelt<Y, Lower>,
-                   .zone = beltZone(Y),
-                   .topic = kFilterColorPowerTopic,
-                   .action = setColorPower<Lower>,
-                   .stage = kValueStage};
+  return inStage(kValueStage, customItem(LabelButton{}, drawColorPowerBelt<Y, Lower>, beltZone(Y),
+                                         kFilterColorPowerTopic, setColorPower<Lower>));
 }
 
 // The each power belts of red, green and blue, 26 pixels apart from y = 291.
@@ -228,222 +225,159 @@ void setEachPower(int x, int) {
 }
 template <int K, bool Lower>
 PanelItem eachPowerBelt() {
-  return PanelItem{.kind = ItemKind::Custom,
-                   .draw = drawEachPowerBelt<K, Lower>,
-                   .zone = beltZone(291 + 26 * K + (Lower ? 10 : 0)),
-                   .topic = kFilterEachPowerTopic,
-                   .action = setEachPower<K, Lower>,
-                   .stage = kValueStage};
+  return inStage(kValueStage, customItem(LabelButton{}, drawEachPowerBelt<K, Lower>,
+                                         beltZone(291 + 26 * K + (Lower ? 10 : 0)),
+                                         kFilterEachPowerTopic, setEachPower<K, Lower>));
 }
 
 // Peach and berry: a switch that runs its balance at the next paint; hit on x 5 .. 91.
 template <int32_t FilterPageState::*Switch>
-PanelItem balanceItem(int y, FilterLabel label) {
-  return PanelItem{.box = makeButton(4, y, 84, kPowerColour),
-                   .label = labelOf(label),
-                   .on = [] { return filter().*Switch != 0; },
-                   .zone = zoneIncl(5, 91, y + 1, y + 19),
-                   .topic = kFilterBalanceTopic,
-                   .action = [](int, int) { filter().*Switch = 1; }};
+PanelItem balanceItem(int y, FilterLabel text) {
+  return buttonItem(
+      boxAt(4, y, 84, kPowerColour), label(text), zoneIncl(5, 91, y + 1, y + 19),
+      kFilterBalanceTopic, [](int, int) { filter().*Switch = 1; },
+      [] { return filter().*Switch != 0; });
 }
 
 // The step's up-down switch: an arrow of 10 at (79, y), hit on x 75 .. 93 over its rows y + 1 ..
 // y + 9.
 template <void (*Step)(FilterPageState&)>
 PanelItem stepSwitch(int y, void (*draw)(Surface&, const PanelItem&)) {
-  return PanelItem{.kind = ItemKind::Custom,
-                   .box = makeButton(79, y, 10, kStepColour),
-                   .draw = draw,
-                   .zone = zoneIncl(75, 93, y + 1, y + 9),
-                   .topic = kFilterStepTopic,
-                   .action = [](int, int) { Step(filter()); },
-                   .stage = kValueStage};
+  return inStage(kValueStage,
+                 customItem(boxAt(79, y, 10, kStepColour), draw, zoneIncl(75, 93, y + 1, y + 9),
+                            kFilterStepTopic, [](int, int) { Step(filter()); }));
 }
 
-PanelItem scaleText(int x, int y, FilterLabel label) {
-  LabelButton b = makeButton(x, y, 30, kWhite, ButtonLook::Plain);
-  b.fontHeight = 10;
-  return PanelItem{.box = b, .label = labelOf(label), .zone = kNoHit, .stage = kValueStage};
+PanelItem scaleText(int x, int y, FilterLabel text) {
+  return inStage(kValueStage, textItem(smallFont(textAt(x, y, 30)), label(text)));
 }
 
-PanelItem diamond(int x, int y, Rgb colour, HitZone zone, int32_t topic, void (*action)(int, int),
-                  uint8_t stage = kValueStage) {
-  return PanelItem{.kind = ItemKind::Custom,
-                   .box = makeButton(x, y, 10, colour),
-                   .draw = drawDiamondItem,
-                   .zone = zone,
-                   .topic = topic,
-                   .action = action,
-                   .stage = stage};
+// The light core's belt between its start's and its end's switches; the end's up switch leaves
+// the help topic as it stands.
+std::array<PanelItem, 5> lightCoreBelt() {
+  auto items =
+      inStage(kValueStage,
+              beltItems({.y = 107, .colour = kLightCoreColour, .topic = kFilterLightCoreTopic},
+                        drawLightCoreBelt,
+                        {changeLightCore<filterStartDown>, changeLightCore<filterStartUp>,
+                         clickBelt, changeLightCore<filterEndDown>, changeLightCore<filterEndUp>}));
+  items[4] = withTopic(0, items[4]);
+  return items;
+}
+
+bool isCalOn() {
+  return filter().calIndicator != 0;
+}
+int32_t& colorPower() {
+  return filter().colorPower;
 }
 
 // The panel in the order of the page's click table. Within a row that a click selects as a whole
 // (color power, each power, color balance), its switches come first and the row's area last.
-const auto kPanel = std::to_array<PanelItem>({
-    {.box = makeButton(8, 2, 84, kWhite),
-     .label = labelOf(FilterLabel::Heading),
-     .zone = zoneIncl(5, 91, 1, 21),
-     .action = [](int, int) { ws().pageComment = kTab; }},
+const auto kPanel = joinItems(
+    buttonItem(boxAt(8, 2, 84, kWhite), label(FilterLabel::Heading), zoneIncl(5, 91, 1, 21), 0,
+               [](int, int) { ws().pageComment = kTab; }),
     resetItem(darkResetMark<kResetMarks>(kFilterResetTopic, resetPage)),
     lightResetMark<kResetMarks>(kFilterResetTopic, [](int, int) { resetModes(); }),
-    {.box = makeButton(4, 55, 84, kGetImageButtonFrame),
-     .label = labelOf(FilterLabel::GetImage),
-     .zone = zoneIncl(5, 91, 56, 74),
-     .action =
-         [](int, int) {
-           ws().getImageRequest = 1;
-           ws().callSlot = kTab;
-         }},
+    buttonItem(boxAt(4, 55, 84, kGetImageButtonFrame), label(FilterLabel::GetImage),
+               zoneIncl(5, 91, 56, 74), 0,
+               [](int, int) {
+                 ws().getImageRequest = 1;
+                 ws().callSlot = kTab;
+               }),
     // The light core.
-    {.box = makeButton(4, 85, 88, kWhite),
-     .label = labelOf(FilterLabel::LightCoreHeading),
-     .zone = zoneIncl(5, 71, 82, 100),
-     .topic = kFilterLightCoreTopic},
-    {.box = makeButton(72, 81, 26, kLightCoreColour),
-     .label = labelOf(FilterLabel::SpectrumCore),
-     .on = [] { return filter().spectrumSwitch != 0; },
-     .action =
-         [](int, int) {
-           FilterPageState& f = filter();
-           f.spectrumSwitch = f.spectrumSwitch ? 0 : 1;
-           if (f.spectrumSwitch) f.helpTopic = kFilterLightCoreTopic;
-         }},
-    diamond(2, 107, kLightCoreColour, zoneIncl(3, 11, 108, 126), kFilterLightCoreTopic,
-            changeLightCore<filterStartDown>),
-    diamond(12, 107, kLightCoreColour, zoneIncl(13, 21, 108, 126), kFilterLightCoreTopic,
-            changeLightCore<filterStartUp>),
-    {.kind = ItemKind::Custom,
-     .draw = drawLightCoreBelt,
-     .zone = zoneExcl(kLightCoreBelt.left, kLightCoreBelt.left + kLightCoreBelt.length, 107, 127),
-     .topic = kFilterLightCoreTopic,
-     .action = clickBelt,
-     .stage = kValueStage},
-    diamond(78, 107, kLightCoreColour, zoneIncl(79, 87, 108, 126), kFilterLightCoreTopic,
-            changeLightCore<filterEndDown>),
-    diamond(88, 107, kLightCoreColour, zoneIncl(89, 97, 108, 126), 0, changeLightCore<filterEndUp>),
-    {.kind = ItemKind::ValueBox,
-     .box = makeButton(4, 133, 30, kLightCoreColour),
-     .label = labelOf(FilterLabel::FValue),
-     .on = [] { return filter().lightCoreMode == kLightCoreStartTarget; },
-     .value = [] { return filter().start; },
-     .topic = kFilterLightCoreTopic,
-     .action = [](int, int) { toggleValueTarget(kLightCoreStartTarget); },
-     .stage = kValueStage},
-    {.box = makeButton(40, 133, 20, kWhite),
-     .label = labelOf(FilterLabel::Separator),
-     .zone = kNoHit,
-     .stage = kValueStage},
-    {.kind = ItemKind::ValueBox,
-     .box = makeButton(62, 133, 30, kLightCoreColour),
-     .label = labelOf(FilterLabel::TValue),
-     .on = [] { return filter().lightCoreMode == kLightCoreEndTarget; },
-     .value = [] { return filter().end; },
-     .action =
-         [](int, int) {
-           toggleValueTarget(kLightCoreEndTarget);
-           if (filter().lightCoreMode == kLightCoreEndTarget) {
-             filter().helpTopic = kFilterLightCoreTopic;
-           }
-         },
-     .stage = kValueStage},
-    {.box = makeButton(4, 159, 88, kLightCoreColour),
-     .label = labelOf(FilterLabel::LightCoreAction),
-     .on = [] { return filter().lightCoreMode == kLightCoreShown; },
-     .action =
-         [](int, int) {
-           FilterPageState& f = filter();
-           if (f.lightCoreMode != kLightCoreShown) {
-             lightCoreChanged();
-             f.helpTopic = kFilterLightCoreTopic;
-           } else {
-             f.lightCoreMode = kLightCoreOff;
-           }
-         },
-     .stage = kActionStage},
+    buttonItem(boxAt(4, 85, 88, kWhite), label(FilterLabel::LightCoreHeading),
+               zoneIncl(5, 71, 82, 100), kFilterLightCoreTopic),
+    buttonItem(
+        boxAt(72, 81, 26, kLightCoreColour), label(FilterLabel::SpectrumCore), kBoxInside, 0,
+        [](int, int) {
+          FilterPageState& f = filter();
+          f.spectrumSwitch = f.spectrumSwitch ? 0 : 1;
+          if (f.spectrumSwitch) f.helpTopic = kFilterLightCoreTopic;
+        },
+        [] { return filter().spectrumSwitch != 0; }),
+    lightCoreBelt(),
+    inStage(kValueStage, valueBoxItem(
+                             boxAt(4, 133, 30, kLightCoreColour), label(FilterLabel::FValue),
+                             [] { return filter().start; }, kBoxInside, kFilterLightCoreTopic,
+                             [](int, int) { toggleValueTarget(kLightCoreStartTarget); },
+                             [] { return filter().lightCoreMode == kLightCoreStartTarget; })),
+    inStage(kValueStage,
+            buttonItem(boxAt(40, 133, 20, kWhite), label(FilterLabel::Separator), kNoHit)),
+    inStage(kValueStage, valueBoxItem(
+                             boxAt(62, 133, 30, kLightCoreColour), label(FilterLabel::TValue),
+                             [] { return filter().end; }, kBoxInside, 0,
+                             [](int, int) {
+                               toggleValueTarget(kLightCoreEndTarget);
+                               if (filter().lightCoreMode == kLightCoreEndTarget) {
+                                 filter().helpTopic = kFilterLightCoreTopic;
+                               }
+                             },
+                             [] { return filter().lightCoreMode == kLightCoreEndTarget; })),
+    inStage(kActionStage, buttonItem(
+                              boxAt(4, 159, 88, kLightCoreColour),
+                              label(FilterLabel::LightCoreAction), kBoxInside, 0,
+                              [](int, int) {
+                                FilterPageState& f = filter();
+                                if (f.lightCoreMode != kLightCoreShown) {
+                                  lightCoreChanged();
+                                  f.helpTopic = kFilterLightCoreTopic;
+                                } else {
+                                  f.lightCoreMode = kLightCoreOff;
+                                }
+                              },
+                              [] { return filter().lightCoreMode == kLightCoreShown; })),
     // The color power.
-    {.box = makeButton(4, 185, 84, kWhite),
-     .label = labelOf(FilterLabel::ColorPowerHeading),
-     .zone = kNoHit},
-    {.kind = ItemKind::ValueBox,
-     .box = makeButton(30, 205, 44, kPowerColour),
-     .label = labelOf(FilterLabel::ColorPowerValue),
-     .on = [] { return filter().colorPowerTarget != 0; },
-     .value = [] { return filter().colorPower; },
-     .zone = zoneIncl(30, 74, 206, 224),
-     .topic = kFilterColorPowerTopic,
-     .action = toggleColorPowerTarget,
-     .stage = kValueStage},
-    diamond(78, 207, kBeltFrameGrey, zoneIncl(78, 87, 206, 224), kFilterColorPowerTopic,
-            [](int, int) { filter().colorPower = std::max(1, filter().colorPower - 10); }),
-    diamond(88, 207, kBeltFrameGrey, zoneIncl(88, 98, 206, 224), kFilterColorPowerTopic,
-            [](int, int) { filter().colorPower = std::min(1000, filter().colorPower + 10); }),
-    colorPowerBelt<228, false>(),
-    colorPowerBelt<248, true>(),
+    buttonItem(boxAt(4, 185, 84, kWhite), label(FilterLabel::ColorPowerHeading), kNoHit),
+    inStage(kValueStage, valueBoxItem(
+                             boxAt(30, 205, 44, kPowerColour), label(FilterLabel::ColorPowerValue),
+                             [] { return filter().colorPower; }, zoneIncl(30, 74, 206, 224),
+                             kFilterColorPowerTopic, toggleColorPowerTarget,
+                             [] { return filter().colorPowerTarget != 0; })),
+    inStage(kValueStage, diamondPairItems({.x = 78,
+                                           .y = 207,
+                                           .colour = kBeltFrameGrey,
+                                           .down = zoneIncl(78, 87, 206, 224),
+                                           .up = zoneIncl(88, 98, 206, 224)},
+                                          kFilterColorPowerTopic, stepDownTo<colorPower, 10, 1>,
+                                          stepUpTo<colorPower, 10, 1000>)),
+    colorPowerBelt<228, false>(), colorPowerBelt<248, true>(),
     // The upper scale stands on the upper belt, as the panel has always drawn it.
-    scaleText(2, 228, FilterLabel::PowerScale1),
-    scaleText(42, 228, FilterLabel::PowerScale50),
+    scaleText(2, 228, FilterLabel::PowerScale1), scaleText(42, 228, FilterLabel::PowerScale50),
     scaleText(78, 228, FilterLabel::PowerScale100),
     scaleText(0, 258, FilterLabel::PowerScaleLower100),
-    scaleText(38, 258, FilterLabel::PowerScale500),
-    scaleText(72, 258, FilterLabel::PowerScale1000),
-    {.kind = ItemKind::HitOnly, .zone = zoneIncl(1, 98, 186, 257), .topic = kFilterColorPowerTopic},
+    scaleText(38, 258, FilterLabel::PowerScale500), scaleText(72, 258, FilterLabel::PowerScale1000),
+    hitOnlyItem(zoneIncl(1, 98, 186, 257), kFilterColorPowerTopic),
     // Each power.
-    {.box = makeButton(6, 271, 84, kWhite),
-     .label = labelOf(FilterLabel::EachPowerHeading),
-     .zone = kNoHit},
-    eachPowerBelt<0, false>(),
-    eachPowerBelt<0, true>(),
-    eachPowerBelt<1, false>(),
-    eachPowerBelt<1, true>(),
-    eachPowerBelt<2, false>(),
-    eachPowerBelt<2, true>(),
-    {.kind = ItemKind::HitOnly, .zone = zoneIncl(1, 98, 272, 362), .topic = kFilterEachPowerTopic},
-    {.box = makeButton(4, 369, 84, kPowerColour),
-     .label = labelOf(FilterLabel::ColorPowerAction),
-     .on = [] { return filter().colorPowerAction != 0; },
-     .zone = zoneIncl(5, 91, 368, 386),
-     .topic = kFilterActionTopic,
-     .action = [](int, int) { filter().colorPowerAction = 1; }},
+    buttonItem(boxAt(6, 271, 84, kWhite), label(FilterLabel::EachPowerHeading), kNoHit),
+    eachPowerBelt<0, false>(), eachPowerBelt<0, true>(), eachPowerBelt<1, false>(),
+    eachPowerBelt<1, true>(), eachPowerBelt<2, false>(), eachPowerBelt<2, true>(),
+    hitOnlyItem(zoneIncl(1, 98, 272, 362), kFilterEachPowerTopic),
+    buttonItem(
+        boxAt(4, 369, 84, kPowerColour), label(FilterLabel::ColorPowerAction),
+        zoneIncl(5, 91, 368, 386), kFilterActionTopic,
+        [](int, int) { filter().colorPowerAction = 1; },
+        [] { return filter().colorPowerAction != 0; }),
     // The color balance.
-    {.box = makeButton(4, 407, 94, kWhite),
-     .label = labelOf(FilterLabel::ColorBalanceHeading),
-     .zone = kNoHit},
+    buttonItem(boxAt(4, 407, 94, kWhite), label(FilterLabel::ColorBalanceHeading), kNoHit),
     balanceItem<&FilterPageState::peach>(427, FilterLabel::Peach),
     balanceItem<&FilterPageState::berry>(453, FilterLabel::Berry),
-    {.kind = ItemKind::HitOnly, .zone = zoneIncl(5, 97, 408, 472), .topic = kFilterBalanceTopic},
-    {.box = makeButton(4, 479, 84, kKeepButtonFrame),
-     .label = labelOf(FilterLabel::SetKeep1),
-     .zone = zoneIncl(5, 91, 480, 498),
-     .topic = kFilterKeepTopic,
-     .action = [](int, int) { ws().keepRequest = 1; },
-     .stage = kKeepStage},
+    hitOnlyItem(zoneIncl(5, 97, 408, 472), kFilterBalanceTopic),
+    inStage(kKeepStage, buttonItem(boxAt(4, 479, 84, kKeepButtonFrame),
+                                   label(FilterLabel::SetKeep1), zoneIncl(5, 91, 480, 498),
+                                   kFilterKeepTopic, [](int, int) { ws().keepRequest = 1; })),
     // The key pad, hit on its keys only; its entry is drawn after the presses are carried out.
-    {.kind = ItemKind::Custom,
-     .draw = [](Surface& s,
-                const PanelItem&) { drawKeyPad(s, kPadTop, filter().calIndicator != 0); },
-     .action = pressKeyPad,
-     .hits = [](int x, int y) { return keyPadHit(x, y, kPadTop).key != PadKey::None; }},
-    {.kind = ItemKind::Custom,
-     .draw = [](Surface& s, const PanelItem&) { drawPadEntry(s, kPadTop); },
-     .zone = kNoHit,
-     .stage = kValueStage},
+    keyPadItem<kPad, isCalOn>(pressKeyPad), inStage(kValueStage, padEntryItem<kPad>()),
     // The step.
-    {.box = makeButton(26, 661, 62, kWhite),
-     .label = labelOf(FilterLabel::StepHeading),
-     .zone = zoneIncl(5, 97, 662, 680),
-     .topic = kFilterStepTopic,
-     .stage = kValueStage},
-    diamond(4, 665, kStepColour, kNoHit, 0, nullptr),
-    {.kind = ItemKind::ValueBox,
-     .box = makeButton(26, 681, 44, kStepColour),
-     .label = labelOf(FilterLabel::StepValue),
-     .on = [] { return filter().stepTarget != 0; },
-     .value = [] { return filter().step; },
-     .action = toggleStepTarget,
-     .stage = kValueStage},
+    inStage(kValueStage, buttonItem(boxAt(26, 661, 62, kWhite), label(FilterLabel::StepHeading),
+                                    zoneIncl(5, 97, 662, 680), kFilterStepTopic)),
+    inStage(kValueStage, diamondItem(4, 665, kStepColour, kNoHit)),
+    inStage(kValueStage, valueBoxItem(
+                             boxAt(26, 681, 44, kStepColour), label(FilterLabel::StepValue),
+                             [] { return filter().step; }, kBoxInside, 0, toggleStepTarget,
+                             [] { return filter().stepTarget != 0; })),
     stepSwitch<filterStepUp>(681, drawUpArrowItem),
-    stepSwitch<filterStepDown>(691, drawDownArrowItem),
-});
+    stepSwitch<filterStepDown>(691, drawDownArrowItem));
 
 bool press(int x, int y) {
   return pressPanel(kPanel, x, y, filter().helpTopic);

@@ -9,6 +9,8 @@
 #include "text/swap_texts.h"
 #include "ui/controls.h"
 #include "ui/panel.h"
+#include "ui/panel_items.h"
+#include "ui/panel_widgets.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -30,8 +32,8 @@ bool listOpen() {
 }
 
 // Buttons stand at x = 4 and are 90 wide; below the heading a press hits x 9 .. 91.
-LabelButton button(int y, Rgb frame) {
-  return makeButton(4, y, 90, frame);
+constexpr LabelButton button(int y, Rgb frame) {
+  return boxAt(4, y, 90, frame);
 }
 constexpr HitZone rows(int y0, int y1) {
   return zoneIncl(9, 91, y0, y1);
@@ -61,13 +63,9 @@ int32_t& chosenWay() {
 PanelItem wayItem(int way, void (*choose)(int, int), bool (*chosen)()) {
   const int y = wayButtonY(way);
   // Way 21's area reaches down into "Set KEEP2", and wins where they overlap.
-  return PanelItem{.box = button(y, wayColour(way)),
-                   .label = &swapWayLabel(way),
-                   .on = chosen,
-                   .zone = rows(y + 1, way == 21 ? 727 : y + 19),
-                   .topic = wayTopic(way),
-                   .action = choose,
-                   .shown = listOpen};
+  return shownWhile(
+      listOpen, buttonItem(button(y, wayColour(way)), swapWayLabel(way),
+                           rows(y + 1, way == 21 ? 727 : y + 19), wayTopic(way), choose, chosen));
 }
 template <std::size_t... Way>
 std::array<PanelItem, sizeof...(Way)> wayItems(std::index_sequence<Way...>) {
@@ -93,75 +91,34 @@ void toggleList(int, int) {
   }
 }
 
-void drawResetMarkItem(Surface& s, const PanelItem&) {
-  drawResetMark(s, 10, 30, 2);
-}
+// The one reset mark: the page back to its entry.
+constexpr ResetMarks kResetMark{.y = 30, .darkX = 10, .darkColour = 2, .darkZone = rows(31, 59)};
 
 // The panel in the order of the page's click table. With the list closed it holds the stores;
 // open, the ways, their groups' headings and "Set KEEP2".
-const auto kPanel =
-    joinItems(std::to_array<PanelItem>({
-                  {.box = makeButton(2, 10, 84, kWhite),
-                   .label = labelOf(SwapLabel::Heading),
-                   .zone = zoneIncl(5, 91, 1, 29),
-                   .action = [](int, int) { ws().pageComment = kTab; }},
-                  {.kind = ItemKind::Custom,
-                   .draw = drawResetMarkItem,
-                   .zone = rows(31, 59),
-                   .topic = kSwapResetTopic,
-                   .action = resetPage},
-                  {.box = button(64, Rgb{220, 40, 80}),
-                   .label = labelOf(SwapLabel::SwapColor),
-                   .on = [] { return swap().listState == kSwapListOpen; },
-                   .zone = rows(67, 85),
-                   .action = toggleList},
-                  {.box = button(90, kKeepButtonFrame),
-                   .label = labelOf(SwapLabel::SetKeep2),
-                   .zone = rows(91, 109),
-                   .topic = kSwapKeepTopic,
-                   .action = [](int, int) { ws().keepRequest = 1; },
-                   .shown = listClosed},
-                  {.box = button(116, Rgb{220, 220, 40}),
-                   .label = labelOf(SwapLabel::SetSave),
-                   .zone = rows(117, 135),
-                   .topic = kSwapSaveTopic,
-                   .action = [](int, int) { ws().saveAsRequest = 1; },
-                   .shown = listClosed},
-                  {.box = button(90, kWhite),
-                   .label = labelOf(SwapLabel::StayHeading),
-                   .zone = kNoHit,
-                   .shown = listOpen},
-                  {.box = button(268, kWhite),
-                   .label = labelOf(SwapLabel::ReversalHeading),
-                   .zone = kNoHit,
-                   .shown = listOpen},
-                  {.box = button(470, kWhite),
-                   .label = labelOf(SwapLabel::MixHeading),
-                   .zone = kNoHit,
-                   .shown = listOpen},
-              }),
-              wayItems(std::make_index_sequence<kSwapWayCount>()),
-              std::to_array<PanelItem>({
-                  // The groups' areas around their ways.
-                  {.kind = ItemKind::HitOnly,
-                   .zone = rows(93, 235),
-                   .topic = kSwapStayTopic,
-                   .shown = listOpen},
-                  {.kind = ItemKind::HitOnly,
-                   .zone = rows(269, 437),
-                   .topic = kSwapReversalTopic,
-                   .shown = listOpen},
-                  {.kind = ItemKind::HitOnly,
-                   .zone = rows(471, 691),
-                   .topic = kSwapMixTopic,
-                   .shown = listOpen},
-                  {.box = button(724, kKeepButtonFrame),
-                   .label = labelOf(SwapLabel::SetKeep2),
-                   .zone = rows(725, 743),
-                   .topic = kSwapKeepTopic,
-                   .action = [](int, int) { swap().listState = kSwapListStoreAsked; },
-                   .shown = listOpen},
-              }));
+const auto kPanel = joinItems(
+    buttonItem(boxAt(2, 10, 84, kWhite), label(SwapLabel::Heading), zoneIncl(5, 91, 1, 29), 0,
+               [](int, int) { ws().pageComment = kTab; }),
+    darkResetMark<kResetMark>(kSwapResetTopic, resetPage),
+    buttonItem(button(64, Rgb{220, 40, 80}), label(SwapLabel::SwapColor), rows(67, 85), 0,
+               toggleList, [] { return swap().listState == kSwapListOpen; }),
+    shownWhile(listClosed,
+               buttonItem(button(90, kKeepButtonFrame), label(SwapLabel::SetKeep2), rows(91, 109),
+                          kSwapKeepTopic, [](int, int) { ws().keepRequest = 1; })),
+    shownWhile(listClosed,
+               buttonItem(button(116, Rgb{220, 220, 40}), label(SwapLabel::SetSave), rows(117, 135),
+                          kSwapSaveTopic, [](int, int) { ws().saveAsRequest = 1; })),
+    shownWhile(listOpen, textItem(button(90, kWhite), label(SwapLabel::StayHeading))),
+    shownWhile(listOpen, textItem(button(268, kWhite), label(SwapLabel::ReversalHeading))),
+    shownWhile(listOpen, textItem(button(470, kWhite), label(SwapLabel::MixHeading))),
+    wayItems(std::make_index_sequence<kSwapWayCount>()),
+    // The groups' areas around their ways.
+    shownWhile(listOpen, hitOnlyItem(rows(93, 235), kSwapStayTopic)),
+    shownWhile(listOpen, hitOnlyItem(rows(269, 437), kSwapReversalTopic)),
+    shownWhile(listOpen, hitOnlyItem(rows(471, 691), kSwapMixTopic)),
+    shownWhile(listOpen, buttonItem(button(724, kKeepButtonFrame), label(SwapLabel::SetKeep2),
+                                    rows(725, 743), kSwapKeepTopic,
+                                    [](int, int) { swap().listState = kSwapListStoreAsked; })));
 
 void defaults() {
   Workspace& w = ws();

@@ -12,6 +12,7 @@
 #include "ui/controls.h"
 #include "ui/panel.h"
 #include "ui/panel_items.h"
+#include "ui/panel_widgets.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -82,32 +83,23 @@ void drawWeakBothButton(Surface& s, const PanelItem& item) {
 // The variants: rows of light, both and dark, strong (relative, direct, inverted form) at x 4 and
 // weak at x 67. The light row is hit only down to y 101.
 template <int32_t Variant>
-PanelItem variantItem(int x, int y, int width, ZindleEyeLabel label, int32_t topic,
-                      HitZone zone = kBoxInside,
-                      void (*draw)(Surface&, const PanelItem&) = nullptr) {
-  return PanelItem{.kind = draw ? ItemKind::Custom : ItemKind::Button,
-                   .box = makeButton(x, y, width, kControlFrame),
-                   .label = labelOf(label),
-                   .on = isSetTo<variant, Variant>,
-                   .draw = draw,
-                   .zone = zone,
-                   .topic = topic,
-                   .action = setTo<variant, Variant>};
+PanelItem variantItem(int x, int y, int width, ZindleEyeLabel text, int32_t topic,
+                      HitZone zone = kBoxInside) {
+  return buttonItem(boxAt(x, y, width, kControlFrame), label(text), zone, topic,
+                    setTo<variant, Variant>, isSetTo<variant, Variant>);
 }
 
 // The horns A .. L, three a row from (4, 164), 32 pixels apart across and 26 down.
 template <int Horn>
 PanelItem hornItem() {
   constexpr int index = Horn - 1;
-  return PanelItem{
-      .box = makeButton(4 + 32 * (index % 3), 164 + 26 * (index / 3), 26, kControlFrame),
-      .label =
-          labelOf(static_cast<ZindleEyeLabel>(static_cast<int>(ZindleEyeLabel::HornA) + index)),
-      .topic = kZindleEyeHornTopic,
-      .action = [](int, int) {
+  return buttonItem(
+      boxAt(4 + 32 * (index % 3), 164 + 26 * (index / 3), 26, kControlFrame),
+      label(static_cast<ZindleEyeLabel>(static_cast<int>(ZindleEyeLabel::HornA) + index)),
+      kBoxInside, kZindleEyeHornTopic, [](int, int) {
         request().horn = Horn;
         request().run = 1;
-      }};
+      });
 }
 template <int... Index>
 std::array<PanelItem, sizeof...(Index)> hornItems(std::integer_sequence<int, Index...>) {
@@ -132,23 +124,15 @@ void drawBarItem(Surface& s, const PanelItem&) {
 }
 template <const BarGeometry& Bar, const Rgb& Fill, int (*Filled)()>
 PanelItem barItem(void (*set)(int x, int y)) {
-  return PanelItem{.kind = ItemKind::Custom,
-                   .draw = drawBarItem<Bar, Fill, Filled>,
-                   .zone = Bar.zone(),
-                   .topic = kZindleEyeBrightTopic,
-                   .action = set,
-                   .stage = kBrightDarkStage};
+  return inStage(kBrightDarkStage, customItem(LabelButton{}, drawBarItem<Bar, Fill, Filled>,
+                                              Bar.zone(), kZindleEyeBrightTopic, set));
 }
 
 // The bright and dark headings and scales; some hold the gaps between the bars.
-PanelItem scaleText(int y, ZindleEyeLabel label, int fontHeight, HitZone zone) {
-  LabelButton b = makeButton(2, y, 96, kWhite, ButtonLook::Plain);
+PanelItem scaleText(int y, ZindleEyeLabel text, int fontHeight, HitZone zone) {
+  LabelButton b = textAt(2, y, 96);
   b.fontHeight = fontHeight;
-  return PanelItem{.box = b,
-                   .label = labelOf(label),
-                   .zone = zone,
-                   .topic = kZindleEyeBrightTopic,
-                   .stage = kBrightDarkStage};
+  return inStage(kBrightDarkStage, buttonItem(b, label(text), zone, kZindleEyeBrightTopic));
 }
 
 // Shows the sweep as it goes: the picture every 64 lines and the level-line marks.
@@ -203,66 +187,50 @@ constexpr ResetMarks kResetMarks{.y = 24,
 
 // The panel in the order of the page's click table.
 const auto kPanel = joinItems(
-    std::to_array<PanelItem>({
-        {.box = makeButton(4, 4, 104, kWhite),
-         .label = labelOf(ZindleEyeLabel::Heading),
-         .zone = zoneIncl(5, 91, 1, 23),
-         .action = [](int, int) { ws().pageComment = kTab; }},
-        darkResetMark<kResetMarks>(kZindleEyeResetTopic, fullReset),
-        lightResetMark<kResetMarks>(kZindleEyeResetTopic),
-        {.box = makeButton(4, 64, 84, kWhite, ButtonLook::Plain),
-         .label = labelOf(ZindleEyeLabel::ZindleEyeHeading),
-         .zone = zoneIncl(5, 91, 61, 85),
-         .topic = kZindleEyeSweepTopic},
-        variantItem<3>(4, 86, 57, ZindleEyeLabel::Light, kZindleEyeSweepTopic,
-                       zoneIncl(5, 60, 87, 101)),
-        variantItem<6>(67, 86, 25, ZindleEyeLabel::WeakLight, kZindleEyeWeakTopic,
-                       zoneIncl(68, 91, 87, 101)),
-        variantItem<1>(4, 112, 57, ZindleEyeLabel::Both, kZindleEyeSweepTopic, kBoxInside,
-                       drawBothButton),
-        variantItem<4>(67, 112, 25, ZindleEyeLabel::WeakBoth, kZindleEyeWeakTopic, kBoxInside,
-                       drawWeakBothButton),
-        variantItem<2>(4, 138, 57, ZindleEyeLabel::Dark, kZindleEyeSweepTopic),
-        variantItem<5>(67, 138, 25, ZindleEyeLabel::WeakDark, kZindleEyeWeakTopic),
-    }),
+    buttonItem(boxAt(4, 4, 104, kWhite), label(ZindleEyeLabel::Heading), zoneIncl(5, 91, 1, 23), 0,
+               [](int, int) { ws().pageComment = kTab; }),
+    darkResetMark<kResetMarks>(kZindleEyeResetTopic, fullReset),
+    lightResetMark<kResetMarks>(kZindleEyeResetTopic),
+    buttonItem(textAt(4, 64, 84), label(ZindleEyeLabel::ZindleEyeHeading), zoneIncl(5, 91, 61, 85),
+               kZindleEyeSweepTopic),
+    variantItem<3>(4, 86, 57, ZindleEyeLabel::Light, kZindleEyeSweepTopic,
+                   zoneIncl(5, 60, 87, 101)),
+    variantItem<6>(67, 86, 25, ZindleEyeLabel::WeakLight, kZindleEyeWeakTopic,
+                   zoneIncl(68, 91, 87, 101)),
+    drawnBy(drawBothButton, variantItem<1>(4, 112, 57, ZindleEyeLabel::Both, kZindleEyeSweepTopic)),
+    drawnBy(drawWeakBothButton,
+            variantItem<4>(67, 112, 25, ZindleEyeLabel::WeakBoth, kZindleEyeWeakTopic)),
+    variantItem<2>(4, 138, 57, ZindleEyeLabel::Dark, kZindleEyeSweepTopic),
+    variantItem<5>(67, 138, 25, ZindleEyeLabel::WeakDark, kZindleEyeWeakTopic),
     hornItems(std::make_integer_sequence<int, 12>()),
-    std::to_array<PanelItem>({
-        // The horns' area around them.
-        {.kind = ItemKind::HitOnly,
-         .zone = zoneIncl(5, 93, 165, 261),
-         .topic = kZindleEyeHornTopic},
-        {.box = makeButton(4, 268, 88, kControlFrame),
-         .label = labelOf(ZindleEyeLabel::Blind),
-         .on = [] { return request().blind != 0; },
-         .topic = kZindleEyeBlindTopic,
-         .action = [](int, int) { request().blind = request().blind ? 0 : 1; }},
-        {.box = makeButton(4, 294, 88, Rgb{20, 240, 200}),
-         .label = labelOf(ZindleEyeLabel::SetKeep3),
-         .topic = kZindleEyeKeepTopic,
-         .action = [](int, int) { ws().keepRequest = 1; },
-         .stage = kKeepStage},
-        scaleText(332, ZindleEyeLabel::BrightHeading, 12, zoneIncl(3, 97, 333, 357)),
-        scaleText(345, ZindleEyeLabel::BrightScaleLow, 10, kNoHit),
-        barItem<kBrightLower, kBrightFill, brightLower>(
-            [](int x, int) { ws().zindleEye.bright = barValue(x); }),
-        barItem<kBrightUpper, kBrightFill, brightUpper>(
-            [](int x, int) { ws().zindleEye.bright = barValue(x) + 100; }),
-        scaleText(384, ZindleEyeLabel::BrightScaleHigh, 10, zoneIncl(3, 97, 385, 422)),
-        scaleText(397, ZindleEyeLabel::DarkHeading, 12, kNoHit),
-        scaleText(410, ZindleEyeLabel::DarkScaleLow, 10, kNoHit),
-        barItem<kDarkLower, kDarkFill, darkLower>(
-            [](int x, int) { ws().zindleEye.dark = barValue(x) - 100; }),
-        barItem<kDarkUpper, kDarkFill, darkUpper>(
-            [](int x, int) { ws().zindleEye.dark = barValue(x); }),
-        scaleText(449, ZindleEyeLabel::DarkScaleHigh, 10, zoneIncl(3, 97, 450, 462)),
-        {.box = makeButton(0, 475, 96, kWhite, ButtonLook::Plain),
-         .label = labelOf(ZindleEyeLabel::WholeViewHeading),
-         .zone = zoneIncl(5, 91, 476, 494),
-         .topic = kZindleEyeWholeViewTopic},
-        wholeViewItem(1, 495, label(ZindleEyeLabel::WholeViewImage), kZindleEyeWholeViewTopic),
-        wholeViewItem(2, 495, label(ZindleEyeLabel::WholeViewCanvas), kZindleEyeWholeViewTopic),
-        wholeViewItem(0, 495, label(ZindleEyeLabel::WholeViewBack), kZindleEyeWholeViewTopic),
-    }));
+    // The horns' area around them.
+    hitOnlyItem(zoneIncl(5, 93, 165, 261), kZindleEyeHornTopic),
+    buttonItem(
+        boxAt(4, 268, 88, kControlFrame), label(ZindleEyeLabel::Blind), kBoxInside,
+        kZindleEyeBlindTopic, [](int, int) { request().blind = request().blind ? 0 : 1; },
+        [] { return request().blind != 0; }),
+    inStage(kKeepStage,
+            buttonItem(boxAt(4, 294, 88, Rgb{20, 240, 200}), label(ZindleEyeLabel::SetKeep3),
+                       kBoxInside, kZindleEyeKeepTopic, [](int, int) { ws().keepRequest = 1; })),
+    scaleText(332, ZindleEyeLabel::BrightHeading, 12, zoneIncl(3, 97, 333, 357)),
+    scaleText(345, ZindleEyeLabel::BrightScaleLow, 10, kNoHit),
+    barItem<kBrightLower, kBrightFill, brightLower>(
+        [](int x, int) { ws().zindleEye.bright = barValue(x); }),
+    barItem<kBrightUpper, kBrightFill, brightUpper>(
+        [](int x, int) { ws().zindleEye.bright = barValue(x) + 100; }),
+    scaleText(384, ZindleEyeLabel::BrightScaleHigh, 10, zoneIncl(3, 97, 385, 422)),
+    scaleText(397, ZindleEyeLabel::DarkHeading, 12, kNoHit),
+    scaleText(410, ZindleEyeLabel::DarkScaleLow, 10, kNoHit),
+    barItem<kDarkLower, kDarkFill, darkLower>(
+        [](int x, int) { ws().zindleEye.dark = barValue(x) - 100; }),
+    barItem<kDarkUpper, kDarkFill, darkUpper>(
+        [](int x, int) { ws().zindleEye.dark = barValue(x); }),
+    scaleText(449, ZindleEyeLabel::DarkScaleHigh, 10, zoneIncl(3, 97, 450, 462)),
+    buttonItem(textAt(0, 475, 96), label(ZindleEyeLabel::WholeViewHeading),
+               zoneIncl(5, 91, 476, 494), kZindleEyeWholeViewTopic),
+    wholeViewItem(1, 495, label(ZindleEyeLabel::WholeViewImage), kZindleEyeWholeViewTopic),
+    wholeViewItem(2, 495, label(ZindleEyeLabel::WholeViewCanvas), kZindleEyeWholeViewTopic),
+    wholeViewItem(0, 495, label(ZindleEyeLabel::WholeViewBack), kZindleEyeWholeViewTopic));
 
 bool press(int x, int y) {
   return pressPanel(kPanel, x, y, ws().zindleEye.helpTopic);

@@ -16,6 +16,7 @@
 #include "ui/controls.h"
 #include "ui/panel.h"
 #include "ui/panel_items.h"
+#include "ui/panel_widgets.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -218,80 +219,38 @@ void runOperations() {
 
 // ---- Panel ------------------------------------------------------------------------------------
 
-constexpr LabelButton box(int x, int y, int width, Rgb frame) {
-  LabelButton b;
-  b.x = x;
-  b.y = y;
-  b.width = width;
-  b.frame = frame;
-  return b;
-}
+// The items that only explain: frame and text in the light grey.
 constexpr LabelButton greyedBox(int x, int y, int width) {
-  LabelButton b = box(x, y, width, kGreyedColour);
-  b.textColour = kGreyedColour;
-  return b;
-}
-constexpr LabelButton textLine(int x, int y, int width, Rgb colour) {
-  LabelButton b = box(x, y, width, kWhite);
-  b.look = ButtonLook::Plain;
-  b.textColour = colour;
-  return b;
+  return boxAt(x, y, width, kGreyedColour, kGreyedColour);
 }
 
-void drawText(Surface& s, LabelButton b, OutlineLabel text) {
-  drawButton(s, b, label(text));
-}
-
-void drawContrastHints(Surface& s, const PanelItem&) {
-  drawText(s, textLine(0, 116, 98, kDarkBlueText), OutlineLabel::ContrastLeftClick);
-  drawText(s, textLine(0, 129, 98, kDarkRedText), OutlineLabel::ContrastRightClick);
-}
-
-void drawBrushHints(Surface& s, const PanelItem&) {
-  drawText(s, textLine(0, 376, 98, kDarkBlueText), OutlineLabel::BrushLeftClick);
-  drawText(s, textLine(0, 389, 98, kDarkBlueText), OutlineLabel::BrushDrag);
-  drawText(s, textLine(0, 402, 98, kDarkRedText), OutlineLabel::BrushRightClick);
-}
-
-// A diamond switch: the two glyph boxes at x and x + 10.
-void drawDiamondSwitch(Surface& s, int x, int y, Rgb colour) {
-  drawDiamondGlyph(s, x, y, 10, colour);
-  drawDiamondGlyph(s, x + 10, y, 10, colour);
-}
-
-void drawJudgeValue(Surface& s, const PanelItem&) {
-  drawValueBox(s, greyedBox(2, 261, 70), label(OutlineLabel::JudgeValue), page().judgeValue);
-  drawDiamondSwitch(s, 78, 261, kGreyedColour);
-}
-
-void drawNextColour(Surface& s, const PanelItem&) {
-  LabelButton b = box(72, 425, 20, kBrushColour);
+void drawNextColour(Surface& s, const PanelItem& item) {
+  LabelButton b = item.box;
   b.textColour = ws().outlineRgb;
-  drawText(s, b, OutlineLabel::NextColour);
+  drawButton(s, b, label(OutlineLabel::NextColour));
 }
 
+// The set colour's swatch and its red, green and blue bars.
 void drawSetColour(Surface& s, const PanelItem&) {
   const Rgb c = page().setColor;
-  drawText(s, greyedBox(2, 451, 64), OutlineLabel::SetColour);
   s.fillRect(78, 451, 99, 471, c);
   const int values[3] = {c.r, c.g, c.b};
   for (int i = 0; i < 3; ++i) {
-    const int y = 477 + 22 * i;
-    drawBar(s, 2, y, 70, 20, kGreyedColour, kSetColourFill[i], values[i] * 70 / 255);
-    drawDiamondSwitch(s, 78, y, kGreyedColour);
+    drawBar(s, 2, 477 + 22 * i, 70, 20, kGreyedColour, kSetColourFill[i], values[i] * 70 / 255);
   }
+}
+
+bool isCalculatorOn() {
+  return ws().calculator.switchOn != 0;
 }
 
 // The key pad stands in the column only to be explained: its keys are greyed and a click on any
 // of them shows the calculator comment. Its rows are those of the Pattern page's pad.
-constexpr KeyPadLayout kPad{614, 20, 20};
-void drawKeys(Surface& s, const PanelItem&) {
-  drawKeyPad(s, kPad, ws().calculator.switchOn != 0, true);
-}
+constexpr KeyPadLayout kPad{.top = 614, .firstRow = 20, .pitch = 20};
 
 // The panel in the order of the page's click table; the first hit wins.
-const PanelItem kPanel[] = {
-    buttonItem(box(2, 4, 94, kWhite), label(OutlineLabel::Heading), zoneIncl(5, 91, 1, 24), 0,
+const auto kPanel = joinItems(
+    buttonItem(boxAt(2, 4, 94, kWhite), label(OutlineLabel::Heading), zoneIncl(5, 91, 1, 24), 0,
                [](int, int) { ws().pageComment = kTab; }),
     darkResetMark<kResetMarks>(kOutlineResetTopic,
                                [](int, int) {
@@ -300,7 +259,7 @@ const PanelItem kPanel[] = {
                                  resetToEntryImage(kTab);
                                }),
     lightResetMark<kResetMarks>(kOutlineResetTopic, [](int, int) { modesOff(); }),
-    buttonItem(box(2, 66, 94, kGetImageColour), label(OutlineLabel::GetImage),
+    buttonItem(boxAt(2, 66, 94, kGetImageColour), label(OutlineLabel::GetImage),
                zoneIncl(3, 97, 67, 85), 0,
                [](int, int) {
                  ws().getImageRequest = 1;
@@ -308,7 +267,7 @@ const PanelItem kPanel[] = {
                  defaults();
                }),
     buttonItem(
-        box(2, 92, 94, kContrastColour), label(OutlineLabel::LocalContrast),
+        boxAt(2, 92, 94, kContrastColour), label(OutlineLabel::LocalContrast),
         zoneIncl(3, 97, 93, 111), 0,
         [](int, int) {
           if (page().contrastMode == 0) {
@@ -319,9 +278,11 @@ const PanelItem kPanel[] = {
           }
         },
         [] { return page().contrastMode == 1; }),
-    customItem(LabelButton{}, drawContrastHints, zoneIncl(3, 97, 113, 156), kOutlineContrastTopic),
+    textItem(textAt(0, 116, 98, kDarkBlueText), label(OutlineLabel::ContrastLeftClick)),
+    textItem(textAt(0, 129, 98, kDarkRedText), label(OutlineLabel::ContrastRightClick)),
+    hitOnlyItem(zoneIncl(3, 97, 113, 156), kOutlineContrastTopic),
     buttonItem(
-        box(2, 157, 94, kOutlineColour), label(OutlineLabel::Outline), zoneIncl(3, 97, 158, 176), 0,
+        boxAt(2, 157, 94, kOutlineColour), label(OutlineLabel::Outline), zoneIncl(3, 97, 158, 176), 0,
         [](int, int) {
           if (page().outlineMode == 0) {
             outlineOn();
@@ -333,7 +294,7 @@ const PanelItem kPanel[] = {
         },
         [] { return page().outlineMode == 1; }),
     buttonItem(
-        box(2, 183, 45, kOutlineColour), label(OutlineLabel::Fine), zoneIncl(3, 46, 184, 202),
+        boxAt(2, 183, 45, kOutlineColour), label(OutlineLabel::Fine), zoneIncl(3, 46, 184, 202),
         kOutlineDrawingTopic,
         [](int, int) {
           page().outlineWidth = 1;
@@ -344,7 +305,7 @@ const PanelItem kPanel[] = {
                kOutlineDrawingTopic),
     buttonItem(greyedBox(2, 209, 45), label(OutlineLabel::Fat), zoneIncl(3, 46, 210, 228),
                kOutlineDrawingTopic),
-    buttonItem(box(53, 209, 45, kOutlineColour), label(OutlineLabel::Clear),
+    buttonItem(boxAt(53, 209, 45, kOutlineColour), label(OutlineLabel::Clear),
                zoneIncl(54, 97, 210, 228), kOutlineDrawingTopic,
                [](int, int) {
                  page().outlineWidth = 0;
@@ -353,10 +314,13 @@ const PanelItem kPanel[] = {
                }),
     buttonItem(greyedBox(2, 235, 94), label(OutlineLabel::JudgeHeading), zoneIncl(3, 97, 236, 254),
                kOutlineJudgeTopic),
-    customItem(LabelButton{}, drawJudgeValue, zoneIncl(3, 97, 262, 280), kOutlineJudgeTopic),
+    valueBoxItem(greyedBox(2, 261, 70), label(OutlineLabel::JudgeValue),
+                 [] { return page().judgeValue; }, kNoHit),
+    diamondPairItems({.x = 78, .y = 261, .colour = kGreyedColour}),
+    hitOnlyItem(zoneIncl(3, 97, 262, 280), kOutlineJudgeTopic),
     // The brush rows, down to the set colour belts.
     buttonItem(
-        box(2, 300, 94, kBrushColour), label(OutlineLabel::Brush), zoneIncl(3, 97, 301, 319), 0,
+        boxAt(2, 300, 94, kBrushColour), label(OutlineLabel::Brush), zoneIncl(3, 97, 301, 319), 0,
         [](int, int) {
           if (page().brushMode == 0) {
             brushOn();
@@ -371,40 +335,47 @@ const PanelItem kPanel[] = {
     buttonItem(greyedBox(53, 326, 45), label(OutlineLabel::Middle), zoneIncl(54, 97, 327, 345),
                kOutlineBrushTopic),
     buttonItem(
-        box(2, 352, 45, kBrushColour), label(OutlineLabel::Fat), zoneIncl(3, 46, 353, 371),
+        boxAt(2, 352, 45, kBrushColour), label(OutlineLabel::Fat), zoneIncl(3, 46, 353, 371),
         kOutlineBrushTopic,
         [](int, int) {
           page().brushWidth = 3;
           brushOn();
         },
         [] { return page().brushWidth == 3; }),
-    buttonItem(box(53, 352, 45, kBrushColour), label(OutlineLabel::Clear),
+    buttonItem(boxAt(53, 352, 45, kBrushColour), label(OutlineLabel::Clear),
                zoneIncl(54, 97, 353, 371), kOutlineBrushTopic,
                [](int, int) {
                  page().brushWidth = 0;
                  page().brushMode = 0;
                  page().brushClearRequest = 1;
                }),
-    customItem(LabelButton{}, drawBrushHints, zoneIncl(3, 97, 373, 424), kOutlineBrushTopic),
+    textItem(textAt(0, 376, 98, kDarkBlueText), label(OutlineLabel::BrushLeftClick)),
+    textItem(textAt(0, 389, 98, kDarkBlueText), label(OutlineLabel::BrushDrag)),
+    textItem(textAt(0, 402, 98, kDarkRedText), label(OutlineLabel::BrushRightClick)),
+    hitOnlyItem(zoneIncl(3, 97, 373, 424), kOutlineBrushTopic),
     buttonItem(
-        box(2, 425, 64, kBrushColour), label(OutlineLabel::OutlineColour),
+        boxAt(2, 425, 64, kBrushColour), label(OutlineLabel::OutlineColour),
         zoneIncl(3, 65, 426, 444), kOutlineColourTopic,
         [](int, int) { page().brushColorSource = 1; }, [] { return page().brushColorSource == 1; }),
-    customItem(LabelButton{}, drawNextColour, zoneIncl(73, 91, 426, 444), kOutlineColourTopic,
+    customItem(boxAt(72, 425, 20, kBrushColour), drawNextColour, zoneIncl(73, 91, 426, 444),
+               kOutlineColourTopic,
                [](int, int) {
                  ws().outlineColorIndex = nextOutlineColorIndex(ws().outlineColorIndex);
                  page().brushColorSource = 1;
                }),
+    textItem(greyedBox(2, 451, 64), label(OutlineLabel::SetColour)),
     customItem(LabelButton{}, drawSetColour, zoneIncl(3, 97, 452, 540), kOutlineSetColourTopic),
+    diamondPairItems({.x = 78, .y = 477, .colour = kGreyedColour}),
+    diamondPairItems({.x = 78, .y = 499, .colour = kGreyedColour}),
+    diamondPairItems({.x = 78, .y = 521, .colour = kGreyedColour}),
     hitOnlyItem(zoneIncl(3, 97, 301, 540), 0),  // the rest of the brush rows
-    buttonItem(box(2, 554, 94, kSaveColour), label(OutlineLabel::Save), zoneIncl(3, 97, 555, 573),
+    buttonItem(boxAt(2, 554, 94, kSaveColour), label(OutlineLabel::Save), zoneIncl(3, 97, 555, 573),
                kOutlineKeepTopic),
-    buttonItem(box(2, 574, 94, kKeepColour), label(OutlineLabel::SetKeep5),
+    buttonItem(boxAt(2, 574, 94, kKeepColour), label(OutlineLabel::SetKeep5),
                zoneIncl(3, 97, 575, 593), kOutlineKeepTopic,
                [](int, int) { ws().keepRequest = 1; }),
-    customItem(LabelButton{}, drawKeys, zoneIncl(9, 91, 615, 735), 0,
-               [](int, int) { ws().pageComment = kCalculatorComment; }),
-};
+    keyPadItem<kPad, isCalculatorOn, true>([](int, int) { ws().pageComment = kCalculatorComment; },
+                                           zoneIncl(9, 91, 615, 735)));
 
 // ---- Input ------------------------------------------------------------------------------------
 

@@ -19,6 +19,7 @@
 #include "ui/controls.h"
 #include "ui/panel.h"
 #include "ui/panel_items.h"
+#include "ui/panel_widgets.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -245,60 +246,35 @@ void drawAreaButton(Surface& s, const PanelItem& item) {
   LabelButton box = item.box;
   if (page().areaMode == 1) box.look = ButtonLook::On;
   if (page().areaMode == 2) box.frame = kAreaPickingFrame;
-  drawButton(s, box, *item.label);
+  drawButton(s, box, label(PatternLabel::Area));
 }
 
 void drawOutlineColourButton(Surface& s, const PanelItem& item) {
   LabelButton box = item.box;
   box.frame = ws().outlineRgb;
-  drawButton(s, box, *item.label);
+  drawButton(s, box, label(PatternLabel::OutlineColour));
 }
 
 // The colour condition: "3C" greyed, the swatch and "gray" in its own small font.
 void drawCondition(Surface& s, const PanelItem&) {
-  LabelButton threeColours = makeButton(2, 191, 30, kWhite, ButtonLook::Plain);
-  threeColours.textColour = kGreyedItemText;
-  drawButton(s, threeColours, label(PatternLabel::ThreeColours));
+  drawButton(s, textAt(2, 191, 30, kGreyedItemText), label(PatternLabel::ThreeColours));
   if (ws().colorCondition == 1) {
     for (int k = 0; k < 3; ++k) s.fillRect(40 + 7 * k, 191, 47 + 7 * k, 212, kConditionStripes[k]);
   } else {
     s.fillRect(40, 191, 61, 212, kConditionGrey);
   }
-  LabelButton grey = makeButton(62, 191, 30, kWhite, ButtonLook::Plain);
-  grey.textColour = kConditionGrey;
-  grey.fontHeight = 10;
-  drawButton(s, grey, label(PatternLabel::Grey));
+  drawButton(s, smallFont(textAt(62, 191, 30, kConditionGrey)), label(PatternLabel::Grey));
 }
 
-void drawSoftBorders(Surface& s, const PanelItem& item) {
-  const PatternPageState& p = page();
-  LabelButton light = item.box;
-  drawValueBox(s, light, label(PatternLabel::SoftBorder), p.softLight);
-  LabelButton dark = item.box;
-  dark.x = 52;
-  drawValueBox(s, dark, label(PatternLabel::SoftBorder), p.softDark);
-  for (int x : {28, 38, 78, 88}) drawDiamondGlyph(s, x, item.box.y + 5, 10, kUnusableColour);
-}
-
-void drawPad(Surface& s, const PanelItem&) {
-  drawKeyPad(s, kPad, ws().calculator.switchOn != 0);
+bool isCalculatorOn() {
+  return ws().calculator.switchOn != 0;
 }
 
 // ---- the panel -------------------------------------------------------------------------------
 
-LabelButton boxAt(int x, int y, int width, Rgb frame) {
-  return makeButton(x, y, width, frame);
-}
-LabelButton textAt(int x, int y, int width, Rgb text = kLabelText) {
-  LabelButton b = makeButton(x, y, width, kWhite, ButtonLook::Plain);
-  b.textColour = text;
-  return b;
-}
 // An item drawn but not usable on this page: only its topic is shown.
-LabelButton greyedAt(int x, int y, int width, Rgb frame) {
-  LabelButton b = makeButton(x, y, width, frame);
-  b.textColour = kGreyedItemText;
-  return b;
+constexpr LabelButton greyedAt(int x, int y, int width, Rgb frame) {
+  return boxAt(x, y, width, frame, kGreyedItemText);
 }
 
 int32_t greyFromValue() {
@@ -311,142 +287,75 @@ int32_t greyToValue() {
 // In the order of the page's click table; the first hit wins. The four zone belts come between
 // kAboveBelts and kBelowBelts.
 const PanelItem kAboveBelts[] = {
-    {.box = boxAt(4, 5, 104, kWhite),
-     .label = &label(PatternLabel::Heading),
-     .zone = zoneIncl(5, 91, 1, 24),
-     .action = showPageComment},
+    buttonItem(boxAt(4, 5, 104, kWhite), label(PatternLabel::Heading), zoneIncl(5, 91, 1, 24), 0,
+               showPageComment),
     darkResetMark<kResetMarks>(kPatternResetTopic, darkReset),
     lightResetMark<kResetMarks>(kPatternResetTopic, lightReset),
-    {.box = boxAt(4, 61, 94, kGetShadowColour),
-     .label = &label(PatternLabel::GetShadow),
-     .zone = zoneIncl(5, 97, 62, 80),
-     .action = getShadow},
-    {.kind = ItemKind::Custom,
-     .box = boxAt(4, 87, 62, kAreaColour),
-     .label = &label(PatternLabel::Area),
-     .draw = drawAreaButton,
-     .zone = zoneIncl(5, 65, 88, 106),
-     .action = toggleArea},
-    {.kind = ItemKind::Custom,
-     .box = boxAt(72, 87, 20, kWhite),
-     .label = &label(PatternLabel::OutlineColour),
-     .draw = drawOutlineColourButton,
-     .zone = zoneIncl(73, 91, 88, 106),
-     .topic = kPatternAreaFrameTopic,
-     .action = cycleOutlineColour},
-    {.box = textAt(4, 111, 94, kHintText),
-     .label = &label(PatternLabel::DragHint),
-     .zone = zoneIncl(5, 97, 108, 125),
-     .topic = kPatternAreaTopic},
-    {.box = boxAt(2, 126, 28, kAllColour),
-     .label = &label(PatternLabel::All),
-     .on = [] { return page().areaKind == 3; },
-     .zone = zoneIncl(3, 29, 127, 145),
-     .topic = kPatternAllInOutTopic,
-     .action = chooseAll},
-    {.box = greyedAt(36, 126, 28, kUnusableColour),
-     .label = &label(PatternLabel::In),
-     .zone = zoneIncl(37, 63, 127, 145),
-     .topic = kPatternAllInOutTopic},
-    {.box = greyedAt(70, 126, 28, kUnusableColour),
-     .label = &label(PatternLabel::Out),
-     .zone = zoneIncl(71, 97, 127, 145),
-     .topic = kPatternAllInOutTopic},
-    {.box = boxAt(4, 152, 94, kZoneButtonColour),
-     .label = &label(PatternLabel::Zone),
-     .on = [] { return page().zoneMode == 1; },
-     .zone = zoneIncl(5, 97, 153, 171),
-     .action = toggleZone},
-    {.box = textAt(2, 177, 92, kAppointEyeText),
-     .label = &label(PatternLabel::AppointEye),
-     .zone = zoneIncl(5, 97, 173, 190),
-     .topic = kPatternZoneTopic},
-    {.kind = ItemKind::Custom,
-     .box = textAt(2, 191, 90),
-     .draw = drawCondition,
-     .zone = zoneIncl(5, 91, 192, 210),
-     .topic = kPatternBeltTopic},
+    buttonItem(boxAt(4, 61, 94, kGetShadowColour), label(PatternLabel::GetShadow),
+               zoneIncl(5, 97, 62, 80), 0, getShadow),
+    customItem(boxAt(4, 87, 62, kAreaColour), drawAreaButton, zoneIncl(5, 65, 88, 106), 0,
+               toggleArea),
+    customItem(boxAt(72, 87, 20, kWhite), drawOutlineColourButton, zoneIncl(73, 91, 88, 106),
+               kPatternAreaFrameTopic, cycleOutlineColour),
+    buttonItem(textAt(4, 111, 94, kHintText), label(PatternLabel::DragHint),
+               zoneIncl(5, 97, 108, 125), kPatternAreaTopic),
+    buttonItem(boxAt(2, 126, 28, kAllColour), label(PatternLabel::All), zoneIncl(3, 29, 127, 145),
+               kPatternAllInOutTopic, chooseAll, [] { return page().areaKind == 3; }),
+    buttonItem(greyedAt(36, 126, 28, kUnusableColour), label(PatternLabel::In),
+               zoneIncl(37, 63, 127, 145), kPatternAllInOutTopic),
+    buttonItem(greyedAt(70, 126, 28, kUnusableColour), label(PatternLabel::Out),
+               zoneIncl(71, 97, 127, 145), kPatternAllInOutTopic),
+    buttonItem(boxAt(4, 152, 94, kZoneButtonColour), label(PatternLabel::Zone),
+               zoneIncl(5, 97, 153, 171), 0, toggleZone, [] { return page().zoneMode == 1; }),
+    buttonItem(textAt(2, 177, 92, kAppointEyeText), label(PatternLabel::AppointEye),
+               zoneIncl(5, 97, 173, 190), kPatternZoneTopic),
+    customItem(textAt(2, 191, 90), drawCondition, zoneIncl(5, 91, 192, 210), kPatternBeltTopic),
 };
-const PanelItem kBelowBelts[] = {
-    {.kind = ItemKind::ValueBox,
-     .box = boxAt(2, 360, 32, kGreyValueColour),
-     .label = &label(PatternLabel::GreyValue),
-     .on = [] { return page().zoneValueTarget == 1; },
-     .value = greyFromValue,
-     .zone = zoneIncl(3, 33, 361, 379),
-     .topic = kPatternGreyValueTopic,
-     .action = editGreyFrom},
-    {.kind = ItemKind::ValueBox,
-     .box = boxAt(66, 360, 32, kGreyValueColour),
-     .label = &label(PatternLabel::GreyValue),
-     .on = [] { return page().zoneValueTarget == 2; },
-     .value = greyToValue,
-     .zone = zoneIncl(67, 97, 361, 379),
-     .topic = kPatternGreyValueTopic,
-     .action = editGreyTo},
-    {.box = textAt(4, 386, 84),
-     .label = &label(PatternLabel::ZoneColourHeading),
-     .zone = zoneIncl(5, 97, 387, 405),
-     .topic = kPatternZoneColourTopic},
-    {.box = greyedAt(4, 406, 20, kUnusableColour),
-     .label = &label(PatternLabel::Black),
-     .zone = zoneIncl(5, 23, 407, 425),
-     .topic = kPatternZoneColourTopic},
-    {.kind = ItemKind::ValueBox,
-     .box = greyedAt(30, 406, 42, kUnusableColour),
-     .label = &label(PatternLabel::ZoneColourValue),
-     .value = [] { return ws().zoneColor; },
-     .zone = zoneIncl(31, 71, 407, 425),
-     .topic = kPatternZoneColourTopic},
-    {.box = boxAt(78, 406, 20, kWhiteButtonColour),
-     .label = &label(PatternLabel::White),
-     .on = [] { return page().whiteChosen != 0; },
-     .zone = zoneIncl(79, 97, 407, 425),
-     .topic = kPatternZoneColourTopic,
-     .action = chooseWhite},
-    {.box = boxAt(4, 432, 94, kZoneButtonColour),
-     .label = &label(PatternLabel::DrawZone),
-     .on = [] { return page().drawZoneRequest == 1; },
-     .zone = zoneIncl(5, 97, 433, 451),
-     .action = toggleDrawZone},
-    {.box = boxAt(4, 458, 94, kPatternButtonColour),
-     .label = &label(PatternLabel::Pattern),
-     .zone = zoneIncl(5, 97, 459, 477),
-     .topic = kPatternPatternTopic,
-     .action = makePattern},
-    {.box = greyedAt(4, 484, 94, kUnusableColour),
-     .label = &label(PatternLabel::Reverse),
-     .zone = zoneIncl(5, 97, 485, 503),
-     .topic = kPatternPatternTopic},
-    {.kind = ItemKind::ValueBox,
-     .box = greyedAt(4, 510, 94, kUnusableColour),
-     .label = &label(PatternLabel::Soft),
-     .value = [] { return page().softLevel; },
-     .zone = zoneIncl(5, 97, 511, 529),
-     .topic = kPatternSoftTopic},
-    {.kind = ItemKind::Custom,
-     .box = greyedAt(2, 536, 22, kUnusableColour),
-     .draw = drawSoftBorders,
-     .zone = zoneIncl(5, 97, 537, 555),
-     .topic = kPatternSoftBorderTopic},
-    {.box = boxAt(4, 562, 94, kPatternButtonColour),
-     .label = &label(PatternLabel::SetSave),
-     .zone = zoneIncl(5, 97, 563, 581),
-     .topic = kPatternSetSaveTopic,
-     .action = askSaveAs},
-    {.box = boxAt(4, 588, 94, kKeepColour),
-     .label = &label(PatternLabel::SetKeep6),
-     .zone = zoneIncl(5, 97, 589, 607),
-     .topic = kPatternSetKeepTopic,
-     .action = askKeep},
-    {.kind = ItemKind::Custom,
-     .draw = drawPad,
-     .zone = zoneIncl(9, 91, 615, 735),
-     .action = padPress},
-};
+const auto kBelowBelts = joinItems(
+    valueBoxItem(boxAt(2, 360, 32, kGreyValueColour), label(PatternLabel::GreyValue), greyFromValue,
+                 zoneIncl(3, 33, 361, 379), kPatternGreyValueTopic, editGreyFrom,
+                 [] { return page().zoneValueTarget == 1; }),
+    valueBoxItem(boxAt(66, 360, 32, kGreyValueColour), label(PatternLabel::GreyValue), greyToValue,
+                 zoneIncl(67, 97, 361, 379), kPatternGreyValueTopic, editGreyTo,
+                 [] { return page().zoneValueTarget == 2; }),
+    buttonItem(textAt(4, 386, 84), label(PatternLabel::ZoneColourHeading),
+               zoneIncl(5, 97, 387, 405), kPatternZoneColourTopic),
+    buttonItem(greyedAt(4, 406, 20, kUnusableColour), label(PatternLabel::Black),
+               zoneIncl(5, 23, 407, 425), kPatternZoneColourTopic),
+    valueBoxItem(
+        greyedAt(30, 406, 42, kUnusableColour), label(PatternLabel::ZoneColourValue),
+        [] { return ws().zoneColor; }, zoneIncl(31, 71, 407, 425), kPatternZoneColourTopic),
+    buttonItem(boxAt(78, 406, 20, kWhiteButtonColour), label(PatternLabel::White),
+               zoneIncl(79, 97, 407, 425), kPatternZoneColourTopic, chooseWhite,
+               [] { return page().whiteChosen != 0; }),
+    buttonItem(boxAt(4, 432, 94, kZoneButtonColour), label(PatternLabel::DrawZone),
+               zoneIncl(5, 97, 433, 451), 0, toggleDrawZone,
+               [] { return page().drawZoneRequest == 1; }),
+    buttonItem(boxAt(4, 458, 94, kPatternButtonColour), label(PatternLabel::Pattern),
+               zoneIncl(5, 97, 459, 477), kPatternPatternTopic, makePattern),
+    buttonItem(greyedAt(4, 484, 94, kUnusableColour), label(PatternLabel::Reverse),
+               zoneIncl(5, 97, 485, 503), kPatternPatternTopic),
+    valueBoxItem(
+        greyedAt(4, 510, 94, kUnusableColour), label(PatternLabel::Soft),
+        [] { return page().softLevel; }, zoneIncl(5, 97, 511, 529), kPatternSoftTopic),
+    // The soft borders of light and dark with their switch pairs, unused.
+    valueBoxItem(
+        greyedAt(2, 536, 22, kUnusableColour), label(PatternLabel::SoftBorder),
+        [] { return page().softLight; }, kNoHit),
+    valueBoxItem(
+        greyedAt(52, 536, 22, kUnusableColour), label(PatternLabel::SoftBorder),
+        [] { return page().softDark; }, kNoHit),
+    diamondPairItems({.x = 28, .y = 541, .colour = kUnusableColour}),
+    diamondPairItems({.x = 78, .y = 541, .colour = kUnusableColour}),
+    hitOnlyItem(zoneIncl(5, 97, 537, 555), kPatternSoftBorderTopic),
+    buttonItem(boxAt(4, 562, 94, kPatternButtonColour), label(PatternLabel::SetSave),
+               zoneIncl(5, 97, 563, 581), kPatternSetSaveTopic, askSaveAs),
+    buttonItem(boxAt(4, 588, 94, kKeepColour), label(PatternLabel::SetKeep6),
+               zoneIncl(5, 97, 589, 607), kPatternSetKeepTopic, askKeep),
+    // The pad takes every press in its rectangle, between its keys too.
+    keyPadItem<kPad, isCalculatorOn>(padPress, zoneIncl(9, 91, 615, 735)));
 // The belts are drawn after the canvas is shown (their values settle at the paint's end).
-const auto kPanel =
-    joinItems(std::to_array(kAboveBelts), zoneBeltItems(), std::to_array(kBelowBelts));
+const auto kPanel = joinItems(std::to_array(kAboveBelts), zoneBeltItems(), kBelowBelts);
 
 // The picked grey between the two grey value boxes.
 void drawAppointGrey(Surface& s) {

@@ -6,6 +6,7 @@
 #include "core/workspace.h"
 #include "text/pattern_texts.h"
 #include "ui/controls.h"
+#include "ui/panel_widgets.h"
 
 namespace zc {
 namespace {
@@ -73,11 +74,6 @@ void drawBar(Surface& s, const PanelItem&) {
   s.line(markX(range.to), top - 2, markX(range.to), bottom + 3, kRangeMark);
 }
 
-// A diamond switch: hit on its whole row, drawn 5 pixels down in it.
-void drawSwitch(Surface& s, const PanelItem& item) {
-  drawDiamondGlyph(s, item.box.x, item.box.y + 5, item.box.width, item.box.frame);
-}
-
 template <int B>
 void drawValueLine(Surface& s, const PanelItem& item) {
   constexpr Belt belt = kBelts[B];
@@ -129,41 +125,20 @@ void endUp(int, int) {
   copy.to = std::min(copy.to + kSwitchStep, 255);
 }
 
-PanelItem switchItem(int x, const Belt& belt, void (*action)(int, int)) {
-  return PanelItem{.kind = ItemKind::Custom,
-                   .box = makeButton(x, belt.y, 10, kSwitchColour),
-                   .draw = drawSwitch,
-                   .topic = belt.topic,
-                   .action = action,
-                   .stage = kZoneBeltStage};
-}
-
+// The belt's row: its bar between its switch pairs (their glyphs 5 pixels down in the row), the
+// value line under a colour belt and the rest of the row.
 template <int B>
-std::array<PanelItem, 7> beltItems() {
+std::array<PanelItem, 7> beltRowItems() {
   constexpr Belt belt = kBelts[B];
-  LabelButton valueLine = makeButton(4, belt.valueLineY, 94, kWhite, ButtonLook::Plain);
-  valueLine.textColour = kValueLineText;
-  return {
-      PanelItem{.kind = ItemKind::Custom,
-                .box = makeButton(kBeltLeft, belt.y, kBeltLength, kBeltFrame),
-                .draw = drawBar<B>,
-                .topic = belt.topic,
-                .action = pressBar<B>,
-                .stage = kZoneBeltStage},
-      switchItem(2, belt, startDown<B>),
-      switchItem(12, belt, startUp<B>),
-      switchItem(78, belt, endDown<B>),
-      switchItem(88, belt, endUp<B>),
-      PanelItem{.kind = belt.valueLineY ? ItemKind::Custom : ItemKind::HitOnly,
-                .box = valueLine,
-                .draw = drawValueLine<B>,
-                .zone = kNoHit,
-                .stage = kZoneBeltStage},
-      PanelItem{.kind = ItemKind::HitOnly,
-                .zone = zoneIncl(3, 97, belt.y + 1, belt.y + kBeltHeight - 1),
-                .topic = belt.topic,
-                .stage = kZoneBeltStage},
-  };
+  return inStage(
+      kZoneBeltStage,
+      joinItems(
+          beltItems({.y = belt.y, .colour = kSwitchColour, .glyphDy = 5, .topic = belt.topic},
+                    drawBar<B>, {startDown<B>, startUp<B>, pressBar<B>, endDown<B>, endUp<B>}),
+          belt.valueLineY
+              ? customItem(textAt(4, belt.valueLineY, 94, kValueLineText), drawValueLine<B>, kNoHit)
+              : hitOnlyItem(kNoHit),
+          hitOnlyItem(zoneIncl(3, 97, belt.y + 1, belt.y + kBeltHeight - 1), belt.topic)));
 }
 
 }  // namespace
@@ -178,11 +153,9 @@ void synchroniseBelts(PatternPageState& page) {
 }
 
 std::array<PanelItem, kZoneBeltItemCount> zoneBeltItems() {
-  return joinItems(beltItems<0>(), beltItems<1>(), beltItems<2>(), beltItems<3>(),
-                   std::array<PanelItem, 1>{PanelItem{.kind = ItemKind::HitOnly,
-                                                      .zone = zoneIncl(3, 97, 218, 353),
-                                                      .topic = kPatternBeltTopic,
-                                                      .stage = kZoneBeltStage}});
+  return joinItems(
+      beltRowItems<0>(), beltRowItems<1>(), beltRowItems<2>(), beltRowItems<3>(),
+      inStage(kZoneBeltStage, hitOnlyItem(zoneIncl(3, 97, 218, 353), kPatternBeltTopic)));
 }
 
 }  // namespace zc

@@ -5,6 +5,8 @@
 #include "ui/controls.h"
 #include "ui/page_contract.h"
 #include "ui/panel.h"
+#include "ui/panel_items.h"
+#include "ui/panel_widgets.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -22,39 +24,29 @@ constexpr uint8_t kItemStage = 0;
 constexpr uint8_t kLegendStage = 1;
 
 // Items stand at x = 4 and are 88 wide.
-LabelButton item(int y, Rgb frame, ButtonLook look = ButtonLook::Raised) {
-  return makeButton(4, y, 88, frame, look);
+constexpr LabelButton item(int y, Rgb frame) {
+  return boxAt(4, y, 88, frame);
 }
-LabelButton heading(int y) {
-  return item(y, kWhite, ButtonLook::Plain);
+constexpr LabelButton heading(int y) {
+  return textAt(4, y, 88);
 }
 // The canvas sizes that cannot be chosen.
-LabelButton greyedSize(int y) {
-  LabelButton b = item(y, kGreyedText);
-  b.greyed = true;
-  return b;
-}
-LabelButton at(int x, int y, int width, ButtonLook look, Rgb text = kLabelText) {
-  LabelButton b = makeButton(x, y, width, kWhite, look);
-  b.textColour = text;
-  return b;
+constexpr LabelButton greyedSize(int y) {
+  return greyed(item(y, kGreyedText));
 }
 // The note-code legend's lines, alternately red and blue, at x = 0, drawn after the tab bar.
 PanelItem legendItem(int i) {
-  return PanelItem{.box = at(0, 594 + 18 * i, 88, ButtonLook::Plain,
-                             i % 2 == 0 ? Rgb{200, 100, 100} : Rgb{100, 100, 200}),
-                   .label = labelOf(static_cast<TopLabel>(static_cast<int>(TopLabel::Legend0) + i)),
-                   .zone = kNoHit,
-                   .stage = kLegendStage};
+  return inStage(
+      kLegendStage,
+      textItem(textAt(0, 594 + 18 * i, 88, i % 2 == 0 ? Rgb{200, 100, 100} : Rgb{100, 100, 200}),
+               label(static_cast<TopLabel>(static_cast<int>(TopLabel::Legend0) + i))));
 }
 // Every press of the panel lies in the column x 5 .. 91.
 constexpr HitZone rows(int y0, int y1) {
   return zoneIncl(5, 91, y0, y1);
 }
 
-void drawResetMarkItem(Surface& s, const PanelItem&) {
-  drawResetMark(s, 10, 46, 0);
-}
+constexpr ResetMarks kResetMark{.y = 46, .darkX = 10, .darkColour = 0, .darkZone = rows(47, 75)};
 
 // The reset mark: the view goes back to the picture's top-left and the picture counts as new.
 void resetView(int, int) {
@@ -74,62 +66,39 @@ void chooseCanvas1200(int, int) {
 
 // The panel in the order of the page's click table.
 const PanelItem kPanel[] = {
-    {.box = item(4, kWhite),
-     .label = labelOf(TopLabel::Heading),
-     .zone = rows(1, 23),
-     .action = [](int, int) { ws().pageComment = kTab; }},
-    {.box = at(4, 30, 88, ButtonLook::Plain, kResetTextColour),
-     .label = labelOf(TopLabel::ResetMarkText),
-     .zone = rows(31, 45),
-     .topic = kTopResetTopic,
-     .stage = kLegendStage},
-    {.kind = ItemKind::Custom,
-     .draw = drawResetMarkItem,
-     .zone = rows(47, 75),
-     .topic = kTopResetTopic,
-     .action = resetView},
-    {.box = heading(89), .label = labelOf(TopLabel::Canvas), .topic = kTopCanvasTopic},
-    {.box = greyedSize(109), .label = labelOf(TopLabel::Canvas960), .topic = kTopCanvasTopic},
-    resetItem({.box = item(135, kCanvasColour),
-               .label = labelOf(TopLabel::Canvas1200),
-               .on = [] { return ws().canvasChoice == 2; },
-               .topic = kTopCanvasTopic,
-               .action = chooseCanvas1200}),
-    {.box = greyedSize(161), .label = labelOf(TopLabel::Canvas1440), .topic = kTopCanvasTopic},
-    {.box = greyedSize(187), .label = labelOf(TopLabel::Canvas1680), .topic = kTopCanvasTopic},
-    {.box = heading(226), .label = labelOf(TopLabel::GetImageHeading), .topic = kTopGetImageTopic},
-    {.box = item(246, kGetImageButtonFrame),
-     .label = labelOf(TopLabel::GetImage),
-     .action =
-         [](int, int) {
-           ws().getImageRequest = 1;
-           topPageDefaults();
-         }},
-    {.box = heading(285), .label = labelOf(TopLabel::KeepHeading), .topic = kTopKeepTopic},
-    {.box = item(305, kKeepButtonFrame),
-     .label = labelOf(TopLabel::SaveKeep0),
-     .topic = kTopKeepTopic,
-     .action = [](int, int) { ws().keepRequest = 1; }},
-    {.box = heading(344), .label = labelOf(TopLabel::LanguageHeading), .topic = kTopLanguageTopic},
-    {.box = item(364, kLanguageColour),
-     .label = labelOf(TopLabel::LanguageSwitch),
-     .topic = kTopLanguageTopic,
-     .action = [](int, int) { ws().language = ws().language == 1 ? 2 : 1; }},
-    {.box = at(0, 403, 96, ButtonLook::Raised),
-     .label = labelOf(TopLabel::WholeViewHeading),
-     .zone = rows(404, 422),
-     .topic = kTopWholeViewTopic},
+    buttonItem(item(4, kWhite), label(TopLabel::Heading), rows(1, 23), 0,
+               [](int, int) { ws().pageComment = kTab; }),
+    inStage(kLegendStage, buttonItem(textAt(4, 30, 88, kResetTextColour),
+                                     label(TopLabel::ResetMarkText), rows(31, 45), kTopResetTopic)),
+    darkResetMark<kResetMark>(kTopResetTopic, resetView),
+    buttonItem(heading(89), label(TopLabel::Canvas), kBoxInside, kTopCanvasTopic),
+    buttonItem(greyedSize(109), label(TopLabel::Canvas960), kBoxInside, kTopCanvasTopic),
+    resetItem(buttonItem(item(135, kCanvasColour), label(TopLabel::Canvas1200), kBoxInside,
+                         kTopCanvasTopic, chooseCanvas1200, [] { return ws().canvasChoice == 2; })),
+    buttonItem(greyedSize(161), label(TopLabel::Canvas1440), kBoxInside, kTopCanvasTopic),
+    buttonItem(greyedSize(187), label(TopLabel::Canvas1680), kBoxInside, kTopCanvasTopic),
+    buttonItem(heading(226), label(TopLabel::GetImageHeading), kBoxInside, kTopGetImageTopic),
+    buttonItem(item(246, kGetImageButtonFrame), label(TopLabel::GetImage), kBoxInside, 0,
+               [](int, int) {
+                 ws().getImageRequest = 1;
+                 topPageDefaults();
+               }),
+    buttonItem(heading(285), label(TopLabel::KeepHeading), kBoxInside, kTopKeepTopic),
+    buttonItem(item(305, kKeepButtonFrame), label(TopLabel::SaveKeep0), kBoxInside, kTopKeepTopic,
+               [](int, int) { ws().keepRequest = 1; }),
+    buttonItem(heading(344), label(TopLabel::LanguageHeading), kBoxInside, kTopLanguageTopic),
+    buttonItem(item(364, kLanguageColour), label(TopLabel::LanguageSwitch), kBoxInside,
+               kTopLanguageTopic, [](int, int) { ws().language = ws().language == 1 ? 2 : 1; }),
+    buttonItem(boxAt(0, 403, 96, kWhite), label(TopLabel::WholeViewHeading), rows(404, 422),
+               kTopWholeViewTopic),
     wholeViewItem(1, 423, label(TopLabel::WholeViewImage), kTopWholeViewTopic),
     wholeViewItem(2, 423, label(TopLabel::WholeViewCanvas), kTopWholeViewTopic),
     wholeViewItem(0, 423, label(TopLabel::WholeViewBack), kTopWholeViewTopic),
-    {.box = item(520, kFitColour),
-     .label = labelOf(TopLabel::Fit),
-     .on = [] { return ws().top.fitToCanvas != 0; },
-     .topic = kTopFitTopic,
-     .action = [](int, int) { ws().top.fitToCanvas = ws().top.fitToCanvas ? 0 : 1; }},
-    {.box = at(0, 574, 98, ButtonLook::Plain),
-     .label = labelOf(TopLabel::NoteCode),
-     .zone = kNoHit},
+    buttonItem(
+        item(520, kFitColour), label(TopLabel::Fit), kBoxInside, kTopFitTopic,
+        [](int, int) { ws().top.fitToCanvas = ws().top.fitToCanvas ? 0 : 1; },
+        [] { return ws().top.fitToCanvas != 0; }),
+    textItem(textAt(0, 574, 98), label(TopLabel::NoteCode)),
     legendItem(0),
     legendItem(1),
     legendItem(2),

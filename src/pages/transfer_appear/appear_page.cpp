@@ -15,6 +15,7 @@
 #include "ui/controls.h"
 #include "ui/panel.h"
 #include "ui/panel_items.h"
+#include "ui/panel_widgets.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -42,7 +43,7 @@ constexpr Rgb kWholeViewColour{80, 220, 180};
 constexpr Rgb kFineColour{200, 200, 220};
 constexpr BeltGeometry kZoneBelt{24, 52};
 constexpr int kBeltTop = 202;
-constexpr KeyPadLayout kPad{524, 24, 20};
+constexpr KeyPadLayout kPad{.top = 524, .firstRow = 24, .pitch = 20};
 
 AppearPageState& appear() {
   return ws().appear;
@@ -193,9 +194,9 @@ void drawZoneCondition(Surface& s, const PanelItem& item) {
     s.line(60, 176 + i, 80, 176 + i, condition == 1 ? kBands[i / 7] : flag);
 }
 
+// The zone belt: the range between start and end filled.
 void drawZoneBelt(Surface& s, const PanelItem&) {
   const AppearPageState& a = appear();
-  for (int x : {2, 12, 78, 88}) drawDiamondGlyph(s, x, kBeltTop + 5, 10, kZoneGreen);
   const int from = kZoneBelt.left + a.zoneStart * kZoneBelt.length / 256;
   const int to = kZoneBelt.left + a.zoneEnd * kZoneBelt.length / 256;
   for (int x = from; x <= to; ++x) s.line(x, kBeltTop + 1, x, kBeltTop + 20, kZoneGreen);
@@ -203,19 +204,14 @@ void drawZoneBelt(Surface& s, const PanelItem&) {
                      kBeltFrame);
 }
 
-void drawGradationSwitch(Surface& s, const PanelItem&) {
-  drawDiamondGlyph(s, 78, 259, 10, kZoneGreen);
-  drawDiamondGlyph(s, 88, 259, 10, kZoneGreen);
+bool isCalculatorOn() {
+  return appear().calculatorOn != 0;
 }
-
-void drawFineSwitch(Surface& s, const PanelItem&) {
-  drawDiamondGlyph(s, 78, 396, 10, kFineColour);
-  drawDiamondGlyph(s, 88, 396, 10, kFineColour);
+int32_t& gradation() {
+  return appear().gradation;
 }
-
-void drawPad(Surface& s, const PanelItem&) {
-  drawKeyPad(s, kPad, appear().calculatorOn != 0);
-  drawPadEntry(s, kPad);
+int32_t& fineStep() {
+  return appear().fineStep;
 }
 
 constexpr ResetMarks kResetMarks{
@@ -223,220 +219,121 @@ constexpr ResetMarks kResetMarks{
 
 // ---- the panel -----------------------------------------------------------------------------
 
-LabelButton smallBox(int x, int y, int width, Rgb frame) {
-  LabelButton b = makeButton(x, y, width, frame);
-  b.fontHeight = 10;
-  return b;
-}
-const LabelText* text(AppearLabel item) {
-  return &label(item);
-}
-
-PanelItem arrow(int k, AppearLabel item, void (*action)(int, int)) {
-  return PanelItem{.kind = ItemKind::Button,
-                   .box = makeButton(4 + 23 * k, 417, 23, kFineColour),
-                   .label = text(item),
-                   .zone = zoneIncl(5 + 23 * k, 3 + 23 * (k + 1), 418, 436),
-                   .topic = kAppearFineMoveTopic,
-                   .action = action};
+PanelItem arrow(int k, AppearLabel text, void (*action)(int, int)) {
+  return buttonItem(boxAt(4 + 23 * k, 417, 23, kFineColour), label(text),
+                    zoneIncl(5 + 23 * k, 3 + 23 * (k + 1), 418, 436), kAppearFineMoveTopic, action);
 }
 
 // The left column in the order of the page's click table; the first hit wins, so each switch
 // comes before the row it sits in.
-const PanelItem kPanel[] = {
-    {.box = makeButton(4, 4, 84, kWhite),
-     .label = text(AppearLabel::Heading),
-     .zone = zoneIncl(5, 91, 1, 24),
-     .action = [](int, int) { ws().pageComment = kTab; }},
+const auto kPanel = joinItems(
+    buttonItem(boxAt(4, 4, 84, kWhite), label(AppearLabel::Heading), zoneIncl(5, 91, 1, 24), 0,
+               [](int, int) { ws().pageComment = kTab; }),
     darkResetMark<kResetMarks>(kAppearResetTopic, darkReset),
     lightResetMark<kResetMarks>(kAppearResetTopic, lightReset),
-    {.box = makeButton(4, 61, 94, kWhite),
-     .label = text(AppearLabel::GetImageHeading),
-     .zone = zoneIncl(5, 97, 56, 80),
-     .topic = kAppearGetImageTopic},
-    {.box = makeButton(4, 81, 94, Rgb{80, 160, 240}),
-     .label = text(AppearLabel::BackImage),
-     .on = [] { return appear().displayMode == kShowBack; },
-     .zone = zoneIncl(5, 97, 82, 100),
-     .action = [](int, int) { getImageAs(kBackFile); }},
-    {.box = makeButton(4, 107, 94, Rgb{120, 160, 240}),
-     .label = text(AppearLabel::TransferImage),
-     .on = [] { return appear().displayMode == kShowTransfer; },
-     .zone = zoneIncl(5, 97, 108, 126),
-     .action = [](int, int) { getImageAs(kTransferFile); }},
-    {.box = makeButton(4, 130, 94, kWhite),
-     .label = text(AppearLabel::PassZoneHeading),
-     .zone = zoneIncl(5, 97, 128, 149),
-     .topic = kAppearPassZoneTopic},
-    {.box = makeButton(4, 150, 44, Rgb{220, 220, 220}),
-     .label = text(AppearLabel::Black),
-     .on = [] { return appear().zoneMode == kPerfectBlack; },
-     .zone = zoneIncl(5, 47, 151, 169),
-     .topic = kAppearBlackTopic,
-     .action = [](int, int) { appear().zoneMode = kPerfectBlack; }},
-    {.box = makeButton(54, 150, 44, kZoneGreen),
-     .label = text(AppearLabel::White),
-     .on = [] { return appear().zoneMode == kPerfectWhite; },
-     .zone = zoneIncl(55, 97, 151, 169),
-     .topic = kAppearWhiteTopic,
-     .action =
-         [](int, int) {
-           AppearPageState& a = appear();
-           a.zoneMode = kPerfectWhite;
-           a.zoneStart = a.zoneEnd = 255;
-           a.zoneCondition = 2;
-         }},
-    {.kind = ItemKind::Custom,
-     .box = makeButton(2, 176, 50, kWhite),
-     .draw = drawZoneCondition,
-     .zone = zoneIncl(5, 97, 177, 195),
-     .topic = kAppearZoneFlagTopic,
-     .action =
-         [](int, int) {
-           AppearPageState& a = appear();
-           a.zoneCondition = a.zoneCondition % 8 + 1;
-           a.zoneMode = kEditStart;
-         }},
-    {.kind = ItemKind::Custom,
-     .draw = drawZoneBelt,
-     .zone = zoneIncl(3, 11, 203, 221),
-     .topic = kAppearZoneRangeTopic,
-     .action = [](int, int) { stepStart(-appear().beltStep); }},
-    {.kind = ItemKind::HitOnly,
-     .zone = zoneIncl(13, 21, 203, 221),
-     .topic = kAppearZoneRangeTopic,
-     .action = [](int, int) { stepStart(appear().beltStep); }},
-    {.kind = ItemKind::HitOnly,
-     .zone = zoneIncl(25, 75, 203, 221),
-     .topic = kAppearZoneRangeTopic,
-     .action = clickZoneBelt},
-    {.kind = ItemKind::HitOnly,
-     .zone = zoneIncl(79, 87, 203, 221),
-     .topic = kAppearZoneRangeTopic,
-     .action = [](int, int) { stepEnd(-appear().beltStep); }},
-    {.kind = ItemKind::HitOnly,
-     .zone = zoneIncl(89, 97, 203, 221),
-     .topic = kAppearZoneRangeTopic,
-     .action = [](int, int) { stepEnd(appear().beltStep); }},
-    {.kind = ItemKind::ValueBox,
-     .box = makeButton(4, 228, 40, kZoneGreen),
-     .label = text(AppearLabel::ZoneStart),
-     .on = [] { return appear().calculatorOn && appear().zoneMode == kEditStart; },
-     .value = [] { return appear().zoneStart; },
-     .zone = zoneIncl(5, 43, 229, 247),
-     .topic = kAppearZoneRangeTopic,
-     .action = [](int, int) { selectStart(); }},
-    {.box = makeButton(46, 228, 10, kWhite, ButtonLook::Plain),
-     .label = text(AppearLabel::ZoneDash),
-     .zone = kNoHit},
-    {.kind = ItemKind::ValueBox,
-     .box = makeButton(58, 228, 40, kZoneGreen),
-     .label = text(AppearLabel::ZoneEnd),
-     .on = [] { return appear().calculatorOn && appear().zoneMode == kEditEnd; },
-     .value = [] { return appear().zoneEnd; },
-     .zone = zoneIncl(59, 97, 229, 247),
-     .topic = kAppearZoneRangeTopic,
-     .action = [](int, int) { selectEnd(); }},
-    {.kind = ItemKind::Custom,
-     .draw = drawGradationSwitch,
-     .zone = zoneIncl(79, 87, 255, 273),
-     .topic = kAppearGradationTopic,
-     .action = [](int, int) { appear().gradation = std::max(0, appear().gradation - 2); }},
-    {.kind = ItemKind::HitOnly,
-     .zone = zoneIncl(89, 97, 255, 273),
-     .topic = kAppearGradationTopic,
-     .action = [](int, int) { appear().gradation = std::min(8, appear().gradation + 2); }},
-    {.box = makeButton(4, 254, 40, kWhite),
-     .label = text(AppearLabel::Gradation),
-     .zone = zoneIncl(5, 97, 255, 273),
-     .topic = kAppearGradationTopic},
-    {.kind = ItemKind::ValueBox,
-     .box = makeButton(50, 254, 22, kZoneGreen),
-     .label = text(AppearLabel::GradationValue),
-     .value = [] { return appear().gradation; },
-     .zone = kNoHit},
-    {.box = makeButton(4, 280, 94, kWhite),
-     .label = text(AppearLabel::AllAppearHeading),
-     .zone = zoneIncl(5, 97, 275, 299),
-     .topic = kAppearRealAppearTopic},
-    {.box = makeButton(4, 300, 94, Rgb{255, 180, 180}),
-     .label = text(AppearLabel::RealAppear),
-     .on = [] { return appear().displayMode == kRealAppear; },
-     .zone = zoneIncl(5, 97, 301, 319),
-     .topic = kAppearRealAppearTopic,
-     .action =
-         [](int, int) {
-           appear().displayMode = kRealAppear;
-           setCalculator(false);
-         }},
-    {.box = makeButton(2, 326, 96, Rgb{220, 200, 200}),
-     .label = text(AppearLabel::MouseMove),
-     .on = [] { return appear().moveOn != 0; },
-     .zone = zoneIncl(3, 97, 327, 345),
-     .topic = kAppearMouseMoveTopic,
-     .action = toggleMouseMove},
-    {.box = smallBox(0, 350, 94, kWhite),
-     .label = text(AppearLabel::DragHint),
-     .zone = zoneIncl(5, 97, 347, 358),
-     .topic = kAppearMouseMoveTopic},
-    {.kind = ItemKind::Custom,
-     .draw = drawFineSwitch,
-     .zone = zoneIncl(79, 87, 392, 410),
-     .topic = kAppearFineMoveTopic,
-     .action = [](int, int) { appear().fineStep = std::max(1, appear().fineStep - 1); }},
-    {.kind = ItemKind::HitOnly,
-     .zone = zoneIncl(89, 97, 392, 410),
-     .topic = kAppearFineMoveTopic,
-     .action = [](int, int) { appear().fineStep = std::min(99, appear().fineStep + 1); }},
+    buttonItem(boxAt(4, 61, 94, kWhite), label(AppearLabel::GetImageHeading),
+               zoneIncl(5, 97, 56, 80), kAppearGetImageTopic),
+    buttonItem(
+        boxAt(4, 81, 94, Rgb{80, 160, 240}), label(AppearLabel::BackImage),
+        zoneIncl(5, 97, 82, 100), 0, [](int, int) { getImageAs(kBackFile); },
+        [] { return appear().displayMode == kShowBack; }),
+    buttonItem(
+        boxAt(4, 107, 94, Rgb{120, 160, 240}), label(AppearLabel::TransferImage),
+        zoneIncl(5, 97, 108, 126), 0, [](int, int) { getImageAs(kTransferFile); },
+        [] { return appear().displayMode == kShowTransfer; }),
+    buttonItem(boxAt(4, 130, 94, kWhite), label(AppearLabel::PassZoneHeading),
+               zoneIncl(5, 97, 128, 149), kAppearPassZoneTopic),
+    buttonItem(
+        boxAt(4, 150, 44, Rgb{220, 220, 220}), label(AppearLabel::Black), zoneIncl(5, 47, 151, 169),
+        kAppearBlackTopic, [](int, int) { appear().zoneMode = kPerfectBlack; },
+        [] { return appear().zoneMode == kPerfectBlack; }),
+    buttonItem(
+        boxAt(54, 150, 44, kZoneGreen), label(AppearLabel::White), zoneIncl(55, 97, 151, 169),
+        kAppearWhiteTopic,
+        [](int, int) {
+          AppearPageState& a = appear();
+          a.zoneMode = kPerfectWhite;
+          a.zoneStart = a.zoneEnd = 255;
+          a.zoneCondition = 2;
+        },
+        [] { return appear().zoneMode == kPerfectWhite; }),
+    customItem(boxAt(2, 176, 50, kWhite), drawZoneCondition, zoneIncl(5, 97, 177, 195),
+               kAppearZoneFlagTopic,
+               [](int, int) {
+                 AppearPageState& a = appear();
+                 a.zoneCondition = a.zoneCondition % 8 + 1;
+                 a.zoneMode = kEditStart;
+               }),
+    beltItems({.y = kBeltTop, .colour = kZoneGreen, .glyphDy = 5, .topic = kAppearZoneRangeTopic},
+              drawZoneBelt,
+              {[](int, int) { stepStart(-appear().beltStep); },
+               [](int, int) { stepStart(appear().beltStep); }, clickZoneBelt,
+               [](int, int) { stepEnd(-appear().beltStep); },
+               [](int, int) { stepEnd(appear().beltStep); }}),
+    valueBoxItem(
+        boxAt(4, 228, 40, kZoneGreen), label(AppearLabel::ZoneStart),
+        [] { return appear().zoneStart; }, zoneIncl(5, 43, 229, 247), kAppearZoneRangeTopic,
+        [](int, int) { selectStart(); },
+        [] { return appear().calculatorOn && appear().zoneMode == kEditStart; }),
+    textItem(textAt(46, 228, 10), label(AppearLabel::ZoneDash)),
+    valueBoxItem(
+        boxAt(58, 228, 40, kZoneGreen), label(AppearLabel::ZoneEnd),
+        [] { return appear().zoneEnd; }, zoneIncl(59, 97, 229, 247), kAppearZoneRangeTopic,
+        [](int, int) { selectEnd(); },
+        [] { return appear().calculatorOn && appear().zoneMode == kEditEnd; }),
+    diamondPairItems(diamondPairAt(78, 259, kZoneGreen, 255, 273), kAppearGradationTopic,
+                     stepDownTo<gradation, 2, 0>, stepUpTo<gradation, 2, 8>),
+    buttonItem(boxAt(4, 254, 40, kWhite), label(AppearLabel::Gradation), zoneIncl(5, 97, 255, 273),
+               kAppearGradationTopic),
+    valueBoxItem(
+        boxAt(50, 254, 22, kZoneGreen), label(AppearLabel::GradationValue),
+        [] { return appear().gradation; }, kNoHit),
+    buttonItem(boxAt(4, 280, 94, kWhite), label(AppearLabel::AllAppearHeading),
+               zoneIncl(5, 97, 275, 299), kAppearRealAppearTopic),
+    buttonItem(
+        boxAt(4, 300, 94, Rgb{255, 180, 180}), label(AppearLabel::RealAppear),
+        zoneIncl(5, 97, 301, 319), kAppearRealAppearTopic,
+        [](int, int) {
+          appear().displayMode = kRealAppear;
+          setCalculator(false);
+        },
+        [] { return appear().displayMode == kRealAppear; }),
+    buttonItem(boxAt(2, 326, 96, Rgb{220, 200, 200}), label(AppearLabel::MouseMove),
+               zoneIncl(3, 97, 327, 345), kAppearMouseMoveTopic, toggleMouseMove,
+               [] { return appear().moveOn != 0; }),
+    buttonItem(smallFont(boxAt(0, 350, 94, kWhite)), label(AppearLabel::DragHint),
+               zoneIncl(5, 97, 347, 358), kAppearMouseMoveTopic),
+    diamondPairItems(diamondPairAt(78, 396, kFineColour, 392, 410), kAppearFineMoveTopic,
+                     stepDownTo<fineStep, 1, 1>, stepUpTo<fineStep, 1, 99>),
     arrow(0, AppearLabel::ArrowLeft, [](int, int) { fineMove(1, 0); }),
     arrow(1, AppearLabel::ArrowUp, [](int, int) { fineMove(0, -1); }),
     arrow(2, AppearLabel::ArrowDown, [](int, int) { fineMove(0, 1); }),
     arrow(3, AppearLabel::ArrowRight, [](int, int) { fineMove(-1, 0); }),
-    {.box = makeButton(2, 365, 36, kWhite, ButtonLook::Plain),
-     .label = text(AppearLabel::Fine),
-     .zone = zoneIncl(5, 97, 366, 436),
-     .topic = kAppearFineMoveTopic},
-    {.box = makeButton(2, 391, 36, kWhite, ButtonLook::Plain),
-     .label = text(AppearLabel::FinePixel),
-     .zone = kNoHit},
-    {.kind = ItemKind::ValueBox,
-     .box = makeButton(40, 391, 32, kFineColour),
-     .label = text(AppearLabel::FineStepValue),
-     .value = [] { return appear().fineStep; },
-     .zone = kNoHit},
-    {.box = makeButton(4, 444, 94, Rgb{0, 220, 220}),
-     .label = text(AppearLabel::Keep8),
-     .zone = zoneIncl(5, 97, 445, 463),
-     .topic = kAppearKeepTopic,
-     .action = [](int, int) { ws().keepRequest = 1; }},
-    {.box = makeButton(4, 470, 94, Rgb{200, 200, 100}),
-     .label = text(AppearLabel::OuterFileHeading),
-     .zone = zoneIncl(5, 97, 465, 489),
-     .topic = kAppearSaveTopic},
-    {.box = makeButton(4, 490, 94, Rgb{200, 200, 100}),
-     .label = text(AppearLabel::SaveImage),
-     .zone = zoneIncl(5, 97, 491, 509),
-     .topic = kAppearSaveTopic,
-     .action = [](int, int) { ws().saveAsRequest = 1; }},
-    {.kind = ItemKind::Custom,
-     .draw = drawPad,
-     .zone = zoneExcl(8, 92, kPad.top, kPad.top + kPad.firstRow + 4 * kPad.pitch + 20),
-     .action = pressKeyPad},
-    {.box = makeButton(0, 660, 96, kWhite),
-     .label = text(AppearLabel::WholeViewHeading),
-     .zone = zoneIncl(5, 91, 661, 679),
-     .topic = kAppearWholeViewTopic},
-    {.box = makeButton(4, 680, 88, kWholeViewColour),
-     .label = text(AppearLabel::WholeViewCanvas),
-     .on = [] { return ws().wholeViewMode == 2; },
-     .zone = zoneIncl(5, 91, 681, 699),
-     .topic = kAppearWholeViewTopic,
-     .action = [](int, int) { ws().wholeViewMode = 2; }},
-    {.box = makeButton(4, 706, 88, kWholeViewColour),
-     .label = text(AppearLabel::WholeViewBack),
-     .zone = zoneIncl(5, 91, 707, 725),
-     .action = [](int, int) { ws().wholeViewMode = 0; }},
-};
+    buttonItem(textAt(2, 365, 36), label(AppearLabel::Fine), zoneIncl(5, 97, 366, 436),
+               kAppearFineMoveTopic),
+    textItem(textAt(2, 391, 36), label(AppearLabel::FinePixel)),
+    valueBoxItem(
+        boxAt(40, 391, 32, kFineColour), label(AppearLabel::FineStepValue),
+        [] { return appear().fineStep; }, kNoHit),
+    buttonItem(boxAt(4, 444, 94, Rgb{0, 220, 220}), label(AppearLabel::Keep8),
+               zoneIncl(5, 97, 445, 463), kAppearKeepTopic, [](int, int) { ws().keepRequest = 1; }),
+    buttonItem(boxAt(4, 470, 94, Rgb{200, 200, 100}), label(AppearLabel::OuterFileHeading),
+               zoneIncl(5, 97, 465, 489), kAppearSaveTopic),
+    buttonItem(boxAt(4, 490, 94, Rgb{200, 200, 100}), label(AppearLabel::SaveImage),
+               zoneIncl(5, 97, 491, 509), kAppearSaveTopic,
+               [](int, int) { ws().saveAsRequest = 1; }),
+    // The pad takes every press in its rectangle, between its keys too.
+    keyPadItem<kPad, isCalculatorOn>(
+        pressKeyPad, zoneExcl(8, 92, kPad.top, kPad.top + kPad.firstRow + 4 * kPad.pitch + 20)),
+    padEntryItem<kPad>(),
+    buttonItem(boxAt(0, 660, 96, kWhite), label(AppearLabel::WholeViewHeading),
+               zoneIncl(5, 91, 661, 679), kAppearWholeViewTopic),
+    buttonItem(
+        boxAt(4, 680, 88, kWholeViewColour), label(AppearLabel::WholeViewCanvas),
+        zoneIncl(5, 91, 681, 699), kAppearWholeViewTopic, [](int, int) { ws().wholeViewMode = 2; },
+        [] { return ws().wholeViewMode == 2; }),
+    buttonItem(boxAt(4, 706, 88, kWholeViewColour), label(AppearLabel::WholeViewBack),
+               zoneIncl(5, 91, 707, 725), 0, [](int, int) { ws().wholeViewMode = 0; }));
 
 // ---- input in the image area ---------------------------------------------------------------
 

@@ -22,6 +22,7 @@
 #include "ui/calculator.h"
 #include "ui/panel.h"
 #include "ui/panel_items.h"
+#include "ui/panel_widgets.h"
 #include "ui/screen.h"
 
 namespace zc {
@@ -33,7 +34,7 @@ constexpr int kDefaultSealWidth = 32;
 constexpr int kPolygonShape = 99;
 constexpr int kSquareAreaShape = 7;
 constexpr int kVertexSnapRadius = 16;
-constexpr int kPadTop = 619;
+constexpr KeyPadLayout kPad{.top = 619};
 
 constexpr Rgb kValueFrame{220, 220, 220};
 constexpr Rgb kModeText{160, 160, 40};  // "cut", "start", "close", "delete"
@@ -176,36 +177,13 @@ void requestTransferSave(int, int) {
   ws().saveAsRequest = 1;
 }
 void pressCalculator(int x, int y) {
-  const PadHit hit = keyPadHit(x, y, kPadTop);
+  const PadHit hit = keyPadHit(x, y, kPad);
   if (hit.key == PadKey::Cal) calculatorToggleSwitch();
   pressPadKey(hit);
   ws().pageComment = kCalculatorComment;
 }
 
 // ---- panel drawing ----
-
-constexpr LabelButton key(int x, int y, int width, Rgb frame, Rgb text = kLabelText) {
-  return LabelButton{.x = x, .y = y, .width = width, .frame = frame, .textColour = text};
-}
-constexpr LabelButton greyedKey(int x, int y, int width, Rgb frame) {
-  return LabelButton{.x = x, .y = y, .width = width, .frame = frame, .greyed = true};
-}
-constexpr LabelButton plain(int x, int y, int width, Rgb text = kLabelText, bool greyed = false) {
-  return LabelButton{.x = x,
-                     .y = y,
-                     .width = width,
-                     .look = ButtonLook::Plain,
-                     .greyed = greyed,
-                     .textColour = text};
-}
-
-// The mouse hints under the keys: a smaller font, so the longest Japanese hint stays clear of the
-// image frame at x = 100.
-constexpr LabelButton hint(int x, int y, int width, Rgb text = kLabelText, bool greyed = false) {
-  LabelButton b = plain(x, y, width, text, greyed);
-  b.fontHeight = 10;
-  return b;
-}
 
 Rgb graySwatch(int value) {
   const uint8_t v = static_cast<uint8_t>(std::clamp(value, 0, 255));
@@ -236,23 +214,10 @@ void drawCutFlag(Surface& s, int x, int y, bool upright, bool lit) {
   }
 }
 
-// A diamond switch pair (down, up) of 10-pixel glyphs beside a value box.
-void drawDiamondPair(Surface& s, int x, int y) {
-  drawDiamondGlyph(s, x, y + 5, 10, kValueFrame);
-  drawDiamondGlyph(s, x + 10, y + 5, 10, kValueFrame);
-}
-
-void drawGrayGroup(Surface& s, const PanelItem&) {
-  drawButton(s, plain(2, 87, 38, kLabelText, true), label(TransferLabel::Gray));
-  drawValueBox(s, greyedKey(42, 87, 30, kValueFrame), label(TransferLabel::GrayValue),
-               transfer().grayValue);
-  drawDiamondPair(s, 78, 87);
-}
-
 void drawShapeGroup(Surface& s, const PanelItem&) {
-  drawButton(s, greyedKey(4, 113, 42, kValueFrame), label(TransferLabel::Shape));
+  drawButton(s, greyed(boxAt(4, 113, 42, kValueFrame)), label(TransferLabel::Shape));
   constexpr int kKeys[6][2] = {{52, 113}, {78, 113}, {3, 139}, {28, 139}, {53, 139}, {78, 139}};
-  for (const auto& k : kKeys) drawButton(s, greyedKey(k[0], k[1], 20, kValueFrame), "");
+  for (const auto& k : kKeys) drawButton(s, greyed(boxAt(k[0], k[1], 20, kValueFrame)), "");
   const Rgb c = kGreyedText;
   // The seals: a disc, a square and four triangles pointing up, down, left and right.
   s.ellipse(55, 116, 69, 130, c);
@@ -268,29 +233,21 @@ void drawShapeGroup(Surface& s, const PanelItem&) {
   triangle(81, 142, 95, 149, 81, 156);
 }
 
-void drawWidthGroup(Surface& s, const PanelItem&) {
-  drawButton(s, greyedKey(4, 165, 32, kValueFrame), label(TransferLabel::Width));
-  drawValueBox(s, greyedKey(42, 165, 32, kValueFrame), label(TransferLabel::WidthValue),
-               transfer().sealWidth);
-  drawDiamondPair(s, 78, 165);
-}
-
 void drawDashedRule(Surface& s, int x, int y) {
   for (int from = x; from < 98; from += 6) s.line(from, y, std::min(from + 4, 98), y, kRuleColour);
 }
 
-void drawFixHint(Surface& s, const PanelItem&) {
-  drawButton(s, hint(4, 191, 94, kLabelText, true), label(TransferLabel::RightClickFix));
+void drawFixRule(Surface& s, const PanelItem&) {
   drawDashedRule(s, 2, 205);
 }
 
 void drawAreaGroup(Surface& s, const PanelItem&) {
-  drawButton(s, plain(2, 217, 38, kLabelText, true), label(TransferLabel::Area));
-  drawButton(s, greyedKey(42, 217, 30, kValueFrame), "");
+  drawButton(s, greyed(textAt(2, 217, 38)), label(TransferLabel::Area));
+  drawButton(s, greyed(boxAt(42, 217, 30, kValueFrame)), "");
   s.rectangleOutline(52, 222, 62, 232, kGreyedText);  // the centre box
   drawGrayFlag(s, 78, 217);
-  drawButton(s, hint(4, 239, 94, kLabelText, true), label(TransferLabel::LeftClickDrag));
-  drawButton(s, hint(4, 253, 94, kLabelText, true), label(TransferLabel::RightClickCut));
+  drawButton(s, greyed(smallFont(textAt(4, 239, 94))), label(TransferLabel::LeftClickDrag));
+  drawButton(s, greyed(smallFont(textAt(4, 253, 94))), label(TransferLabel::RightClickCut));
 }
 
 void drawOutlineColourKey(Surface& s, const PanelItem& item) {
@@ -323,9 +280,8 @@ void drawFillFlag(Surface& s, const PanelItem& item) {
   drawGrayFlag(s, item.box.x, item.box.y);
 }
 
-void drawCalculator(Surface& s, const PanelItem&) {
-  drawKeyPad(s, kPadTop, ws().calculator.switchOn != 0, true);
-  drawPadEntry(s, kPadTop);
+bool isCalculatorOn() {
+  return ws().calculator.switchOn != 0;
 }
 
 bool polygonStarted() {
@@ -336,133 +292,70 @@ bool polygonStarted() {
 constexpr ResetMarks kResetMarks{
     .y = 25, .darkZone = zoneIncl(3, 49, 26, 55), .lightZone = zoneIncl(51, 97, 26, 55)};
 
-const PanelItem kPanel[] = {
-    {.box = key(4, 5, 104, kWhite),
-     .label = &label(TransferLabel::Heading),
-     .zone = zoneIncl(5, 91, 1, 24),
-     .action = showPageComment},
+const auto kPanel = joinItems(
+    buttonItem(boxAt(4, 5, 104, kWhite), label(TransferLabel::Heading), zoneIncl(5, 91, 1, 24), 0,
+               showPageComment),
     darkResetMark<kResetMarks>(kTransferResetTopic, darkReset),
     lightResetMark<kResetMarks>(kTransferResetTopic, lightReset),
-    {.box = key(4, 61, 94, Rgb{80, 160, 240}),
-     .label = &label(TransferLabel::GetShadow),
-     .zone = zoneIncl(5, 97, 62, 80),
-     .action = getShadow},
-    {.kind = ItemKind::Custom,
-     .draw = drawGrayGroup,
-     .zone = zoneIncl(5, 97, 88, 106),
-     .topic = kTransferGrayTopic},
-    {.kind = ItemKind::Custom,
-     .draw = drawShapeGroup,
-     .zone = zoneIncl(5, 97, 114, 158),
-     .topic = kTransferShapeTopic},
-    {.kind = ItemKind::Custom,
-     .draw = drawWidthGroup,
-     .zone = zoneIncl(5, 97, 166, 184),
-     .topic = kTransferWidthTopic},
-    {.kind = ItemKind::Custom,
-     .draw = drawFixHint,
-     .zone = zoneIncl(5, 97, 186, 208),
-     .topic = kTransferShapeTopic},
-    {.kind = ItemKind::Custom,
-     .draw = drawAreaGroup,
-     .zone = zoneIncl(5, 97, 218, 270),
-     .topic = kTransferAreaTopic},
-    {.box = plain(2, 279, 50, Rgb{96, 164, 255}),
-     .label = &label(TransferLabel::Polygon),
-     .zone = zoneIncl(5, 71, 272, 298),
-     .topic = kTransferPolygonTopic},
-    {.kind = ItemKind::Custom,
-     .box = key(72, 279, 20, kWhite),
-     .draw = drawOutlineColourKey,
-     .zone = zoneIncl(73, 91, 280, 298),
-     .topic = kTransferOutlineColourTopic,
-     .action = cycleOutlineColour},
-    {.box = plain(2, 305, 36, kModeText),
-     .label = &label(TransferLabel::Cut),
-     .zone = zoneIncl(5, 45, 306, 324),
-     .topic = kTransferCutTopic},
-    {.kind = ItemKind::Custom,
-     .box = key(46, 305, 20, kFlagFrame),
-     .draw = drawLevelLineFlag,
-     .zone = zoneIncl(47, 65, 306, 324),
-     .topic = kTransferLevelLineTopic,
-     .action = cutByRows},
-    {.kind = ItemKind::Custom,
-     .box = key(72, 305, 20, kFlagFrame),
-     .draw = drawVerticalLineFlag,
-     .zone = zoneIncl(73, 91, 306, 324),
-     .topic = kTransferVerticalLineTopic,
-     .action = cutByColumns},
-    {.kind = ItemKind::Custom,
-     .box = key(2, 331, 96, Rgb{140, 220, 240}, Rgb{40, 200, 200}),
-     .draw = drawTraceKey,
-     .zone = zoneIncl(3, 91, 332, 350),
-     .action = toggleTrace},
-    {.box = key(4, 357, 44, Rgb{240, 200, 140}, kModeText),
-     .label = &label(TransferLabel::Start),
-     .on = polygonStarted,
-     .zone = zoneIncl(5, 47, 358, 376),
-     .action = toggleStart},
-    {.box = key(54, 357, 44, Rgb{140, 200, 240}, kModeText),
-     .label = &label(TransferLabel::Close),
-     .zone = zoneIncl(55, 97, 358, 376),
-     .topic = kTransferCloseTopic,
-     .action = requestClose},
+    buttonItem(boxAt(4, 61, 94, Rgb{80, 160, 240}), label(TransferLabel::GetShadow),
+               zoneIncl(5, 97, 62, 80), 0, getShadow),
+    // The unused value groups: drawn greyed, each row showing its topic.
+    textItem(greyed(textAt(2, 87, 38)), label(TransferLabel::Gray)),
+    valueBoxItem(
+        greyed(boxAt(42, 87, 30, kValueFrame)), label(TransferLabel::GrayValue),
+        [] { return transfer().grayValue; }, kNoHit),
+    diamondPairItems({.x = 78, .y = 92, .colour = kValueFrame}),
+    hitOnlyItem(zoneIncl(5, 97, 88, 106), kTransferGrayTopic),
+    customItem(LabelButton{}, drawShapeGroup, zoneIncl(5, 97, 114, 158), kTransferShapeTopic),
+    textItem(greyed(boxAt(4, 165, 32, kValueFrame)), label(TransferLabel::Width)),
+    valueBoxItem(
+        greyed(boxAt(42, 165, 32, kValueFrame)), label(TransferLabel::WidthValue),
+        [] { return transfer().sealWidth; }, kNoHit),
+    diamondPairItems({.x = 78, .y = 170, .colour = kValueFrame}),
+    hitOnlyItem(zoneIncl(5, 97, 166, 184), kTransferWidthTopic),
+    textItem(greyed(smallFont(textAt(4, 191, 94))), label(TransferLabel::RightClickFix)),
+    customItem(LabelButton{}, drawFixRule, zoneIncl(5, 97, 186, 208), kTransferShapeTopic),
+    customItem(LabelButton{}, drawAreaGroup, zoneIncl(5, 97, 218, 270), kTransferAreaTopic),
+    buttonItem(textAt(2, 279, 50, Rgb{96, 164, 255}), label(TransferLabel::Polygon),
+               zoneIncl(5, 71, 272, 298), kTransferPolygonTopic),
+    customItem(boxAt(72, 279, 20, kWhite), drawOutlineColourKey, zoneIncl(73, 91, 280, 298),
+               kTransferOutlineColourTopic, cycleOutlineColour),
+    buttonItem(textAt(2, 305, 36, kModeText), label(TransferLabel::Cut), zoneIncl(5, 45, 306, 324),
+               kTransferCutTopic),
+    customItem(boxAt(46, 305, 20, kFlagFrame), drawLevelLineFlag, zoneIncl(47, 65, 306, 324),
+               kTransferLevelLineTopic, cutByRows),
+    customItem(boxAt(72, 305, 20, kFlagFrame), drawVerticalLineFlag, zoneIncl(73, 91, 306, 324),
+               kTransferVerticalLineTopic, cutByColumns),
+    customItem(boxAt(2, 331, 96, Rgb{140, 220, 240}, Rgb{40, 200, 200}), drawTraceKey,
+               zoneIncl(3, 91, 332, 350), 0, toggleTrace),
+    buttonItem(boxAt(4, 357, 44, Rgb{240, 200, 140}, kModeText), label(TransferLabel::Start),
+               zoneIncl(5, 47, 358, 376), 0, toggleStart, polygonStarted),
+    buttonItem(boxAt(54, 357, 44, Rgb{140, 200, 240}, kModeText), label(TransferLabel::Close),
+               zoneIncl(55, 97, 358, 376), kTransferCloseTopic, requestClose),
     // Two pixels above its row, so the "delete" key's frame just below leaves its glyphs whole.
-    {.box = hint(4, 381, 94, Rgb{128, 128, 128}),
-     .label = &label(TransferLabel::RightClickSet),
-     .zone = zoneIncl(5, 97, 378, 395),
-     .topic = kTransferCloseTopic},
-    {.box = key(4, 396, 68, Rgb{240, 200, 200}, kModeText),
-     .label = &label(TransferLabel::Delete),
-     .zone = zoneIncl(5, 71, 397, 415),
-     .topic = kTransferDeleteTopic,
-     .action = fillWhite},
-    {.kind = ItemKind::Custom,
-     .box = key(78, 396, 20, kFlagFrame),
-     .draw = drawFillFlag,
-     .zone = zoneIncl(79, 97, 397, 415),
-     .topic = kTransferDeleteTopic,
-     .action = fillWithGray},
-    {.box = key(4, 437, 94, Rgb{20, 240, 200}),
-     .label = &label(TransferLabel::Keep7),
-     .zone = zoneIncl(5, 97, 438, 456),
-     .topic = kTransferKeepTopic,
-     .action = requestKeep},
-    {.box = key(4, 463, 94, Rgb{240, 200, 220}),
-     .label = &label(TransferLabel::Pattern),
-     .zone = zoneIncl(5, 97, 464, 482),
-     .topic = kTransferPatternTopic,
-     .action = requestPattern},
-    {.box = greyedKey(4, 489, 94, Rgb{220, 220, 220}),
-     .label = &label(TransferLabel::Reverse),
-     .zone = zoneIncl(5, 97, 490, 508),
-     .topic = kTransferReverseTopic},
-    {.box = key(4, 515, 94, Rgb{240, 200, 220}),
-     .label = &label(TransferLabel::SavePattern),
-     .zone = zoneIncl(5, 97, 516, 534),
-     .topic = kTransferSavePatternTopic,
-     .action = requestPatternSave},
-    {.box = key(4, 541, 94, Rgb{160, 192, 255}),
-     .label = &label(TransferLabel::CallReal),
-     .zone = zoneIncl(5, 97, 542, 560),
-     .topic = kTransferCallRealTopic,
-     .action = callReal},
-    {.box = key(4, 567, 94, Rgb{240, 200, 220}),
-     .label = &label(TransferLabel::ShotPattern),
-     .zone = zoneIncl(5, 97, 568, 586),
-     .topic = kTransferShotTopic,
-     .action = requestShot},
-    {.box = key(4, 593, 94, Rgb{160, 192, 255}),
-     .label = &label(TransferLabel::SaveTransfer),
-     .zone = zoneIncl(5, 97, 594, 612),
-     .topic = kTransferSaveTopic,
-     .action = requestTransferSave},
-    {.kind = ItemKind::Custom,
-     .draw = drawCalculator,
-     .zone = zoneIncl(9, 91, 620, 740),
-     .action = pressCalculator},
-};
+    buttonItem(smallFont(textAt(4, 381, 94, Rgb{128, 128, 128})),
+               label(TransferLabel::RightClickSet), zoneIncl(5, 97, 378, 395), kTransferCloseTopic),
+    buttonItem(boxAt(4, 396, 68, Rgb{240, 200, 200}, kModeText), label(TransferLabel::Delete),
+               zoneIncl(5, 71, 397, 415), kTransferDeleteTopic, fillWhite),
+    customItem(boxAt(78, 396, 20, kFlagFrame), drawFillFlag, zoneIncl(79, 97, 397, 415),
+               kTransferDeleteTopic, fillWithGray),
+    buttonItem(boxAt(4, 437, 94, Rgb{20, 240, 200}), label(TransferLabel::Keep7),
+               zoneIncl(5, 97, 438, 456), kTransferKeepTopic, requestKeep),
+    buttonItem(boxAt(4, 463, 94, Rgb{240, 200, 220}), label(TransferLabel::Pattern),
+               zoneIncl(5, 97, 464, 482), kTransferPatternTopic, requestPattern),
+    buttonItem(greyed(boxAt(4, 489, 94, Rgb{220, 220, 220})), label(TransferLabel::Reverse),
+               zoneIncl(5, 97, 490, 508), kTransferReverseTopic),
+    buttonItem(boxAt(4, 515, 94, Rgb{240, 200, 220}), label(TransferLabel::SavePattern),
+               zoneIncl(5, 97, 516, 534), kTransferSavePatternTopic, requestPatternSave),
+    buttonItem(boxAt(4, 541, 94, Rgb{160, 192, 255}), label(TransferLabel::CallReal),
+               zoneIncl(5, 97, 542, 560), kTransferCallRealTopic, callReal),
+    buttonItem(boxAt(4, 567, 94, Rgb{240, 200, 220}), label(TransferLabel::ShotPattern),
+               zoneIncl(5, 97, 568, 586), kTransferShotTopic, requestShot),
+    buttonItem(boxAt(4, 593, 94, Rgb{160, 192, 255}), label(TransferLabel::SaveTransfer),
+               zoneIncl(5, 97, 594, 612), kTransferSaveTopic, requestTransferSave),
+    // The pad takes every press in its rectangle, between its keys too.
+    keyPadItem<kPad, isCalculatorOn, true>(pressCalculator, zoneIncl(9, 91, 620, 740)),
+    padEntryItem<kPad>());
 
 // ---- image area input ----
 
