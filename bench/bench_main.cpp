@@ -97,6 +97,7 @@ class PaintTableReporter : public benchmark::ConsoleReporter {
       {"BM_ComposeAppear/8", "BM_ComposeAppearPlainLoop/8"},
       {"BM_ZoneAndPattern", "BM_ZoneDrawThenPatternImage"},
       {"BM_FineOutlineFast", "BM_FineOutlinePlainLoop"},
+      {"BM_BrightDarkTable", "BM_BrightDarkPlainLoop"},
   };
   std::map<std::string, Times> paints_, all_;
   std::vector<std::string> order_;
