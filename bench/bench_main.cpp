@@ -98,6 +98,12 @@ class PaintTableReporter : public benchmark::ConsoleReporter {
       {"BM_ZoneAndPattern", "BM_ZoneDrawThenPatternImage"},
       {"BM_FineOutlineFast", "BM_FineOutlinePlainLoop"},
       {"BM_BrightDarkTable", "BM_BrightDarkPlainLoop"},
+      {"BM_ChangeConvertFast/1", "BM_ChangeConvertReference/1"},
+      {"BM_ChangeConvertFast/2", "BM_ChangeConvertReference/2"},
+      {"BM_ChangeConvertFast/3", "BM_ChangeConvertReference/3"},
+      {"BM_ChangePseudocolorFast", "BM_ChangePseudocolorReference"},
+      {"BM_SwapWayFast/21", "BM_SwapWayPlainLoop/21"},
+      {"BM_SwapWayFast/12", "BM_SwapWayPlainLoop/12"},
   };
   std::map<std::string, Times> paints_, all_;
   std::vector<std::string> order_;

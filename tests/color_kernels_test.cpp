@@ -12,6 +12,7 @@
 #include "pages/color/light_core.h"
 #include "pages/color/light_core_reference.h"
 #include "pages/color/swap_ways.h"
+#include "pages/color/swap_ways_reference.h"
 #include "test_support.h"
 
 namespace zc {
@@ -95,6 +96,34 @@ TEST(SwapWays, RowsOfALargerPictureAndOutOfRangeValues) {
   applySwapWay(pic.planes(), pic.pixels(), 99);  // unknown way: the picture as it is
   EXPECT_EQ(pic.pixel(5), (std::array<int, 3>{255, 44, 0}));
   EXPECT_EQ(pic.pixel(6), (std::array<int, 3>{6, 60, 120}));
+}
+
+// The photograph with a few columns more than a multiple of 64 and, here and there, cells outside
+// a byte: every way, and ways outside the list, in every way the fast form can go.
+TEST(SwapWays, FastFormEqualsThePlainLoopOnAPhotograph) {
+  const test::Picture photo = test::readBmp(test::testdata("photos/kodim23.bmp"));
+  ASSERT_GT(photo.width, 0);
+  Picture pic(photo.width + 37, photo.height);
+  for (int y = 0; y < pic.height; ++y) {
+    for (int x = 0; x < pic.width; ++x) {
+      const Rgb c = photo.at(x % photo.width, y);
+      pic.set(y * pic.width + x, c.b, c.g, c.r);
+    }
+  }
+  for (size_t i = 3; i < pic.plane[0].size(); i += 5003) {
+    pic.plane[i % 3][i] = static_cast<int32_t>(i % 2 ? 256 + i : -1 - static_cast<long>(i));
+  }
+  const SwapTuning tunings[] = {{true, 0}, {true, 1}, {true, 3}, {false, 2}};
+  for (int way = -1; way <= kSwapWayCount; ++way) {
+    Picture plain = pic;
+    applySwapWayReference(plain.planes(), plain.pixels(), way);
+    for (const SwapTuning& tuning : tunings) {
+      Picture fast = pic;
+      applySwapWay(fast.planes(), fast.pixels(), way, tuning);
+      EXPECT_TRUE(fast.bytes == plain.bytes)
+          << "way " << way << " vectors " << tuning.vectors << " bands " << tuning.bands;
+    }
+  }
 }
 
 // ---- Light core ------------------------------------------------------------------------------
