@@ -104,6 +104,7 @@ class PaintTableReporter : public benchmark::ConsoleReporter {
       {"BM_ChangePseudocolorFast", "BM_ChangePseudocolorReference"},
       {"BM_SwapWayFast/21", "BM_SwapWayPlainLoop/21"},
       {"BM_SwapWayFast/12", "BM_SwapWayPlainLoop/12"},
+      {"BM_ChannelStatsFast", "BM_ChannelStatsPlainLoop"},
   };
   std::map<std::string, Times> paints_, all_;
   std::vector<std::string> order_;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "core/workspace.h"
@@ -408,6 +409,34 @@ TEST(ChannelStats, FastFormEqualsThePlainLoopOnAPhotograph) {
       EXPECT_EQ(fast.low[k], plain.low[k]) << cells;
       EXPECT_EQ(fast.median[k], plain.median[k]) << cells;
       EXPECT_EQ(fast.high[k], plain.high[k]) << cells;
+    }
+  }
+}
+
+// The photograph as a picture of rows, one column wider than it is, with cells outside a byte and
+// at the ends of the counted bins: the counts in bands of rows, by bytes or by cells.
+TEST(ChannelStats, EveryTuningEqualsThePlainLoopOnThePhotographAsAPicture) {
+  const test::Picture photo = test::readBmp(test::testdata("photos/kodim23.bmp"));
+  ASSERT_GT(photo.width, 0);
+  Picture pic(photo.width + 1, photo.height);
+  for (int y = 0; y < pic.height; ++y) {
+    for (int x = 0; x < pic.width; ++x) {
+      const Rgb c = photo.at(x % photo.width, y);
+      pic.set(y * pic.width + x, c.b, c.g, c.r);
+    }
+  }
+  const int32_t edges[] = {-1, 0, 1, 254, 255, 256, INT32_MIN, INT32_MAX};
+  for (size_t i = 0; i < pic.plane[0].size(); i += 997) pic.plane[i % 3][i] = edges[i % 8];
+  ChannelStatsState plain;
+  computeChannelStatsReference(pic.planes(), plain);
+  const ChannelStatsTuning tunings[] = {{true, 0}, {true, 1}, {true, 3}, {false, 1}, {false, 2}};
+  for (const ChannelStatsTuning& tuning : tunings) {
+    ChannelStatsState fast;
+    computeChannelStats(pic.planes(), fast, tuning);
+    for (int k = 0; k < 3; ++k) {
+      EXPECT_EQ(fast.low[k], plain.low[k]) << tuning.vectors << " " << tuning.bands;
+      EXPECT_EQ(fast.median[k], plain.median[k]) << tuning.vectors << " " << tuning.bands;
+      EXPECT_EQ(fast.high[k], plain.high[k]) << tuning.vectors << " " << tuning.bands;
     }
   }
 }

@@ -17,12 +17,12 @@ inline int rowBandCount(int height, int bands) {
   return std::clamp(bands, 1, std::max(1, height));
 }
 
-// Calls work(firstRow, endRow) for each band of rows 0 .. height - 1; the calling thread works
-// the first band and waits for the others.
+// Calls work(firstRow, endRow, band) for each band 0 .. rowBandCount - 1 of rows
+// 0 .. height - 1; the calling thread works the first band and waits for the others.
 template <typename Work>
 void forRowBands(int height, int bands, const Work& work) {
   bands = rowBandCount(height, bands);
-  auto band = [&](int b) { work(height * b / bands, height * (b + 1) / bands); };
+  auto band = [&](int b) { work(height * b / bands, height * (b + 1) / bands, b); };
   std::thread helpers[8];
   const int threads = std::min(bands, 8);
   for (int b = 1; b < threads; ++b) {

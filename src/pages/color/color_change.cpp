@@ -313,7 +313,7 @@ bool useVectors(const ChangeTuning& tuning) {
 template <unsigned P, unsigned W>
 void convertWithWeights(const Job& j, int height, const ChangeTuning& tuning) {
   const bool vectors = useVectors(tuning);
-  forRowBands(height, tuning.bands, [&](int firstRow, int endRow) {
+  forRowBands(height, tuning.bands, [&](int firstRow, int endRow, int) {
 #ifdef ZC_CHANGE_X86
     VectorRows v;
     if (vectors) loadVectorRows(j.t, j.range, v);
@@ -434,7 +434,7 @@ void showTargetPseudocolor(const PlaneView& planes, const PixelView& out, int co
   const ByteTables t(condition, range);
   const Job job{planes, out, width, t, condition, range, ChangeColour{}, 0, 0};
   const bool vectors = useVectors(tuning);
-  forRowBands(height, tuning.bands, [&](int firstRow, int endRow) {
+  forRowBands(height, tuning.bands, [&](int firstRow, int endRow, int) {
 #ifdef ZC_CHANGE_X86
     VectorRows v;
     if (vectors) loadVectorRows(t, range, v);

@@ -99,7 +99,7 @@ void forEachPixel(const PlaneView& planes, const PixelView& out, const SwapTunin
 #ifdef ZC_SWAP_X86
   const bool vectors = tuning.vectors && hasAvx512Vbmi();
 #endif
-  forRowBands(height, tuning.bands, [&](int firstRow, int endRow) {
+  forRowBands(height, tuning.bands, [&](int firstRow, int endRow, int) {
     for (int y = firstRow; y < endRow; ++y) {
       const int32_t* b = planes.plane[0] + planes.index(0, y);
       const int32_t* g = planes.plane[1] + planes.index(0, y);
