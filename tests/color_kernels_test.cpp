@@ -129,14 +129,18 @@ TEST(SwapWays, FastFormEqualsThePlainLoopOnAPhotograph) {
 
 // ---- Light core ------------------------------------------------------------------------------
 
-// The table form sixteen pixels a step, the table alone, and the plain loop.
+// The table form sixteen pixels a step, the table alone, the plain loop, and the first in three
+// bands of rows.
 using LightCore = void (*)(const PlaneView&, const PixelView&, int, int);
 const LightCore kLightCores[] = {
     [](const PlaneView& p, const PixelView& o, int f, int t) { applyLightCore(p, o, f, t); },
     [](const PlaneView& p, const PixelView& o, int f, int t) {
       applyLightCore(p, o, f, t, LightCoreTuning{.vectors = false});
     },
-    applyLightCoreReference};
+    applyLightCoreReference,
+    [](const PlaneView& p, const PixelView& o, int f, int t) {
+      applyLightCore(p, o, f, t, LightCoreTuning{.vectors = true, .bands = 3});
+    }};
 
 TEST(LightCore, StretchOfEveryPlaneValue) {
   for (const LightCore applyLightCore : kLightCores) {
@@ -214,7 +218,7 @@ TEST(LightCore, TableFormsEqualThePlainLoopOnAPhotograph) {
   for (const Range& r : ranges) {
     Picture plain = *r.picture;
     applyLightCoreReference(plain.planes(), plain.pixels(), r.start, r.end);
-    for (const LightCore form : {kLightCores[0], kLightCores[1]}) {
+    for (const LightCore form : {kLightCores[0], kLightCores[1], kLightCores[3]}) {
       Picture fast = *r.picture;
       form(fast.planes(), fast.pixels(), r.start, r.end);
       EXPECT_TRUE(fast.bytes == plain.bytes) << r.start << "-" << r.end;
