@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/image_buffers.h"
+#include "core/row_bands.h"
 #include "core/workspace.h"
 #include "pages/color/channel_stats.h"
 #include "pages/color/color_balance.h"
@@ -454,7 +455,7 @@ bool press(int x, int y) {
 // The channel points of the planes, counted on a second thread while this one shows the light
 // core and draws the panel: the planes stay as they are until finish(), which is called before
 // anything reads the points or changes the planes. Without a second core they are counted at
-// once.
+// once, and so are those of a picture too small to share.
 struct StatsMeanwhile {
   ChannelStatsState counted;  // the points the count keeps where it finds none
   std::thread helper;
@@ -463,7 +464,7 @@ struct StatsMeanwhile {
   void start(const PlaneView& planes) {
     counted = ws().channelStats;
     counting = true;
-    if (std::thread::hardware_concurrency() >= 2) {
+    if (rowBandCount(planes.height, 0) >= 2) {
       try {
         helper = std::thread([this, planes] {
           computeChannelStats(planes, counted, ChannelStatsTuning{.bands = 1});
