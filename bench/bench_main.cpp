@@ -110,6 +110,14 @@ class PaintTableReporter : public benchmark::ConsoleReporter {
       {"BM_ComposeAppear/8", "BM_ComposeAppearPlainLoop/8"},
       {"BM_ZoneAndPattern", "BM_ZoneDrawThenPatternImage"},
       {"BM_FineOutlineFast", "BM_FineOutlinePlainLoop"},
+      {"BM_BrightDarkTable", "BM_BrightDarkPlainLoop"},
+      {"BM_ChangeConvertFast/1", "BM_ChangeConvertReference/1"},
+      {"BM_ChangeConvertFast/2", "BM_ChangeConvertReference/2"},
+      {"BM_ChangeConvertFast/3", "BM_ChangeConvertReference/3"},
+      {"BM_ChangePseudocolorFast", "BM_ChangePseudocolorReference"},
+      {"BM_SwapWayFast/21", "BM_SwapWayPlainLoop/21"},
+      {"BM_SwapWayFast/12", "BM_SwapWayPlainLoop/12"},
+      {"BM_ChannelStatsFast", "BM_ChannelStatsPlainLoop"},
   };
   // Our kernels and the nearest libvips operation (where the benchmark was built with it).
   const std::vector<std::pair<std::string, std::string>> kPeers = {

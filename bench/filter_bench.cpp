@@ -5,6 +5,8 @@
 
 #include "bench_support.h"
 #include "core/image_buffers.h"
+#include "pages/color/channel_stats.h"
+#include "pages/color/channel_stats_reference.h"
 #include "pages/color/light_core.h"
 #include "pages/color/light_core_reference.h"
 
@@ -53,8 +55,30 @@ void BM_LightCorePlainLoop(benchmark::State& s) {
   lightCoreBench<applyLightCoreReference>(s);
 }
 
+// The channel points the page measures at every paint.
+template <void (*Stats)(const PlaneView&, ChannelStatsState&)>
+void statsBench(benchmark::State& state) {
+  static LightCoreScene scene;
+  ChannelStatsState stats;
+  for (auto _ : state) {
+    Stats(scene.planes(), stats);
+    benchmark::DoNotOptimize(stats);
+  }
+}
+void fastStats(const PlaneView& p, ChannelStatsState& s) {
+  computeChannelStats(p, s);
+}
+void BM_ChannelStatsFast(benchmark::State& s) {
+  statsBench<fastStats>(s);
+}
+void BM_ChannelStatsPlainLoop(benchmark::State& s) {
+  statsBench<computeChannelStatsReference>(s);
+}
+
 ZINDLE_MEDIAN_BENCHMARK(BM_LightCoreTable)->Arg(1)->Arg(2)->Arg(255);
 ZINDLE_MEDIAN_BENCHMARK(BM_LightCorePlainLoop)->Arg(1)->Arg(2)->Arg(255);
+ZINDLE_MEDIAN_BENCHMARK(BM_ChannelStatsFast);
+ZINDLE_MEDIAN_BENCHMARK(BM_ChannelStatsPlainLoop);
 
 }  // namespace
 }  // namespace zc

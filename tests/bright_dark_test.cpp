@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "pages/fog/bright_dark_reference.h"
+#include "test_support.h"
+
 namespace zc {
 namespace {
 
@@ -56,6 +59,35 @@ TEST(BrightDark, AppliesToEveryByteOfTheWorkingImageOnly) {
   EXPECT_FALSE(brightDarkActive(100, 0));
   EXPECT_TRUE(brightDarkActive(101, 0));
   EXPECT_TRUE(brightDarkActive(100, -2));
+}
+
+// The photograph one column wider than it is (so no row ends on a whole step of 64 bytes), at
+// the ends of both bars and beyond them: the table 64 bytes a step, one at a time, and the plain
+// loop agree byte for byte.
+TEST(BrightDark, TableFormsEqualThePlainLoopOnThePhotograph) {
+  const test::Picture photo = test::readBmp(test::testdata("photos/kodim23.bmp"));
+  ASSERT_GT(photo.width, 0);
+  const int width = photo.width + 1;
+  std::vector<uint8_t> source;
+  for (int y = 0; y < photo.height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const Rgb c = photo.at(x < photo.width ? x : 0, y);
+      source.insert(source.end(), {c.b, c.g, c.r});
+    }
+  }
+  source.push_back(0x5A);  // a guard byte behind the picture
+  const int settings[][2] = {{150, 20}, {1, -100}, {200, 100}, {100, 0}, {300, -200}, {0, 0}};
+  for (const auto& [bright, dark] : settings) {
+    std::vector<uint8_t> plain = source;
+    applyBrightDarkReference(PixelView{plain.data(), width, photo.height}, bright, dark);
+    for (const bool vectors : {true, false}) {
+      std::vector<uint8_t> fast = source;
+      applyBrightDark(PixelView{fast.data(), width, photo.height}, bright, dark,
+                      BrightDarkTuning{.vectors = vectors});
+      EXPECT_TRUE(fast == plain) << bright << " " << dark << (vectors ? " vectors" : " table");
+    }
+    EXPECT_EQ(plain.back(), 0x5A);
+  }
 }
 
 }  // namespace

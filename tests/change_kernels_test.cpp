@@ -210,6 +210,56 @@ TEST(ChangeKernels, FastFormsEqualThePlainLoopsOnThePhotograph) {
   EXPECT_EQ(tried, 54);
 }
 
+// The photograph as a picture one column wider than it is (no row ends on a whole step of
+// sixteen), with cells outside a byte here and there, in every way the fast forms can go: sixteen
+// pixels a step or one at a time, in one band of rows or several.
+TEST(ChangeKernels, EveryTuningEqualsThePlainLoopOnThePhotographAsAPicture) {
+  const test::Picture photo = test::readBmp(test::testdata("photos/kodim23.bmp"));
+  ASSERT_GT(photo.width, 0);
+  const int width = photo.width + 1, height = photo.height;
+  const size_t cells = static_cast<size_t>(width) * height;
+  std::vector<int32_t> plane[3];
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const Rgb c = photo.at(x < photo.width ? x : 1, y);
+      plane[0].push_back(c.b), plane[1].push_back(c.g), plane[2].push_back(c.r);
+    }
+  }
+  for (size_t i = 5; i < cells; i += 7919) plane[i % 3][i] = i % 2 ? 300 : -3;
+  const PlaneView planes{{plane[0].data(), plane[1].data(), plane[2].data()}, width, height};
+  const ColorRange range = rangeOf({60, 40, 20, 43}, {200, 180, 160, 183});
+  const ChangeTuning tunings[] = {{true, 0}, {true, 1}, {true, 3}, {false, 1}, {false, 2}};
+  auto shown = [&](auto kernel) {
+    std::vector<uint8_t> bytes(cells * 3, 0xEE);
+    kernel(PixelView{bytes.data(), width, height});
+    return bytes;
+  };
+  for (const int flag : {1, 2, 5}) {
+    for (int actMode = 1; actMode <= 3; ++actMode) {
+      const ChangeColour convert{200, 60, 40};
+      const std::vector<uint8_t> plain = shown([&](const PixelView& out) {
+        convertColorsReference(planes, out, flag, range, convert, actMode);
+      });
+      for (const ChangeTuning& tuning : tunings) {
+        EXPECT_TRUE(plain == shown([&](const PixelView& out) {
+                      convertColors(planes, out, flag, range, convert, actMode, tuning);
+                    }))
+            << "flag " << flag << " act mode " << actMode << " vectors " << tuning.vectors
+            << " bands " << tuning.bands;
+      }
+    }
+    const std::vector<uint8_t> plain = shown(
+        [&](const PixelView& out) { showTargetPseudocolorReference(planes, out, flag, range); });
+    for (const ChangeTuning& tuning : tunings) {
+      EXPECT_TRUE(plain == shown([&](const PixelView& out) {
+                    showTargetPseudocolor(planes, out, flag, range, tuning);
+                  }))
+          << "pseudocolour, flag " << flag << " vectors " << tuning.vectors << " bands "
+          << tuning.bands;
+    }
+  }
+}
+
 // ---- Value rules ---------------------------------------------------------------------------
 
 TEST(ChangeValues, AppointedPixelSetsTheRangeExactlyAndABlackOneDoesNotWidenIt) {

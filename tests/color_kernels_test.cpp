@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "core/workspace.h"
@@ -12,6 +13,7 @@
 #include "pages/color/light_core.h"
 #include "pages/color/light_core_reference.h"
 #include "pages/color/swap_ways.h"
+#include "pages/color/swap_ways_reference.h"
 #include "test_support.h"
 
 namespace zc {
@@ -97,16 +99,48 @@ TEST(SwapWays, RowsOfALargerPictureAndOutOfRangeValues) {
   EXPECT_EQ(pic.pixel(6), (std::array<int, 3>{6, 60, 120}));
 }
 
+// The photograph with a few columns more than a multiple of 64 and, here and there, cells outside
+// a byte: every way, and ways outside the list, in every way the fast form can go.
+TEST(SwapWays, FastFormEqualsThePlainLoopOnAPhotograph) {
+  const test::Picture photo = test::readBmp(test::testdata("photos/kodim23.bmp"));
+  ASSERT_GT(photo.width, 0);
+  Picture pic(photo.width + 37, photo.height);
+  for (int y = 0; y < pic.height; ++y) {
+    for (int x = 0; x < pic.width; ++x) {
+      const Rgb c = photo.at(x % photo.width, y);
+      pic.set(y * pic.width + x, c.b, c.g, c.r);
+    }
+  }
+  for (size_t i = 3; i < pic.plane[0].size(); i += 5003) {
+    pic.plane[i % 3][i] = static_cast<int32_t>(i % 2 ? 256 + i : -1 - static_cast<long>(i));
+  }
+  const SwapTuning tunings[] = {{true, 0}, {true, 1}, {true, 3}, {false, 2}};
+  for (int way = -1; way <= kSwapWayCount; ++way) {
+    Picture plain = pic;
+    applySwapWayReference(plain.planes(), plain.pixels(), way);
+    for (const SwapTuning& tuning : tunings) {
+      Picture fast = pic;
+      applySwapWay(fast.planes(), fast.pixels(), way, tuning);
+      EXPECT_TRUE(fast.bytes == plain.bytes)
+          << "way " << way << " vectors " << tuning.vectors << " bands " << tuning.bands;
+    }
+  }
+}
+
 // ---- Light core ------------------------------------------------------------------------------
 
-// The table form sixteen pixels a step, the table alone, and the plain loop.
+// The table form sixteen pixels a step, the table alone, the plain loop, and the first in three
+// bands of rows.
 using LightCore = void (*)(const PlaneView&, const PixelView&, int, int);
 const LightCore kLightCores[] = {
     [](const PlaneView& p, const PixelView& o, int f, int t) { applyLightCore(p, o, f, t); },
     [](const PlaneView& p, const PixelView& o, int f, int t) {
       applyLightCore(p, o, f, t, LightCoreTuning{.vectors = false});
     },
-    applyLightCoreReference};
+    applyLightCoreReference,
+    [](const PlaneView& p, const PixelView& o, int f, int t) {
+      applyLightCore(p, o, f, t, LightCoreTuning{.vectors = true, .bands = 3});
+    }};
 
 TEST(LightCore, StretchOfEveryPlaneValue) {
   for (const LightCore applyLightCore : kLightCores) {
@@ -184,7 +218,7 @@ TEST(LightCore, TableFormsEqualThePlainLoopOnAPhotograph) {
   for (const Range& r : ranges) {
     Picture plain = *r.picture;
     applyLightCoreReference(plain.planes(), plain.pixels(), r.start, r.end);
-    for (const LightCore form : {kLightCores[0], kLightCores[1]}) {
+    for (const LightCore form : {kLightCores[0], kLightCores[1], kLightCores[3]}) {
       Picture fast = *r.picture;
       form(fast.planes(), fast.pixels(), r.start, r.end);
       EXPECT_TRUE(fast.bytes == plain.bytes) << r.start << "-" << r.end;
@@ -379,6 +413,34 @@ TEST(ChannelStats, FastFormEqualsThePlainLoopOnAPhotograph) {
       EXPECT_EQ(fast.low[k], plain.low[k]) << cells;
       EXPECT_EQ(fast.median[k], plain.median[k]) << cells;
       EXPECT_EQ(fast.high[k], plain.high[k]) << cells;
+    }
+  }
+}
+
+// The photograph as a picture of rows, one column wider than it is, with cells outside a byte and
+// at the ends of the counted bins: the counts in bands of rows, by bytes or by cells.
+TEST(ChannelStats, EveryTuningEqualsThePlainLoopOnThePhotographAsAPicture) {
+  const test::Picture photo = test::readBmp(test::testdata("photos/kodim23.bmp"));
+  ASSERT_GT(photo.width, 0);
+  Picture pic(photo.width + 1, photo.height);
+  for (int y = 0; y < pic.height; ++y) {
+    for (int x = 0; x < pic.width; ++x) {
+      const Rgb c = photo.at(x % photo.width, y);
+      pic.set(y * pic.width + x, c.b, c.g, c.r);
+    }
+  }
+  const int32_t edges[] = {-1, 0, 1, 254, 255, 256, INT32_MIN, INT32_MAX};
+  for (size_t i = 0; i < pic.plane[0].size(); i += 997) pic.plane[i % 3][i] = edges[i % 8];
+  ChannelStatsState plain;
+  computeChannelStatsReference(pic.planes(), plain);
+  const ChannelStatsTuning tunings[] = {{true, 0}, {true, 1}, {true, 3}, {false, 1}, {false, 2}};
+  for (const ChannelStatsTuning& tuning : tunings) {
+    ChannelStatsState fast;
+    computeChannelStats(pic.planes(), fast, tuning);
+    for (int k = 0; k < 3; ++k) {
+      EXPECT_EQ(fast.low[k], plain.low[k]) << tuning.vectors << " " << tuning.bands;
+      EXPECT_EQ(fast.median[k], plain.median[k]) << tuning.vectors << " " << tuning.bands;
+      EXPECT_EQ(fast.high[k], plain.high[k]) << tuning.vectors << " " << tuning.bands;
     }
   }
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/cpu_features.h"
+#include "core/row_bands.h"
 #include "pages/color/light_core_reference.h"
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -128,20 +129,29 @@ void applyLightCore(const PlaneView& planes, const PixelView& out, int start, in
 #else
   (void)tuning;
 #endif
-  unsigned any = 0;  // OR of every written byte: zero only if the whole result is black
-  for (int y = 0; y < height; ++y) {
-    const int32_t* const p[3] = {planes.plane[0] + planes.index(0, y),
-                                 planes.plane[1] + planes.index(0, y),
-                                 planes.plane[2] + planes.index(0, y)};
-    uint8_t* o = out.at(0, y);
+  // OR of every written byte, band by band: zero only if the whole result is black.
+  constexpr int kMostBands = 8;
+  const int bands = std::min(rowBandCount(height, tuning.bands), kMostBands);
+  unsigned anyOfBand[kMostBands] = {};
+  forRowBands(height, bands, [&](int firstRow, int endRow, int band) {
+    unsigned any = 0;
+    for (int y = firstRow; y < endRow; ++y) {
+      const int32_t* const p[3] = {planes.plane[0] + planes.index(0, y),
+                                   planes.plane[1] + planes.index(0, y),
+                                   planes.plane[2] + planes.index(0, y)};
+      uint8_t* o = out.at(0, y);
 #ifdef ZC_LIGHT_CORE_X86
-    if (vbmi) {
-      any |= rowVbmi(p, o, width, table, stretch);
-      continue;
-    }
+      if (vbmi) {
+        any |= rowVbmi(p, o, width, table, stretch);
+        continue;
+      }
 #endif
-    any |= rowByTable(p, o, 0, width, table, stretch);
-  }
+      any |= rowByTable(p, o, 0, width, table, stretch);
+    }
+    anyOfBand[band] = any;
+  });
+  unsigned any = 0;
+  for (const unsigned a : anyOfBand) any |= a;
   if (any == 0 && width > 0 && height > 0) {
     for (int y = 0; y < height; ++y) std::memset(out.at(0, y), 1, static_cast<size_t>(width) * 3);
   }

@@ -10,9 +10,11 @@ namespace zc {
 // (never left by the page's validation) is taken as one.
 // A table of the 256 byte values, looked up sixteen pixels at a time where the machine has
 // AVX-512 VBMI; plane values outside a byte take the plain arithmetic. Bit for bit the plain loop
-// of light_core_reference.h.
+// of light_core_reference.h. The rows are worked in `bands` bands on as many threads (0: two on a
+// machine of two cores, for a picture of 64 rows or more).
 struct LightCoreTuning {
   bool vectors = true;  // false: the table looked up one value at a time
+  int bands = 0;
 };
 void applyLightCore(const PlaneView& planes, const PixelView& out, int start, int end,
                     LightCoreTuning tuning = {});

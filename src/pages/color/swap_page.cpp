@@ -135,9 +135,12 @@ bool press(int x, int y) {
 void paint(Surface& s) {
   SwapPageState& st = swap();
   restoreOrCallStep(kTab);
-  planesToCanvas();
+  // The open list's way writes every byte of the working image from the planes, so the plain
+  // copy it would overwrite is left out.
+  const bool wayShown = st.listState != kSwapListClosed;
+  if (!wayShown) planesToCanvas();
   drawPanel(s, kPanel);
-  if (st.listState != kSwapListClosed) applySwapWay(workPlanes(), workCanvas(), st.way);
+  if (wayShown) applySwapWay(workPlanes(), workCanvas(), st.way);
   showCanvas(s, 0);
   // "Set KEEP2" in the open list stores like the closed list's button, and the list stays open.
   if (st.listState == kSwapListStoreAsked) {

@@ -250,8 +250,12 @@ void paint(Surface& s) {
   ZindleEyeRequestState& request = w.zindleEyeRequest;
   drawPanelStage(s, kPanel, kControlStage);
   restoreOrCallStep(kTab);
-  planesToCanvas();
-  if (request.run == 1 && request.horn >= 1 && request.horn <= 12) {
+  const bool sweep = request.run == 1 && request.horn >= 1 && request.horn <= 12;
+  if (!sweep) {
+    // The picture goes to the canvas and straight back: both copies in one pass.
+    planesToCanvasAndBack();
+  } else {
+    planesToCanvas();
     SweepParams params;
     params.variant = request.variant;
     params.horn = request.horn;
@@ -260,8 +264,8 @@ void paint(Surface& s) {
     SweepDisplay display(s);
     const BusyCursor busy;
     runSweep(workCanvas(), workPlanes(), params, &display);
+    canvasToPlanes();
   }
-  canvasToPlanes();
   request.run = 0;
   if (brightDarkActive(w.zindleEye.bright, w.zindleEye.dark)) {
     applyBrightDark(workCanvas(), w.zindleEye.bright, w.zindleEye.dark);
