@@ -97,6 +97,9 @@ class PaintTableReporter : public benchmark::ConsoleReporter {
       {"BM_ComposeAppear/8", "BM_ComposeAppearPlainLoop/8"},
       {"BM_ZoneAndPattern", "BM_ZoneDrawThenPatternImage"},
       {"BM_FineOutlineFast", "BM_FineOutlinePlainLoop"},
+      {"BM_PatternImageFast", "BM_PatternImagePlainLoop"},
+      {"BM_ShotPatternFast", "BM_ShotPatternPlainLoop"},
+      {"BM_MarkedCellsFast", "BM_MarkedCellsPlainLoop"},
   };
   std::map<std::string, Times> paints_, all_;
   std::vector<std::string> order_;
