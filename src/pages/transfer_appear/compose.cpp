@@ -39,18 +39,16 @@ __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi"))) long takeTransfe
                                _mm512_set1_epi8(1)) &
         kFortyEightBytes;
     if (!take) continue;  // every pixel passes: the back stays
-    // A whole 64 bytes where the picture goes on past them: the last 16 are the next step's,
-    // written with what they hold now and then again by that step.
-    const bool whole = i + 32 <= cells;
-    const __m512i b = whole ? _mm512_loadu_si512(back + 3 * i)
-                            : _mm512_maskz_loadu_epi8(kFortyEightBytes, back + 3 * i);
+    // A whole 64 bytes read where the picture goes on past them; the step's 48 stored as 32 and
+    // 16, since a store reaching into the next step's bytes would hold up that step's load.
+    const __m512i b = i + 32 <= cells ? _mm512_loadu_si512(back + 3 * i)
+                                      : _mm512_maskz_loadu_epi8(kFortyEightBytes, back + 3 * i);
     const __m512i t = _mm512_maskz_loadu_epi8(kFortyEightBytes, transfer + 3 * i);
     const __m512i out = _mm512_mask_blend_epi8(take, b, t);
-    if (whole) {
-      _mm512_storeu_si512(back + 3 * i, out);
-    } else {
-      _mm512_mask_storeu_epi8(back + 3 * i, kFortyEightBytes, out);
-    }
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(back + 3 * i),
+                        _mm512_maskz_extracti64x4_epi64(0xF, out, 0));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(back + 3 * i + 32),
+                     _mm512_maskz_extracti32x4_epi32(0xF, out, 2));
   }
   return i;
 }
