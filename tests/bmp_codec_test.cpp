@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -85,6 +86,39 @@ TEST(BmpCodec, PlanesRowsGoToTheFileAsTheirLowBytesAndComeBackAsBytes) {
           ASSERT_EQ(target.cells[k][i], want) << x << ", " << y << " plane " << k;
         }
       }
+    }
+  }
+}
+
+// Pixels read from a whole file and from one cut short, into a picture that is read in place
+// (scratch) and into one that is not: the same bytes, black where the file ends.
+TEST(BmpCodec, PixelsReadTheSameInPlaceAndThroughTheBufferAndBlackPastTheEnd) {
+  const test::WorkFolder folder;
+  const int w = 36, h = 7;
+  std::vector<uint8_t> picture(static_cast<size_t>(w) * h * 3);
+  for (size_t i = 0; i < picture.size(); ++i) picture[i] = static_cast<uint8_t>(i * 37 + 11);
+  PixelTarget source;
+  source.form = PixelForm::Pixels;
+  source.pixels = picture.data();
+  source.rowLength = w;
+  ASSERT_TRUE(writeImageFile("pixels.bmp", source, Size{w, h}));
+  for (const size_t cut : {size_t{0}, size_t{100}, picture.size(), picture.size() + 20}) {
+    std::vector<uint8_t> file = fileBytes("pixels.bmp");
+    file.resize(file.size() - cut);
+    std::ofstream("cut.bmp", std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()),
+               static_cast<std::streamsize>(file.size()));
+    std::vector<uint8_t> expected = picture;
+    const size_t kept = file.size() > kBmpHeaderBytes ? file.size() - kBmpHeaderBytes : 0;
+    std::fill(expected.begin() + static_cast<long>(std::min(kept, expected.size())), expected.end(),
+              0);
+    for (const bool scratch : {true, false}) {
+      std::vector<uint8_t> read(picture.size(), 0x5A);
+      PixelTarget target = source;
+      target.pixels = read.data();
+      target.scratch = scratch;
+      ASSERT_TRUE(readImageFile("cut.bmp", target, Size{w, h}));
+      EXPECT_TRUE(read == expected) << "cut " << cut << " scratch " << scratch;
     }
   }
 }

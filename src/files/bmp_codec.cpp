@@ -132,23 +132,25 @@ bool readImageFile(const std::string& path, const PixelTarget& target, Size size
     return false;
   }
   const int w = size.width, h = size.height;
+  // A scratch picture of the file's own rows takes the pixels straight from the file.
+  const bool direct = target.form == PixelForm::Pixels && target.scratch && target.rowLength == w;
   // The header is read but not looked at; pixels follow only a whole header.
   const size_t pixelBytes = static_cast<size_t>(w) * h * 3;
-  std::vector<uint8_t>& data = fileBuffer(kBmpHeaderBytes + pixelBytes);
+  uint8_t header[kBmpHeaderBytes];
+  uint8_t* const pixels = direct ? target.pixels : fileBuffer(pixelBytes).data();
   size_t got = 0;
-  bool readOk = readUpTo(fd, data.data(), kBmpHeaderBytes, got);
+  bool readOk = readUpTo(fd, header, kBmpHeaderBytes, got);
   size_t pixelsGot = 0;
-  if (readOk && got == kBmpHeaderBytes) {
-    readOk = readUpTo(fd, data.data() + kBmpHeaderBytes, pixelBytes, pixelsGot);
-  }
+  if (readOk && got == kBmpHeaderBytes) readOk = readUpTo(fd, pixels, pixelBytes, pixelsGot);
   closeFile(fd);
   if (!readOk) {
     failRead();
     return false;
   }
   // Bytes the file does not hold read as black.
-  std::memset(data.data() + kBmpHeaderBytes + pixelsGot, 0, pixelBytes - pixelsGot);
-  uint8_t* in = data.data() + kBmpHeaderBytes;
+  std::memset(pixels + pixelsGot, 0, pixelBytes - pixelsGot);
+  if (direct) return true;
+  uint8_t* in = pixels;
   const size_t rowBytes = 3 * static_cast<size_t>(w);
   for (int y = 0; y < h; ++y, in += rowBytes) {
     const long row = static_cast<long>(y) * target.rowLength;

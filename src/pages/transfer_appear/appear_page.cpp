@@ -514,11 +514,13 @@ struct WorkingPictures {
   std::vector<uint8_t> transfer, back;
 };
 
+// A failed read of either picture is followed by a copy over the whole of it.
 PixelTarget pixelTarget(const PixelView& picture) {
   PixelTarget t;
   t.form = PixelForm::Pixels;
   t.pixels = picture.bytes;
   t.rowLength = picture.width;
+  t.scratch = true;
   return t;
 }
 
