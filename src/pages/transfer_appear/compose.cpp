@@ -73,16 +73,20 @@ ZC_VBMI inline __m512i highProduct(__m512i n, __m512i m) {
   return _mm512_mask_blend_epi32(0xAAAA, even, odd);
 }
 
-// The sixteen bytes of plane k as 32-bit lanes.
-ZC_VBMI inline __m512i planeBytes(__m512i byPlane, int k) {
-  switch (k) {
-    case 0:
-      return _mm512_maskz_cvtepu8_epi32(0xFFFF, _mm512_maskz_extracti32x4_epi32(0xF, byPlane, 0));
-    case 1:
-      return _mm512_maskz_cvtepu8_epi32(0xFFFF, _mm512_maskz_extracti32x4_epi32(0xF, byPlane, 1));
-    default:
-      return _mm512_maskz_cvtepu8_epi32(0xFFFF, _mm512_maskz_extracti32x4_epi32(0xF, byPlane, 2));
-  }
+// The sixteen bytes of plane K as 32-bit lanes.
+template <int K>
+ZC_VBMI inline __m512i planeBytes(__m512i byPlane) {
+  return _mm512_maskz_cvtepu8_epi32(0xFFFF, _mm512_maskz_extracti32x4_epi32(0xF, byPlane, K));
+}
+
+// Plane K of sixteen blended pixels, put in as the K-th 16 bytes of `out`.
+template <int K>
+ZC_VBMI inline __m512i blendPlane(__m512i out, __m512i bb, __m512i tt, __m512i pass, __m512i rest,
+                                  __m512i m) {
+  const __m512i n = _mm512_add_epi32(_mm512_mullo_epi32(planeBytes<K>(bb), pass),
+                                     _mm512_mullo_epi32(planeBytes<K>(tt), rest));
+  const __m128i q = _mm512_maskz_cvtepi32_epi8(0xFFFF, highProduct(n, m));
+  return _mm512_mask_inserti32x4(out, 0xFFFF, out, q, K);
 }
 
 // The blend of one row, columns x .. end - 1, sixteen pixels a step, by the same arithmetic as
@@ -113,13 +117,9 @@ ZC_VBMI int blendRowVbmi(const uint8_t* t, uint8_t* b, const uint32_t* windows, 
         kAll, gather, _mm512_maskz_loadu_epi8(kFortyEightBytes, b + 3 * x));
     const __m512i tt = _mm512_maskz_permutexvar_epi8(
         kAll, gather, _mm512_maskz_loadu_epi8(kFortyEightBytes, t + 3 * x));
-    __m512i out = _mm512_setzero_si512();
-    for (int c = 0; c < 3; ++c) {
-      const __m512i n = _mm512_add_epi32(_mm512_mullo_epi32(planeBytes(bb, c), pass),
-                                         _mm512_mullo_epi32(planeBytes(tt, c), rest));
-      const __m128i q = _mm512_maskz_cvtepi32_epi8(0xFFFF, highProduct(n, mm));
-      out = _mm512_mask_inserti32x4(out, 0xFFFF, out, q, c);
-    }
+    __m512i out = blendPlane<0>(_mm512_setzero_si512(), bb, tt, pass, rest, mm);
+    out = blendPlane<1>(out, bb, tt, pass, rest, mm);
+    out = blendPlane<2>(out, bb, tt, pass, rest, mm);
     out = _mm512_maskz_permutexvar_epi8(kAll, interleave, out);
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(b + 3 * x),
                         _mm512_maskz_extracti64x4_epi64(0xF, out, 0));
