@@ -419,7 +419,7 @@ struct PhotoMarks {
         f.planes[0][i] = p.b, f.planes[1][i] = p.g, f.planes[2][i] = p.r;
         f.canvas[3 * i] = p.b, f.canvas[3 * i + 1] = p.g, f.canvas[3 * i + 2] = p.r;
         seed = seed * 1664525u + 1013904223u;
-        if (seed % 37 == 0) f.planes[seed % 3][i] = static_cast<int32_t>(seed) - (1 << 30);
+        if (seed % 37 == 0) f.planes[seed % 3][i] = static_cast<int32_t>(seed | 0x100u);
         const bool marked = band == 5 || (kOneIn[band] != 0 && (seed >> 8) % kOneIn[band] == 0 &&
                                           !(band == 4 && (seed >> 4) % 97 == 0));
         f.marks[i] = !marked ? 0 : (seed >> 3) % 2 ? 1 : -static_cast<int32_t>(seed >> 12);
