@@ -118,6 +118,9 @@ class PaintTableReporter : public benchmark::ConsoleReporter {
       {"BM_SwapWayFast/21", "BM_SwapWayPlainLoop/21"},
       {"BM_SwapWayFast/12", "BM_SwapWayPlainLoop/12"},
       {"BM_ChannelStatsFast", "BM_ChannelStatsPlainLoop"},
+      {"BM_PatternImageFast", "BM_PatternImagePlainLoop"},
+      {"BM_ShotPatternFast", "BM_ShotPatternPlainLoop"},
+      {"BM_MarkedCellsFast", "BM_MarkedCellsPlainLoop"},
   };
   // Our kernels and the nearest libvips operation (where the benchmark was built with it).
   const std::vector<std::pair<std::string, std::string>> kPeers = {

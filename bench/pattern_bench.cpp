@@ -5,6 +5,7 @@
 #include "bench_support.h"
 #include "core/workspace.h"
 #include "pages/outline_pattern/pattern_image.h"
+#include "pages/outline_pattern/pattern_image_reference.h"
 #include "pages/outline_pattern/zone_draw.h"
 #include "pages/outline_pattern/zone_pattern.h"
 
@@ -38,7 +39,7 @@ void BM_ZoneDrawThenPatternImage(benchmark::State& state) {
     state.ResumeTiming();
     const PixelView view{canvas.data(), kWidth, kHeight};
     benchmark::DoNotOptimize(zoneDraw(view, 90, 150, 255));
-    benchmark::DoNotOptimize(patternImage(view, marks.data(), 255));
+    benchmark::DoNotOptimize(patternImageReference(view, marks.data(), 255));
   }
 }
 
@@ -57,6 +58,34 @@ void BM_ZoneAndPattern(benchmark::State& state) {
 
 ZINDLE_MEDIAN_BENCHMARK(BM_ZoneDrawThenPatternImage);
 ZINDLE_MEDIAN_BENCHMARK(BM_ZoneAndPattern);
+
+// The pattern made from a picture whose zone is drawn, fast form and plain loop.
+template <long (*Pattern)(const PixelView&, int32_t*, int)>
+void patternBench(benchmark::State& state) {
+  const std::vector<uint8_t>& photo = photographPixels();
+  std::vector<uint8_t> drawn = photo;
+  zoneDraw(PixelView{drawn.data(), kWidth, kHeight}, 90, 150, 255);
+  std::vector<uint8_t> canvas = drawn;
+  std::vector<int32_t> marks(kWidth * kHeight);
+  for (auto _ : state) {
+    state.PauseTiming();
+    canvas = drawn;
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(Pattern(PixelView{canvas.data(), kWidth, kHeight}, marks.data(), 255));
+  }
+}
+long patternFast(const PixelView& canvas, int32_t* marks, int zone) {
+  return patternImage(canvas, marks, zone);
+}
+void BM_PatternImageFast(benchmark::State& state) {
+  patternBench<patternFast>(state);
+}
+void BM_PatternImagePlainLoop(benchmark::State& state) {
+  patternBench<patternImageReference>(state);
+}
+
+ZINDLE_MEDIAN_BENCHMARK(BM_PatternImageFast);
+ZINDLE_MEDIAN_BENCHMARK(BM_PatternImagePlainLoop);
 
 }  // namespace
 }  // namespace zc

@@ -9,9 +9,13 @@
 #include "core/workspace.h"
 #include "pages/transfer_appear/even_odd_fill.h"
 #include "pages/transfer_appear/even_odd_fill_reference.h"
+#include "pages/transfer_appear/marked_cells_reference.h"
 #include "pages/transfer_appear/outline_snap.h"
 #include "pages/transfer_appear/outline_trace.h"
+#include "pages/transfer_appear/polygon_marks.h"
 #include "pages/transfer_appear/polygon_side.h"
+#include "pages/transfer_appear/shot_pattern.h"
+#include "pages/transfer_appear/shot_pattern_reference.h"
 
 namespace zc {
 namespace {
@@ -138,6 +142,33 @@ void BM_EvenOddFillPlainLoop(benchmark::State& state) {
   }
 }
 
+// The shot over the large polygon's marks (nearly every cell in the zone part), and the sides of
+// the polygon drawn, on the scene's planes and canvas: fast forms and plain loops.
+void BM_ShotPatternFast(benchmark::State& state) {
+  TransferScene scene;
+  markLargePolygon();
+  for (auto _ : state) shotPattern(PlaneView{{plane(0), plane(1), plane(2)}, kW, kH}, plane(3), 7);
+}
+void BM_ShotPatternPlainLoop(benchmark::State& state) {
+  TransferScene scene;
+  markLargePolygon();
+  for (auto _ : state) {
+    shotPatternReference(PlaneView{{plane(0), plane(1), plane(2)}, kW, kH}, plane(3), 7);
+  }
+}
+void BM_MarkedCellsFast(benchmark::State& state) {
+  TransferScene scene;
+  markLargePolygon();
+  for (auto _ : state) drawMarkedCells(PixelView{canvasBuffer(), kW, kH}, plane(3), kSideRed);
+}
+void BM_MarkedCellsPlainLoop(benchmark::State& state) {
+  TransferScene scene;
+  markLargePolygon();
+  for (auto _ : state) {
+    drawMarkedCellsReference(PixelView{canvasBuffer(), kW, kH}, plane(3), kSideRed);
+  }
+}
+
 void BM_TraceKernelWholeHeight(benchmark::State& state) {
   TransferScene scene;
   const PlaneView planes{{plane(0), plane(1), plane(2)}, kW, kH};
@@ -159,6 +190,10 @@ ZINDLE_MEDIAN_BENCHMARK(BM_TransferPaintShot);
 ZINDLE_MEDIAN_BENCHMARK(BM_EvenOddFillKernel)->Arg(kCutByRows)->Arg(kCutByColumns);
 ZINDLE_MEDIAN_BENCHMARK(BM_EvenOddFillPlainLoop)->Arg(kCutByRows)->Arg(kCutByColumns);
 ZINDLE_MEDIAN_BENCHMARK(BM_TraceKernelWholeHeight);
+ZINDLE_MEDIAN_BENCHMARK(BM_ShotPatternFast);
+ZINDLE_MEDIAN_BENCHMARK(BM_ShotPatternPlainLoop);
+ZINDLE_MEDIAN_BENCHMARK(BM_MarkedCellsFast);
+ZINDLE_MEDIAN_BENCHMARK(BM_MarkedCellsPlainLoop);
 
 }  // namespace
 }  // namespace zc

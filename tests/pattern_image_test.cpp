@@ -5,6 +5,9 @@
 #include <array>
 #include <vector>
 
+#include "pages/outline_pattern/pattern_image_reference.h"
+#include "test_support.h"
+
 namespace zc {
 namespace {
 
@@ -54,6 +57,45 @@ TEST(PatternImage, OtherZoneColoursMatchOnlyTheirOwnGrey) {
   EXPECT_EQ(p.marks[0], 0);
   EXPECT_EQ(p.marks[1], 1);  // white is pattern when the zone colour is not white
   EXPECT_EQ(p.bytes[3], 192);
+}
+
+// The photograph with about a fifth of its pixels, single and in runs, set to the zone colour
+// and to near misses of it; widths that leave a tail of fewer than sixteen pixels.
+TEST(PatternImage, FastFormEqualsThePlainLoopOnAPhotograph) {
+  const test::Picture photo = test::readBmp(test::testdata("photos/kodim23.bmp"));
+  ASSERT_GT(photo.width, 0);
+  for (const int width : {768, 741, 16, 5}) {
+    for (const int zone : {255, 128, 0}) {
+      const int h = 64;
+      std::vector<uint8_t> canvas(static_cast<size_t>(width) * h * 3);
+      uint32_t seed = 99u + static_cast<uint32_t>(width + zone);
+      for (int r = 0; r < h; ++r) {
+        for (int c = 0; c < width; ++c) {
+          uint8_t* px = &canvas[(static_cast<size_t>(r) * width + c) * 3];
+          const Rgb p = photo.at(c, r * 7);
+          px[0] = p.b, px[1] = p.g, px[2] = p.r;
+          seed = seed * 1664525u + 1013904223u;
+          if ((seed >> 24) % 5 == 0 || (c / 40 + r) % 9 == 0) {
+            px[0] = px[1] = px[2] = static_cast<uint8_t>(zone);
+            if ((seed >> 8) % 4 == 0) px[(seed >> 12) % 3] ^= 1;  // one byte off
+          }
+        }
+      }
+      std::vector<uint8_t> plain = canvas;
+      std::vector<int32_t> plainMarks(canvas.size() / 3, 7);
+      const long plainCount =
+          patternImageReference(PixelView{plain.data(), width, h}, plainMarks.data(), zone);
+      for (const bool vectors : {true, false}) {
+        std::vector<uint8_t> fast = canvas;
+        std::vector<int32_t> fastMarks(canvas.size() / 3, 7);
+        EXPECT_EQ(patternImage(PixelView{fast.data(), width, h}, fastMarks.data(), zone,
+                               PatternImageTuning{vectors}),
+                  plainCount);
+        EXPECT_TRUE(fast == plain) << width << " " << zone << " " << vectors;
+        EXPECT_TRUE(fastMarks == plainMarks) << width << " " << zone << " " << vectors;
+      }
+    }
+  }
 }
 
 }  // namespace

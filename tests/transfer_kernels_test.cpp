@@ -9,12 +9,14 @@
 
 #include "pages/transfer_appear/even_odd_fill.h"
 #include "pages/transfer_appear/even_odd_fill_reference.h"
+#include "pages/transfer_appear/marked_cells_reference.h"
 #include "pages/transfer_appear/outline_snap.h"
 #include "pages/transfer_appear/outline_trace.h"
 #include "pages/transfer_appear/pattern_save_levels.h"
 #include "pages/transfer_appear/polygon_marks.h"
 #include "pages/transfer_appear/polygon_side.h"
 #include "pages/transfer_appear/shot_pattern.h"
+#include "pages/transfer_appear/shot_pattern_reference.h"
 #include "test_support.h"
 
 namespace zc {
@@ -397,6 +399,61 @@ TEST(ShotPattern, TheZonePartTakesTheZoneColourAndThePatternPartKeepsThePicture)
   shotPattern(f.planeView(), f.marks.data(), 200);
   for (int i = 0; i < 6; ++i) {
     for (int k = 0; k < 3; ++k) EXPECT_EQ(f.planes[k][i], f.marks[i] ? 60 + 30 * k : 200) << i;
+  }
+}
+
+// The photograph's planes (with cells outside a byte, as the planes may hold between steps) and
+// marks of every density, from none to all, with negative ones; widths that leave a tail.
+struct PhotoMarks {
+  Fixture f;
+  explicit PhotoMarks(int width) : f(width, 97) {
+    const test::Picture photo = test::readBmp(test::testdata("photos/kodim23.bmp"));
+    uint32_t seed = 777u + static_cast<uint32_t>(width);
+    for (int r = 0; r < f.h; ++r) {
+      // Bands of rows: no marks, one in 500, one in 8, half, all but a few, all.
+      const int band = r * 6 / f.h;
+      static constexpr uint32_t kOneIn[6] = {0, 500, 8, 2, 1, 1};
+      for (int c = 0; c < f.w; ++c) {
+        const size_t i = static_cast<size_t>(r) * f.w + c;
+        const Rgb p = photo.at(c % photo.width, r % photo.height);
+        f.planes[0][i] = p.b, f.planes[1][i] = p.g, f.planes[2][i] = p.r;
+        f.canvas[3 * i] = p.b, f.canvas[3 * i + 1] = p.g, f.canvas[3 * i + 2] = p.r;
+        seed = seed * 1664525u + 1013904223u;
+        if (seed % 37 == 0) f.planes[seed % 3][i] = static_cast<int32_t>(seed | 0x100u);
+        const bool marked = band == 5 || (kOneIn[band] != 0 && (seed >> 8) % kOneIn[band] == 0 &&
+                                          !(band == 4 && (seed >> 4) % 97 == 0));
+        f.marks[i] = !marked ? 0 : (seed >> 3) % 2 ? 1 : -static_cast<int32_t>(seed >> 12);
+      }
+    }
+  }
+};
+
+TEST(ShotPattern, FastFormEqualsThePlainLoopOnAPhotograph) {
+  for (const int width : {768, 35, 16, 7}) {
+    for (const int zone : {0, 200, 255}) {
+      PhotoMarks plain(width);
+      shotPatternReference(plain.f.planeView(), plain.f.marks.data(), zone);
+      for (const bool vectors : {true, false}) {
+        PhotoMarks fast(width);
+        shotPattern(fast.f.planeView(), fast.f.marks.data(), zone, ShotPatternTuning{vectors});
+        for (int k = 0; k < 3; ++k) {
+          EXPECT_TRUE(fast.f.planes[k] == plain.f.planes[k])
+              << "width " << width << " zone " << zone << " plane " << k << " " << vectors;
+        }
+      }
+    }
+  }
+}
+
+TEST(PolygonMarks, MarkedCellsFastFormEqualsThePlainLoopOnAPhotograph) {
+  for (const int width : {768, 35, 16, 7}) {
+    PhotoMarks plain(width);
+    drawMarkedCellsReference(plain.f.pixels(), plain.f.marks.data(), kTraceCyan);
+    for (const bool vectors : {true, false}) {
+      PhotoMarks fast(width);
+      drawMarkedCells(fast.f.pixels(), fast.f.marks.data(), kTraceCyan, MarkedCellsTuning{vectors});
+      EXPECT_TRUE(fast.f.canvas == plain.f.canvas) << "width " << width << " " << vectors;
+    }
   }
 }
 

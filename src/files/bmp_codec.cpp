@@ -34,6 +34,12 @@ std::vector<uint8_t>& fileBuffer(size_t bytes) {
   return buffer;
 }
 
+// One row of the planes, from cell `row` on, as planes of their own: the file's rows go through
+// the canvas copies, sixteen pixels a step.
+PlaneView rowPlanes(const PlaneView& planes, long row, int width) {
+  return PlaneView{{planes.plane[0] + row, planes.plane[1] + row, planes.plane[2] + row}, width, 1};
+}
+
 void failWrite() {
   platform().messageBox(tr(kPixelWriteFailureTitle.japanese, kPixelWriteFailureTitle.english),
                         tr(kPixelWriteFailureText.japanese, kPixelWriteFailureText.english),
@@ -97,14 +103,7 @@ bool writeImageFile(const std::string& path, const PixelTarget& source, Size siz
       std::memcpy(out, source.pixels + 3 * row, rowBytes);
       continue;
     }
-    const int32_t* blue = source.planes.plane[0] + row;
-    const int32_t* green = source.planes.plane[1] + row;
-    const int32_t* red = source.planes.plane[2] + row;
-    for (int x = 0; x < w; ++x) {
-      out[3 * x] = static_cast<uint8_t>(blue[x]);
-      out[3 * x + 1] = static_cast<uint8_t>(green[x]);
-      out[3 * x + 2] = static_cast<uint8_t>(red[x]);
-    }
+    copyPlanesToPixels(rowPlanes(source.planes, row, w), PixelView{out, w, 1});
   }
 
   if (!replaceFile(path, data.data(), data.size(), durability)) {
@@ -134,23 +133,25 @@ bool readImageFile(const std::string& path, const PixelTarget& target, Size size
     return false;
   }
   const int w = size.width, h = size.height;
+  // A scratch picture of the file's own rows takes the pixels straight from the file.
+  const bool direct = target.form == PixelForm::Pixels && target.scratch && target.rowLength == w;
   // The header is read but not looked at; pixels follow only a whole header.
   const size_t pixelBytes = static_cast<size_t>(w) * h * 3;
-  std::vector<uint8_t>& data = fileBuffer(kBmpHeaderBytes + pixelBytes);
+  uint8_t header[kBmpHeaderBytes];
+  uint8_t* const pixels = direct ? target.pixels : fileBuffer(pixelBytes).data();
   size_t got = 0;
-  bool readOk = readUpTo(fd, data.data(), kBmpHeaderBytes, got);
+  bool readOk = readUpTo(fd, header, kBmpHeaderBytes, got);
   size_t pixelsGot = 0;
-  if (readOk && got == kBmpHeaderBytes) {
-    readOk = readUpTo(fd, data.data() + kBmpHeaderBytes, pixelBytes, pixelsGot);
-  }
+  if (readOk && got == kBmpHeaderBytes) readOk = readUpTo(fd, pixels, pixelBytes, pixelsGot);
   closeFile(fd);
   if (!readOk) {
     failRead();
     return false;
   }
   // Bytes the file does not hold read as black.
-  std::memset(data.data() + kBmpHeaderBytes + pixelsGot, 0, pixelBytes - pixelsGot);
-  const uint8_t* in = data.data() + kBmpHeaderBytes;
+  std::memset(pixels + pixelsGot, 0, pixelBytes - pixelsGot);
+  if (direct) return true;
+  uint8_t* in = pixels;
   const size_t rowBytes = 3 * static_cast<size_t>(w);
   for (int y = 0; y < h; ++y, in += rowBytes) {
     const long row = static_cast<long>(y) * target.rowLength;
@@ -158,14 +159,7 @@ bool readImageFile(const std::string& path, const PixelTarget& target, Size size
       std::memcpy(target.pixels + 3 * row, in, rowBytes);
       continue;
     }
-    int32_t* blue = target.planes.plane[0] + row;
-    int32_t* green = target.planes.plane[1] + row;
-    int32_t* red = target.planes.plane[2] + row;
-    for (int x = 0; x < w; ++x) {
-      blue[x] = in[3 * x];
-      green[x] = in[3 * x + 1];
-      red[x] = in[3 * x + 2];
-    }
+    copyPixelsToPlanes(PixelView{in, w, 1}, rowPlanes(target.planes, row, w));
   }
   return true;
 }

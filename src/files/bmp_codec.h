@@ -25,6 +25,9 @@ struct PixelTarget {
   uint8_t* pixels = nullptr;  // PixelForm::Pixels
   PlaneView planes;           // PixelForm::Planes
   int rowLength = 0;          // the work width
+  // A picture whose cells the caller replaces anyway when a read fails: a read then goes straight
+  // into it (pixels whose rows are the file's own) and a failed one may leave it partly written.
+  bool scratch = false;
 };
 
 PixelTarget canvasTarget();  // the canvas buffer at the work size
@@ -45,8 +48,9 @@ void reportWriteFailure(const std::string& path);
 
 // Reads a file as if it had the canvas size; the header is not looked at. A missing file is
 // created empty (never through a link) and reads black; bytes the file does not hold read as 0.
-// Shows the read-failure box and leaves the target unchanged when the file cannot be opened or
-// read, or is not a regular file (a FIFO, device, folder or socket is never waited on).
+// Shows the read-failure box and leaves the target unchanged (but for a scratch target) when the
+// file cannot be opened or read, or is not a regular file (a FIFO, device, folder or socket is
+// never waited on).
 bool readImageFile(const std::string& path, const PixelTarget& target, Size size);
 
 }  // namespace zc

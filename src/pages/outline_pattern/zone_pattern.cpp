@@ -91,15 +91,13 @@ ZC_VBMI int rowVbmi(uint8_t* px, int32_t* mark, int width, uint8_t p, int greyFr
     const uint64_t same = _mm512_cmpeq_epi8_mask(byPlane, zoneByte);
     const __mmask16 zone = inRange | static_cast<__mmask16>(same & (same >> 16) & (same >> 32));
     const __m512i values = _mm512_mask_blend_epi8(zone, grey192, white);  // one byte per pixel
-    // The 16 bytes after the step's 48 are the next step's pixels, still to be read: they are
-    // stored back as they are.
-    const __m512i out = _mm512_mask_blend_epi8(
-        kFortyEightBytes, bytes, _mm512_maskz_permutexvar_epi8(kAll, toPixel, values));
-    if (whole) {
-      _mm512_storeu_si512(at, out);
-    } else {
-      _mm512_mask_storeu_epi8(at, kFortyEightBytes, out);
-    }
+    // The step's 48 bytes as 32 and 16: a store reaching into the next step's bytes would keep
+    // that step's load from being served until the store has gone out.
+    const __m512i out = _mm512_maskz_permutexvar_epi8(kAll, toPixel, values);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(at),
+                        _mm512_maskz_extracti64x4_epi64(0xF, out, 0));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(at + 32),
+                     _mm512_maskz_extracti32x4_epi32(0xF, out, 2));
     _mm512_storeu_si512(mark + x, _mm512_maskz_set1_epi32(static_cast<__mmask16>(~zone), 1));
     matched += __builtin_popcount(inRange);
     patternCount += 16 - __builtin_popcount(zone);

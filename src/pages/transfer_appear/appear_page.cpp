@@ -406,36 +406,38 @@ void restoreOrCall() {
   appear().displayMode = kShowBack;
 }
 
-// The transfer and back images as read from their files, at the work size.
+// The transfer image as read from its file and as moved, at the work size.
 struct WorkingPictures {
-  std::vector<uint8_t> transfer, back;
+  std::vector<uint8_t> transfer, moved;
 };
 
+// A failed read of either picture is followed by a copy over the whole of it.
 PixelTarget pixelTarget(const PixelView& picture) {
   PixelTarget t;
   t.form = PixelForm::Pixels;
   t.pixels = picture.bytes;
   t.rowLength = picture.width;
+  t.scratch = true;
   return t;
 }
 
 // Real appear: the transfer image, moved by the offset while move is on, composed over the back
 // image through the pass zone; the composition ends in the canvas and the planes. Each working
 // file is read as the planes would take it: a read that fails leaves what the planes held, the
-// planes' own picture for the transfer image and the transfer image for the back image.
+// planes' own picture for the transfer image and the transfer image for the back image. The back
+// image is read into the canvas itself, where the compose turns it into the composition.
 void realAppear() {
   AppearPageState& a = appear();
   const PixelView canvas = workCanvas();
   const size_t bytes = static_cast<size_t>(canvas.width) * canvas.height * 3;
   static WorkingPictures pictures;
   pictures.transfer.resize(bytes);
-  pictures.back.resize(bytes);
   const PixelView transfer{pictures.transfer.data(), canvas.width, canvas.height};
-  const PixelView back{pictures.back.data(), canvas.width, canvas.height};
 
   if (!readWorkingFile(kTransferFile, pixelTarget(transfer))) {
     copyPlanesToPixels(workPlanes(), transfer);
   }
+  PixelView shown = transfer;
   if (a.moveOn) {
     if (a.moveRequest == kApplyDrag) {
       a.offsetX += a.pendingDx;
@@ -443,16 +445,15 @@ void realAppear() {
       a.pendingDx = a.pendingDy = 0;
       a.moveRequest = 0;
     }
-    moveTransferImage(transfer, canvas, a.offsetX, a.offsetY);
-  } else {
+    pictures.moved.resize(bytes);
+    shown = PixelView{pictures.moved.data(), canvas.width, canvas.height};
+    moveTransferImage(transfer, shown, a.offsetX, a.offsetY);
+  }
+  if (!readWorkingFile(kBackFile, pixelTarget(canvas))) {
     std::memcpy(canvas.bytes, transfer.bytes, bytes);
   }
-  if (!readWorkingFile(kBackFile, pixelTarget(back))) {
-    std::memcpy(back.bytes, transfer.bytes, bytes);
-  }
   const PassZone zone{a.zoneMode, a.zoneCondition, a.zoneStart, a.zoneEnd};
-  composeThroughPassZone(canvas, back, zone, a.gradation);
-  std::memcpy(canvas.bytes, back.bytes, bytes);
+  composeThroughPassZone(shown, canvas, zone, a.gradation);
   canvasToPlanes();
 }
 

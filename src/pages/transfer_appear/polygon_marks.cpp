@@ -17,17 +17,6 @@ void put(const PixelView& canvas, int column, int row, MarkColour colour) {
 
 }  // namespace
 
-void drawMarkedCells(const PixelView& canvas, const int32_t* marks, MarkColour colour) {
-  const long cells = static_cast<long>(canvas.width) * canvas.height;
-  for (long i = 0; i < cells; ++i) {
-    if (marks[i] == 0) continue;
-    uint8_t* px = canvas.bytes + i * 3;
-    px[0] = colour.blue;
-    px[1] = colour.green;
-    px[2] = colour.red;
-  }
-}
-
 void drawVertexMarker(const PixelView& canvas, const CanvasCell& cell, MarkColour colour) {
   if (!onCanvas(canvas, cell.column, cell.row)) return;
   // Rows are stored bottom-up: up on the window is a higher row.

@@ -1,0 +1,12 @@
+#pragma once
+// The pattern image as the plain loop, one pixel at a time: the reference of patternImage
+// (pattern_image.h), bit for bit.
+#include <cstdint>
+
+#include "core/image_buffers.h"
+
+namespace zc {
+
+long patternImageReference(const PixelView& canvas, int32_t* markPlane, int zoneColor);
+
+}  // namespace zc

@@ -1,0 +1,11 @@
+#pragma once
+// The shot as the plain loop, one cell at a time: the reference of shotPattern (shot_pattern.h).
+#include <cstdint>
+
+#include "core/image_buffers.h"
+
+namespace zc {
+
+void shotPatternReference(const PlaneView& planes, const int32_t* marks, int zoneColor);
+
+}  // namespace zc
