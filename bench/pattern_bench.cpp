@@ -39,7 +39,8 @@ void BM_ZoneDrawThenPatternImage(benchmark::State& state) {
     state.ResumeTiming();
     const PixelView view{canvas.data(), kWidth, kHeight};
     benchmark::DoNotOptimize(zoneDraw(view, 90, 150, 255));
-    benchmark::DoNotOptimize(patternImageReference(view, marks.data(), 255));
+    benchmark::DoNotOptimize(
+        patternImageReference(view, MarkView{marks.data(), kWidth, kHeight}, 255));
   }
 }
 
@@ -51,8 +52,8 @@ void BM_ZoneAndPattern(benchmark::State& state) {
     state.PauseTiming();
     canvas = photo;
     state.ResumeTiming();
-    benchmark::DoNotOptimize(
-        zoneAndPattern(PixelView{canvas.data(), kWidth, kHeight}, marks.data(), 90, 150, 255));
+    benchmark::DoNotOptimize(zoneAndPattern(PixelView{canvas.data(), kWidth, kHeight},
+                                            MarkView{marks.data(), kWidth, kHeight}, 90, 150, 255));
   }
 }
 
@@ -60,7 +61,7 @@ ZINDLE_MEDIAN_BENCHMARK(BM_ZoneDrawThenPatternImage);
 ZINDLE_MEDIAN_BENCHMARK(BM_ZoneAndPattern);
 
 // The pattern made from a picture whose zone is drawn, fast form and plain loop.
-template <long (*Pattern)(const PixelView&, int32_t*, int)>
+template <long (*Pattern)(const PixelView&, const MarkView&, int)>
 void patternBench(benchmark::State& state) {
   const std::vector<uint8_t>& photo = photographPixels();
   std::vector<uint8_t> drawn = photo;
@@ -71,10 +72,11 @@ void patternBench(benchmark::State& state) {
     state.PauseTiming();
     canvas = drawn;
     state.ResumeTiming();
-    benchmark::DoNotOptimize(Pattern(PixelView{canvas.data(), kWidth, kHeight}, marks.data(), 255));
+    benchmark::DoNotOptimize(Pattern(PixelView{canvas.data(), kWidth, kHeight},
+                                     MarkView{marks.data(), kWidth, kHeight}, 255));
   }
 }
-long patternFast(const PixelView& canvas, int32_t* marks, int zone) {
+long patternFast(const PixelView& canvas, const MarkView& marks, int zone) {
   return patternImage(canvas, marks, zone);
 }
 void BM_PatternImageFast(benchmark::State& state) {

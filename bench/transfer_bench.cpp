@@ -130,7 +130,8 @@ void BM_EvenOddFillKernel(benchmark::State& state) {
   TransferScene scene;
   markLargePolygon();
   const int mode = static_cast<int>(state.range(0));
-  for (auto _ : state) evenOddFill(PixelView{canvasBuffer(), kW, kH}, plane(3), mode, 255);
+  for (auto _ : state)
+    evenOddFill(PixelView{canvasBuffer(), kW, kH}, MarkView{plane(3), kW, kH}, mode, 255);
 }
 
 void BM_EvenOddFillPlainLoop(benchmark::State& state) {
@@ -138,7 +139,7 @@ void BM_EvenOddFillPlainLoop(benchmark::State& state) {
   markLargePolygon();
   const int mode = static_cast<int>(state.range(0));
   for (auto _ : state) {
-    evenOddFillReference(PixelView{canvasBuffer(), kW, kH}, plane(3), mode, 255);
+    evenOddFillReference(PixelView{canvasBuffer(), kW, kH}, MarkView{plane(3), kW, kH}, mode, 255);
   }
 }
 
@@ -147,25 +148,29 @@ void BM_EvenOddFillPlainLoop(benchmark::State& state) {
 void BM_ShotPatternFast(benchmark::State& state) {
   TransferScene scene;
   markLargePolygon();
-  for (auto _ : state) shotPattern(PlaneView{{plane(0), plane(1), plane(2)}, kW, kH}, plane(3), 7);
+  for (auto _ : state)
+    shotPattern(PlaneView{{plane(0), plane(1), plane(2)}, kW, kH}, MarkView{plane(3), kW, kH}, 7);
 }
 void BM_ShotPatternPlainLoop(benchmark::State& state) {
   TransferScene scene;
   markLargePolygon();
   for (auto _ : state) {
-    shotPatternReference(PlaneView{{plane(0), plane(1), plane(2)}, kW, kH}, plane(3), 7);
+    shotPatternReference(PlaneView{{plane(0), plane(1), plane(2)}, kW, kH},
+                         MarkView{plane(3), kW, kH}, 7);
   }
 }
 void BM_MarkedCellsFast(benchmark::State& state) {
   TransferScene scene;
   markLargePolygon();
-  for (auto _ : state) drawMarkedCells(PixelView{canvasBuffer(), kW, kH}, plane(3), kSideRed);
+  for (auto _ : state)
+    drawMarkedCells(PixelView{canvasBuffer(), kW, kH}, MarkView{plane(3), kW, kH}, kSideRed);
 }
 void BM_MarkedCellsPlainLoop(benchmark::State& state) {
   TransferScene scene;
   markLargePolygon();
   for (auto _ : state) {
-    drawMarkedCellsReference(PixelView{canvasBuffer(), kW, kH}, plane(3), kSideRed);
+    drawMarkedCellsReference(PixelView{canvasBuffer(), kW, kH}, MarkView{plane(3), kW, kH},
+                             kSideRed);
   }
 }
 

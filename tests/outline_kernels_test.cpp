@@ -332,7 +332,7 @@ TEST(BrushDab, DiscAreaRadiusAndMarkedCells) {
     EXPECT_EQ(disc.area, c.area);
     EXPECT_EQ(disc.radius, c.radius);
     std::vector<int32_t> marks(40 * 30, 0);
-    stampBrushDisc(marks.data(), 40, 30, 20, 15, disc);
+    stampBrushDisc(MarkView{marks.data(), 40, 30}, 20, 15, disc);
     EXPECT_EQ(std::count(marks.begin(), marks.end(), 1), c.cells) << c.size << ' ' << c.scale;
   }
 }
@@ -342,10 +342,10 @@ TEST(BrushDab, DiscAreaRadiusAndMarkedCells) {
 TEST(BrushDab, DiscIsClippedToThePlane) {
   std::vector<int32_t> marks(10 * 8 + 1, 0);
   marks.back() = 7;  // the cell after the plane
-  stampBrushDisc(marks.data(), 10, 8, 0, 0, brushDisc(6, 100));
+  stampBrushDisc(MarkView{marks.data(), 10, 8}, 0, 0, brushDisc(6, 100));
   EXPECT_EQ(std::count(marks.begin(), marks.end(), 1), 35);
   EXPECT_EQ(marks.back(), 7);
-  stampBrushDisc(marks.data(), 10, 8, -20, 3, brushDisc(6, 100));
+  stampBrushDisc(MarkView{marks.data(), 10, 8}, -20, 3, brushDisc(6, 100));
   EXPECT_EQ(std::count(marks.begin(), marks.end(), 1), 35);
 }
 
@@ -365,12 +365,13 @@ TEST(BrushDab, ScaleFollowsTheDistanceBetweenReleases) {
 TEST(BrushMarks, OnlyCellsMarkedOneAreShownAndCommitted) {
   Scene s = solidScene(3, 2, 10, 20, 30);
   s.show();
-  const std::vector<int32_t> marks = {1, 0, 2, 0, 1, -1};
-  paintMarkedCells(marks.data(), s.canvas(), kInk);
+  std::vector<int32_t> marks = {1, 0, 2, 0, 1, -1};
+  const MarkView view{marks.data(), 3, 2};
+  paintMarkedCells(view, s.canvas(), kInk);
   EXPECT_EQ(s.inkCount(), 2);
   EXPECT_EQ(s.shown(0, 0), kInk);
   EXPECT_EQ(s.shown(1, 1), kInk);
-  writeMarkedCells(marks.data(), s.planes(), Rgb{200, 100, 50});
+  writeMarkedCells(view, s.planes(), Rgb{200, 100, 50});
   EXPECT_EQ(s.cell(2, 0, 0), 200);
   EXPECT_EQ(s.cell(0, 1, 1), 50);
   EXPECT_EQ(s.cell(2, 2, 0), 10);  // a mark of 2 is no brush line

@@ -155,7 +155,7 @@ TEST_P(OutlineFlow, BrushStrokeAndRightClickPutTheLinesIntoThePlanes) {
   std::vector<int32_t> marks(static_cast<size_t>(kW) * kH, 0);
   for (int i = 0; i <= 25; ++i) {
     const CanvasCell c = canvasCellAt(300 + 200 * i / 25, 300 + 100 * i / 25);
-    stampBrushDisc(marks.data(), kW, kH, c.column, c.row, brushDisc(6, 100));
+    stampBrushDisc(MarkView{marks.data(), kW, kH}, c.column, c.row, brushDisc(6, 100));
   }
   Expected e(picture_);
   const PlaneView p = e.planes();
@@ -317,7 +317,7 @@ TEST_F(OutlinePage, FixedStrokeLeavesNoMarkBehind) {
   EXPECT_EQ(ws().scrollY.pixelShift, 15);  // trunc((960 - 640) * 10 / 201)
   std::vector<int32_t> marks(static_cast<size_t>(kW) * kH, 0);
   for (int i = 0; i <= 13; ++i) {  // the press and 13 steps, all before the scroll
-    stampBrushDisc(marks.data(), kW, kH, 200 + 100 * i / 13, kH - 268, brushDisc(6, 100));
+    stampBrushDisc(MarkView{marks.data(), kW, kH}, 200 + 100 * i / 13, kH - 268, brushDisc(6, 100));
   }
   EXPECT_EQ(markedCells(), std::count(marks.begin(), marks.end(), 1));
 }

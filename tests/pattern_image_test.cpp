@@ -16,6 +16,7 @@ struct Picture {
   std::vector<uint8_t> bytes;
   std::vector<int32_t> marks;
   PixelView view() { return PixelView{bytes.data(), 4, 2}; }
+  MarkView markView() { return MarkView{marks.data(), 4, 2}; }
 };
 
 Picture picture(std::initializer_list<std::array<uint8_t, 3>> pixels) {
@@ -34,7 +35,7 @@ TEST(PatternImage, ZoneColourBecomesWhiteAndEverythingElseGrey) {
                        {255, 255, 255},
                        {10, 20, 30},
                        {255, 0, 255}});
-  EXPECT_EQ(patternImage(p.view(), p.marks.data(), 255), 3);
+  EXPECT_EQ(patternImage(p.view(), p.markView(), 255), 3);
   const std::vector<uint8_t> grey{192, 192, 192}, white{255, 255, 255};
   const int expectedMark[8] = {0, 1, 1, 0, 1, 0, 1, 1};
   for (int i = 0; i < 8; ++i) {
@@ -53,7 +54,7 @@ TEST(PatternImage, OtherZoneColoursMatchOnlyTheirOwnGrey) {
                        {0, 0, 0},
                        {0, 0, 0},
                        {0, 0, 0}});
-  EXPECT_EQ(patternImage(p.view(), p.marks.data(), 128), 2);
+  EXPECT_EQ(patternImage(p.view(), p.markView(), 128), 2);
   EXPECT_EQ(p.marks[0], 0);
   EXPECT_EQ(p.marks[1], 1);  // white is pattern when the zone colour is not white
   EXPECT_EQ(p.bytes[3], 192);
@@ -83,14 +84,15 @@ TEST(PatternImage, FastFormEqualsThePlainLoopOnAPhotograph) {
       }
       std::vector<uint8_t> plain = canvas;
       std::vector<int32_t> plainMarks(canvas.size() / 3, 7);
-      const long plainCount =
-          patternImageReference(PixelView{plain.data(), width, h}, plainMarks.data(), zone);
+      const long plainCount = patternImageReference(PixelView{plain.data(), width, h},
+                                                    MarkView{plainMarks.data(), width, h}, zone);
       for (const bool vectors : {true, false}) {
         std::vector<uint8_t> fast = canvas;
         std::vector<int32_t> fastMarks(canvas.size() / 3, 7);
-        EXPECT_EQ(patternImage(PixelView{fast.data(), width, h}, fastMarks.data(), zone,
-                               PatternImageTuning{vectors}),
-                  plainCount);
+        EXPECT_EQ(
+            patternImage(PixelView{fast.data(), width, h}, MarkView{fastMarks.data(), width, h},
+                         zone, PatternImageTuning{vectors}),
+            plainCount);
         EXPECT_TRUE(fast == plain) << width << " " << zone << " " << vectors;
         EXPECT_TRUE(fastMarks == plainMarks) << width << " " << zone << " " << vectors;
       }

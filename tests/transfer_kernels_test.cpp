@@ -291,10 +291,10 @@ Cells teeCells(bool transposed) {
 }
 
 // The fast form with and without its vector steps, and the plain loops.
-using Fill = void (*)(const PixelView&, const int32_t*, int, int);
+using Fill = void (*)(const PixelView&, const MarkView&, int, int);
 const Fill kFills[] = {
-    [](const PixelView& c, const int32_t* m, int mode, int e) { evenOddFill(c, m, mode, e); },
-    [](const PixelView& c, const int32_t* m, int mode, int e) {
+    [](const PixelView& c, const MarkView& m, int mode, int e) { evenOddFill(c, m, mode, e); },
+    [](const PixelView& c, const MarkView& m, int mode, int e) {
       evenOddFill(c, m, mode, e, EvenOddFillTuning{.vectors = false});
     },
     evenOddFillReference};
@@ -309,7 +309,7 @@ TEST(EvenOddFill, ALevelSideInRowModeAndAnUprightOneInColumnModeLeaveNoGap) {
         if (transposed) std::swap(a.column, a.row), std::swap(b.column, b.row);
         markStraightSide(f.markView(), a, b, mode);
       }
-      evenOddFill(f.pixels(), f.marks.data(), mode, 255);
+      evenOddFill(f.pixels(), f.markView(), mode, 255);
       // Without the sandwich pass the inner edge of the bar (row or column 20, 21 .. 29) stays
       // open.
       EXPECT_EQ(f.filledCells(255), teeCells(transposed)) << mode;
@@ -322,7 +322,7 @@ TEST(EvenOddFill, PairsEveryMarkedCellOfALineAndLeavesAnOddLastOne) {
     Fixture f(130, 5);
     for (int c : {2, 5, 9}) f.mark(c, 1);
     for (int k = 0; k < 40; ++k) f.mark(3 * k, 3);  // 40 cells: 20 pairs
-    evenOddFill(f.pixels(), f.marks.data(), kCutByRows, 192);
+    evenOddFill(f.pixels(), f.markView(), kCutByRows, 192);
     for (int c = 0; c < 12; ++c) EXPECT_EQ(f.filled(c, 1, 192), c >= 2 && c <= 5) << c;
     for (int c = 0; c < 120; ++c) EXPECT_EQ(f.filled(c, 3, 192), c % 6 <= 3) << c;
     EXPECT_TRUE(f.filled(117, 3, 192));  // the last pair, cells 39 and 40
@@ -343,7 +343,7 @@ TEST(EvenOddFill, TheSandwichPassFillsAnyPixelBetweenTwoOfTheFillColour) {
       } else {
         paint(2, 1, 255), paint(4, 1, 255);
       }
-      evenOddFill(f.pixels(), f.marks.data(), mode, 255);
+      evenOddFill(f.pixels(), f.markView(), mode, 255);
       EXPECT_TRUE(f.filled(3, 1, 255)) << mode;
       EXPECT_FALSE(f.filled(5, 1, 255)) << mode;
       EXPECT_EQ(f.filledCells(255).size(), mode == kCutByRows ? 4u : 3u) << mode;
@@ -380,11 +380,11 @@ TEST(EvenOddFill, FastFormEqualsThePlainLoopsOnAPhotograph) {
         markStraightSide(f.markView(), corner(k), corner(k + 1), mode);
       }
       const std::vector<uint8_t> before = f.canvas;
-      evenOddFillReference(f.pixels(), f.marks.data(), mode, e);
+      evenOddFillReference(f.pixels(), f.markView(), mode, e);
       const std::vector<uint8_t> plain = f.canvas;
       for (const Fill fill : {kFills[0], kFills[1]}) {
         f.canvas = before;
-        fill(f.pixels(), f.marks.data(), mode, e);
+        fill(f.pixels(), f.markView(), mode, e);
         EXPECT_TRUE(f.canvas == plain) << "mode " << mode << " fill " << e;
       }
     }
@@ -396,7 +396,7 @@ TEST(EvenOddFill, FastFormEqualsThePlainLoopsOnAPhotograph) {
 TEST(ShotPattern, TheZonePartTakesTheZoneColourAndThePatternPartKeepsThePicture) {
   Fixture f(3, 2);
   f.marks = {0, 1, 0, 1, 1, 0};
-  shotPattern(f.planeView(), f.marks.data(), 200);
+  shotPattern(f.planeView(), f.markView(), 200);
   for (int i = 0; i < 6; ++i) {
     for (int k = 0; k < 3; ++k) EXPECT_EQ(f.planes[k][i], f.marks[i] ? 60 + 30 * k : 200) << i;
   }
@@ -432,10 +432,10 @@ TEST(ShotPattern, FastFormEqualsThePlainLoopOnAPhotograph) {
   for (const int width : {768, 35, 16, 7}) {
     for (const int zone : {0, 200, 255}) {
       PhotoMarks plain(width);
-      shotPatternReference(plain.f.planeView(), plain.f.marks.data(), zone);
+      shotPatternReference(plain.f.planeView(), plain.f.markView(), zone);
       for (const bool vectors : {true, false}) {
         PhotoMarks fast(width);
-        shotPattern(fast.f.planeView(), fast.f.marks.data(), zone, ShotPatternTuning{vectors});
+        shotPattern(fast.f.planeView(), fast.f.markView(), zone, ShotPatternTuning{vectors});
         for (int k = 0; k < 3; ++k) {
           EXPECT_TRUE(fast.f.planes[k] == plain.f.planes[k])
               << "width " << width << " zone " << zone << " plane " << k << " " << vectors;
@@ -448,10 +448,10 @@ TEST(ShotPattern, FastFormEqualsThePlainLoopOnAPhotograph) {
 TEST(PolygonMarks, MarkedCellsFastFormEqualsThePlainLoopOnAPhotograph) {
   for (const int width : {768, 35, 16, 7}) {
     PhotoMarks plain(width);
-    drawMarkedCellsReference(plain.f.pixels(), plain.f.marks.data(), kTraceCyan);
+    drawMarkedCellsReference(plain.f.pixels(), plain.f.markView(), kTraceCyan);
     for (const bool vectors : {true, false}) {
       PhotoMarks fast(width);
-      drawMarkedCells(fast.f.pixels(), fast.f.marks.data(), kTraceCyan, MarkedCellsTuning{vectors});
+      drawMarkedCells(fast.f.pixels(), fast.f.markView(), kTraceCyan, MarkedCellsTuning{vectors});
       EXPECT_TRUE(fast.f.canvas == plain.f.canvas) << "width " << width << " " << vectors;
     }
   }
@@ -460,7 +460,7 @@ TEST(PolygonMarks, MarkedCellsFastFormEqualsThePlainLoopOnAPhotograph) {
 TEST(PatternSaveLevels, ZonePartWhitePatternPart127) {
   std::vector<int32_t> marks = {0, 1, 2};
   std::vector<uint8_t> out(9, 7);
-  patternSaveLevels(marks.data(), PixelView{out.data(), 3, 1});
+  patternSaveLevels(MarkView{marks.data(), 3, 1}, PixelView{out.data(), 3, 1});
   EXPECT_EQ(out, (std::vector<uint8_t>{255, 255, 255, 127, 127, 127, 0, 0, 0}));
 }
 

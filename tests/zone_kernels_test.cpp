@@ -120,13 +120,13 @@ TEST(ZoneAndPattern, IsZoneDrawThenPatternImageBitForBitOnAPhotograph) {
     std::vector<int32_t> plainMarks(static_cast<size_t>(w) * h, 7);
     const long matched = zoneDraw(PixelView{plain.data(), w, h}, c.from, c.to, c.zoneColor);
     const long zoneCount =
-        patternImage(PixelView{plain.data(), w, h}, plainMarks.data(), c.zoneColor);
+        patternImage(PixelView{plain.data(), w, h}, MarkView{plainMarks.data(), w, h}, c.zoneColor);
     for (const bool vectors : {true, false}) {
       std::vector<uint8_t> fast = canvas;
       std::vector<int32_t> fastMarks(static_cast<size_t>(w) * h, 7);
       const ZonePatternCounts counts =
-          zoneAndPattern(PixelView{fast.data(), w, h}, fastMarks.data(), c.from, c.to, c.zoneColor,
-                         ZonePatternTuning{.vectors = vectors});
+          zoneAndPattern(PixelView{fast.data(), w, h}, MarkView{fastMarks.data(), w, h}, c.from,
+                         c.to, c.zoneColor, ZonePatternTuning{.vectors = vectors});
       EXPECT_EQ(counts.matched, matched) << vectors;
       EXPECT_EQ(counts.zoneCount, zoneCount) << vectors;
       EXPECT_TRUE(fast == plain) << vectors;

@@ -12,15 +12,15 @@ BrushDisc brushDisc(int size, int scale) {
   return disc;
 }
 
-void stampBrushDisc(int32_t* marks, int width, int height, int column, int row,
-                    const BrushDisc& disc) {
+void stampBrushDisc(const MarkView& marks, int column, int row, const BrushDisc& disc) {
+  const int width = marks.width, height = marks.height;
   const int d = disc.radius;
   const int rowFrom = std::max(row - d, 0), rowTo = std::min(row + d, height - 1);
   const int columnFrom = std::max(column - d, 0), columnTo = std::min(column + d, width - 1);
   for (int r = rowFrom; r <= rowTo; ++r) {
     for (int k = columnFrom; k <= columnTo; ++k) {
       const int dk = k - column, dr = r - row;
-      if (dk * dk + dr * dr <= disc.area) marks[static_cast<long>(r) * width + k] = 1;
+      if (dk * dk + dr * dr <= disc.area) marks.cells[static_cast<long>(r) * width + k] = 1;
     }
   }
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "core/image_buffers.h"
+
 namespace zc {
 
 // A dab's disc: area s2 = trunc(size^2 x scale / 100) and radius d = trunc(sqrt(s2)).
@@ -15,9 +17,8 @@ BrushDisc brushDisc(int size, int scale);
 // Sets to 1 every cell (k, r) of the mark plane with (k - column)^2 + (r - row)^2 <= disc.area,
 // within the disc's square column - d .. column + d, row - d .. row + d. Cells outside
 // 0 .. width - 1, 0 .. height - 1 are skipped, so the centre may lie anywhere.
-// marks: width x height cells, row length width, row 0 the bottom row.
-void stampBrushDisc(int32_t* marks, int width, int height, int column, int row,
-                    const BrushDisc& disc);
+// Row 0 of the mark plane is the bottom row.
+void stampBrushDisc(const MarkView& marks, int column, int row, const BrushDisc& disc);
 
 // The stroke distance trunc(sqrt(dx^2 + dy^2)) between two release positions, and the scale it
 // gives the following dabs: 100 below 20, 140 - 2 x distance from 20 up to 49, 40 from 50 on.

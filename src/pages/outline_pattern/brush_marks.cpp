@@ -2,7 +2,8 @@
 
 namespace zc {
 
-void paintMarkedCells(const int32_t* marks, const PixelView& canvas, Rgb colour) {
+void paintMarkedCells(const MarkView& markView, const PixelView& canvas, Rgb colour) {
+  const int32_t* marks = markView.cells;
   const long cells = static_cast<long>(canvas.width) * canvas.height;
   for (long i = 0; i < cells; ++i) {
     if (marks[i] != 1) continue;
@@ -13,7 +14,8 @@ void paintMarkedCells(const int32_t* marks, const PixelView& canvas, Rgb colour)
   }
 }
 
-void writeMarkedCells(const int32_t* marks, const PlaneView& planes, Rgb colour) {
+void writeMarkedCells(const MarkView& markView, const PlaneView& planes, Rgb colour) {
+  const int32_t* marks = markView.cells;
   const long cells = static_cast<long>(planes.width) * planes.height;
   for (long i = 0; i < cells; ++i) {
     if (marks[i] != 1) continue;

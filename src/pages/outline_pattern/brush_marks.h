@@ -10,9 +10,9 @@ namespace zc {
 // marks: canvas.width x canvas.height cells (planes: the same), row length the width.
 
 // Shows the lines: every marked pixel of the canvas becomes `colour`.
-void paintMarkedCells(const int32_t* marks, const PixelView& canvas, Rgb colour);
+void paintMarkedCells(const MarkView& marks, const PixelView& canvas, Rgb colour);
 
 // Commits the lines: every marked cell of the planes becomes `colour`.
-void writeMarkedCells(const int32_t* marks, const PlaneView& planes, Rgb colour);
+void writeMarkedCells(const MarkView& marks, const PlaneView& planes, Rgb colour);
 
 }  // namespace zc

@@ -119,7 +119,7 @@ void stampDab(CanvasCell centre) {
   const Workspace& w = ws();
   const BrushDisc disc = brushDisc(w.outline.brushSize, w.outline.brushScale);
   const MarkView marks = workMarks();
-  stampBrushDisc(marks.cells, marks.width, marks.height, centre.column, centre.row, disc);
+  stampBrushDisc(marks, centre.column, centre.row, disc);
   claimMarkPlane(kPageOutline);
 }
 
@@ -178,9 +178,9 @@ void brushPaintStep() {
     stampDab(o.brushCurrentCell);
   }
   const Rgb colour = brushColour();
-  paintMarkedCells(workMarks().cells, workCanvas(), colour);
+  paintMarkedCells(workMarks(), workCanvas(), colour);
   if (o.brushFixRequest == 1) {
-    writeMarkedCells(workMarks().cells, workPlanes(), colour);
+    writeMarkedCells(workMarks(), workPlanes(), colour);
     // Fixed lines leave no mark behind, not even the dab of the stroke's end.
     forgetMarks();
     planesToCanvas();

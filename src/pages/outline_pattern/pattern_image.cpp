@@ -69,8 +69,9 @@ ZC_VBMI int rowVbmi(uint8_t* px, int32_t* mark, int width, uint8_t p, long& zone
 
 }  // namespace
 
-long patternImage(const PixelView& canvas, int32_t* markPlane, int zoneColor,
+long patternImage(const PixelView& canvas, const MarkView& marks, int zoneColor,
                   PatternImageTuning tuning) {
+  int32_t* markPlane = marks.cells;
   const uint8_t p = static_cast<uint8_t>(zoneColor);
   long zoneCount = 0;  // a local: byte stores may alias the answer's memory
   bool vectors = false;

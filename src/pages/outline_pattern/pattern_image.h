@@ -15,7 +15,7 @@ namespace zc {
 struct PatternImageTuning {
   bool vectors = true;  // false: one pixel at a time
 };
-long patternImage(const PixelView& canvas, int32_t* markPlane, int zoneColor,
+long patternImage(const PixelView& canvas, const MarkView& marks, int zoneColor,
                   PatternImageTuning tuning = {});
 
 // A pattern with at most this many zone pixels has no usable zone and asks for a warning.

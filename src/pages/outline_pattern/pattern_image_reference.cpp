@@ -2,7 +2,8 @@
 
 namespace zc {
 
-long patternImageReference(const PixelView& canvas, int32_t* markPlane, int zoneColor) {
+long patternImageReference(const PixelView& canvas, const MarkView& marks, int zoneColor) {
+  int32_t* markPlane = marks.cells;
   const uint8_t p = static_cast<uint8_t>(zoneColor);
   long patternCount = 0;
   for (int r = 0; r < canvas.height; ++r) {

@@ -7,6 +7,6 @@
 
 namespace zc {
 
-long patternImageReference(const PixelView& canvas, int32_t* markPlane, int zoneColor);
+long patternImageReference(const PixelView& canvas, const MarkView& marks, int zoneColor);
 
 }  // namespace zc

@@ -499,7 +499,7 @@ void zoneAndPatternStep() {
   if (p.drawZoneRequest == 1 && areaOn && p.patternRequest == 1) {
     // Both at once in one pass over the canvas.
     const ZonePatternCounts counts =
-        zoneAndPattern(canvas, workMarks().cells, grey.from, grey.to, zoneColor);
+        zoneAndPattern(canvas, workMarks(), grey.from, grey.to, zoneColor);
     claimMarkPlane(kPagePattern);
     askAboutZone(cells, counts.matched);
     askAboutPattern(counts.zoneCount);
@@ -510,7 +510,7 @@ void zoneAndPatternStep() {
     askAboutZone(areaOn ? cells : 0, matched);
   }
   if (p.patternRequest == 1) {
-    askAboutPattern(patternImage(canvas, workMarks().cells, zoneColor));
+    askAboutPattern(patternImage(canvas, workMarks(), zoneColor));
     claimMarkPlane(kPagePattern);
   }
 }

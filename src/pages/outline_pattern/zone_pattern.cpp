@@ -112,8 +112,9 @@ bool hasVbmi() {
 
 }  // namespace
 
-ZonePatternCounts zoneAndPattern(const PixelView& canvas, int32_t* markPlane, int greyFrom,
+ZonePatternCounts zoneAndPattern(const PixelView& canvas, const MarkView& marks, int greyFrom,
                                  int greyTo, int zoneColor, ZonePatternTuning tuning) {
+  int32_t* markPlane = marks.cells;
   const uint8_t p = static_cast<uint8_t>(zoneColor);
   long matched = 0, patternCount = 0;  // locals: byte stores may alias the answer's memory
   bool vectors = false;

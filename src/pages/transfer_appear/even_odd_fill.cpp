@@ -167,8 +167,9 @@ void fillColumns(const PixelView& canvas, const int32_t* marks, uint8_t e, bool 
 
 }  // namespace
 
-void evenOddFill(const PixelView& canvas, const int32_t* marks, int cutMode, int fillValue,
+void evenOddFill(const PixelView& canvas, const MarkView& markView, int cutMode, int fillValue,
                  EvenOddFillTuning tuning) {
+  const int32_t* marks = markView.cells;
   const uint8_t e = static_cast<uint8_t>(fillValue);
   bool vectors = false;
 #ifdef ZC_FILL_X86

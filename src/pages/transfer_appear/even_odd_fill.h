@@ -20,7 +20,7 @@ namespace zc {
 struct EvenOddFillTuning {
   bool vectors = true;  // false: no AVX-512, one cell and one pixel at a time
 };
-void evenOddFill(const PixelView& canvas, const int32_t* marks, int cutMode, int fillValue,
+void evenOddFill(const PixelView& canvas, const MarkView& marks, int cutMode, int fillValue,
                  EvenOddFillTuning tuning = {});
 
 }  // namespace zc

@@ -61,8 +61,9 @@ void fillColumns(const PixelView& canvas, const int32_t* marks, uint8_t e) {
 
 }  // namespace
 
-void evenOddFillReference(const PixelView& canvas, const int32_t* marks, int cutMode,
+void evenOddFillReference(const PixelView& canvas, const MarkView& markView, int cutMode,
                           int fillValue) {
+  const int32_t* marks = markView.cells;
   const uint8_t e = static_cast<uint8_t>(fillValue);
   if (cutMode == 1) {
     fillRows(canvas, marks, e);

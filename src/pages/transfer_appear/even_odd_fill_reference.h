@@ -7,7 +7,7 @@
 
 namespace zc {
 
-void evenOddFillReference(const PixelView& canvas, const int32_t* marks, int cutMode,
+void evenOddFillReference(const PixelView& canvas, const MarkView& marks, int cutMode,
                           int fillValue);
 
 }  // namespace zc

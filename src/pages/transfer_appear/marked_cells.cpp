@@ -35,8 +35,9 @@ __attribute__((target("avx512f"))) long markedAvx512(uint8_t* bytes, const int32
 
 }  // namespace
 
-void drawMarkedCells(const PixelView& canvas, const int32_t* marks, MarkColour colour,
+void drawMarkedCells(const PixelView& canvas, const MarkView& markView, MarkColour colour,
                      MarkedCellsTuning tuning) {
+  const int32_t* marks = markView.cells;
   const long cells = static_cast<long>(canvas.width) * canvas.height;
   long i = 0;
 #ifdef ZC_MARKED_X86

@@ -17,7 +17,7 @@ struct MarkColour {
 struct MarkedCellsTuning {
   bool vectors = true;  // false: one cell at a time
 };
-void drawMarkedCells(const PixelView& canvas, const int32_t* marks, MarkColour colour,
+void drawMarkedCells(const PixelView& canvas, const MarkView& marks, MarkColour colour,
                      MarkedCellsTuning tuning = {});
 
 }  // namespace zc

@@ -2,7 +2,9 @@
 
 namespace zc {
 
-void drawMarkedCellsReference(const PixelView& canvas, const int32_t* marks, MarkColour colour) {
+void drawMarkedCellsReference(const PixelView& canvas, const MarkView& markView,
+                              MarkColour colour) {
+  const int32_t* marks = markView.cells;
   const long cells = static_cast<long>(canvas.width) * canvas.height;
   for (long i = 0; i < cells; ++i) {
     if (marks[i] == 0) continue;

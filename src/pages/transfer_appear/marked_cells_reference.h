@@ -7,6 +7,6 @@
 
 namespace zc {
 
-void drawMarkedCellsReference(const PixelView& canvas, const int32_t* marks, MarkColour colour);
+void drawMarkedCellsReference(const PixelView& canvas, const MarkView& marks, MarkColour colour);
 
 }  // namespace zc

@@ -4,7 +4,8 @@
 
 namespace zc {
 
-void patternSaveLevels(const int32_t* marks, const PixelView& out) {
+void patternSaveLevels(const MarkView& markView, const PixelView& out) {
+  const int32_t* marks = markView.cells;
   const long cells = static_cast<long>(out.width) * out.height;
   for (long i = 0; i < cells; ++i) {
     const int64_t level = 255 - 128 * static_cast<int64_t>(marks[i]);

@@ -40,8 +40,9 @@ __attribute__((target("avx512f"))) long shotAvx512(const PlaneView& planes, cons
 
 }  // namespace
 
-void shotPattern(const PlaneView& planes, const int32_t* marks, int zoneColor,
+void shotPattern(const PlaneView& planes, const MarkView& markView, int zoneColor,
                  ShotPatternTuning tuning) {
+  const int32_t* marks = markView.cells;
   const long cells = static_cast<long>(planes.width) * planes.height;
   long i = 0;
 #ifdef ZC_SHOT_X86

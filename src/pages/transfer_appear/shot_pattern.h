@@ -13,7 +13,7 @@ namespace zc {
 struct ShotPatternTuning {
   bool vectors = true;  // false: one cell at a time
 };
-void shotPattern(const PlaneView& planes, const int32_t* marks, int zoneColor,
+void shotPattern(const PlaneView& planes, const MarkView& marks, int zoneColor,
                  ShotPatternTuning tuning = {});
 
 }  // namespace zc

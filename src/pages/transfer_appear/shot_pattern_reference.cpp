@@ -2,7 +2,8 @@
 
 namespace zc {
 
-void shotPatternReference(const PlaneView& planes, const int32_t* marks, int zoneColor) {
+void shotPatternReference(const PlaneView& planes, const MarkView& markView, int zoneColor) {
+  const int32_t* marks = markView.cells;
   const long cells = static_cast<long>(planes.width) * planes.height;
   for (long i = 0; i < cells; ++i) {
     if (marks[i] != 0) continue;

@@ -6,6 +6,6 @@
 
 namespace zc {
 
-void shotPatternReference(const PlaneView& planes, const int32_t* marks, int zoneColor);
+void shotPatternReference(const PlaneView& planes, const MarkView& marks, int zoneColor);
 
 }  // namespace zc

@@ -442,7 +442,7 @@ void polygonStep(const OutlineLines& lines) {
     if (t.vertexCount >= 0) placeVertex(lines, true);
   }
   if (t.vertexCount < 0) return;
-  drawMarkedCells(workCanvas(), workMarks().cells, kSideRed);
+  drawMarkedCells(workCanvas(), workMarks(), kSideRed);
   if (!t.traceOn) {
     drawVertexMarker(workCanvas(), t.vertex[t.vertexCount],
                      markerColour(lines, t.vertex[t.vertexCount]));
@@ -462,7 +462,7 @@ void traceMarks(const OutlineLines& lines) {
 
 void fillStep() {
   TransferPageState& t = transfer();
-  evenOddFill(workCanvas(), workMarks().cells, t.cutMode,
+  evenOddFill(workCanvas(), workMarks(), t.cutMode,
               t.fillWithFlag ? std::clamp(t.grayValue, 0, 255) : 255);
   canvasToPlanes();
   writeWorkingFile(kIsoFile, canvasTarget());  // the canvas just committed: the same picture
@@ -475,11 +475,11 @@ void fillStep() {
 void patternSaveStep() {
   const Size size = ws().workSize;
   canvasToPlanes();
-  patternImage(workCanvas(), workMarks().cells, ws().zoneColor);
+  patternImage(workCanvas(), workMarks(), ws().zoneColor);
   claimMarkPlane(kPageTransfer);
   canvasToPlanes();
   std::vector<uint8_t> levels(static_cast<size_t>(size.width) * size.height * 3);
-  patternSaveLevels(workMarks().cells, PixelView{levels.data(), size.width, size.height});
+  patternSaveLevels(workMarks(), PixelView{levels.data(), size.width, size.height});
   PixelTarget source;
   source.form = PixelForm::Pixels;
   source.pixels = levels.data();
@@ -511,12 +511,12 @@ void paint(Surface& s) {
   if (t.fillRequest) fillStep();
   if (t.polygonStarted) polygonStep(lines);
   if (t.patternRequest) {
-    patternImage(workCanvas(), workMarks().cells, w.zoneColor);
+    patternImage(workCanvas(), workMarks(), w.zoneColor);
     claimMarkPlane(kPageTransfer);
     canvasToPlanes();
   }
   if (t.shotRequest) {
-    shotPattern(workPlanes(), workMarks().cells, w.zoneColor);
+    shotPattern(workPlanes(), workMarks(), w.zoneColor);
     planesToCanvas();
   }
   keepStep(kTab);
