@@ -20,4 +20,25 @@ struct alignas(64) ChannelGather {
 };
 inline constexpr ChannelGather kChannelGather{};
 
+// The other way: index 3 j + k holds 16 k + j, so sixteen pixels' bytes gathered channel by
+// channel go back into 48 bytes of 3-byte pixels.
+struct alignas(64) ChannelInterleave {
+  unsigned char index[64];
+  constexpr ChannelInterleave() : index() {
+    for (int j = 0; j < 16; ++j) {
+      for (int k = 0; k < 3; ++k) index[3 * j + k] = static_cast<unsigned char>(16 * k + j);
+    }
+  }
+};
+inline constexpr ChannelInterleave kChannelInterleave{};
+
+// One byte per pixel spread over its three: index 3 j + k holds j.
+struct alignas(64) PixelSpread {
+  unsigned char index[64];
+  constexpr PixelSpread() : index() {
+    for (int b = 0; b < 48; ++b) index[b] = static_cast<unsigned char>(b / 3);
+  }
+};
+inline constexpr PixelSpread kPixelSpread{};
+
 }  // namespace zc

@@ -8,6 +8,8 @@
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
+
+#include "core/pixel_steps_x86.h"
 #define ZC_COPIES_X86 1
 #endif
 
@@ -66,11 +68,6 @@ struct VbmiIndices {
   }
 };
 constexpr VbmiIndices kVbmi{};
-constexpr __mmask64 kFortyEightBytes = (__mmask64{1} << 48) - 1;
-// The masked forms throughout: the unmasked ones leave GCC 12 warning of undefined lanes.
-constexpr __mmask16 kAll16 = 0xFFFF;
-
-#define ZC_VBMI __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi")))
 
 // Masked stores are slow on some of these machines, so every block but the last is stored whole,
 // its last 16 bytes overwritten by the next block, and cells are stored only where one changes.
@@ -111,8 +108,7 @@ ZC_VBMI long pixelsToPlanesVbmi(const uint8_t* src, Planes3 p, long cells) {
   long i = 0;
   for (; i + 16 <= cells; i += 16) {
     // A whole 64 bytes is read where the picture goes on past them.
-    const __m512i in = i + 32 <= cells ? _mm512_loadu_si512(src + 3 * i)
-                                       : _mm512_maskz_loadu_epi8(kFortyEightBytes, src + 3 * i);
+    const __m512i in = loadPixelStep(src + 3 * i, i + 32 <= cells);
     const __m512i planes = _mm512_maskz_permutexvar_epi8(~__mmask64{0}, gather, in);
     storeChanged(p.b + i, _mm512_maskz_cvtepu8_epi32(
                               kAll16, _mm512_maskz_extracti32x4_epi32(0xF, planes, 0)));

@@ -8,6 +8,8 @@
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
+
+#include "core/pixel_steps_x86.h"
 #define ZC_CHANGE_X86 1
 #endif
 
@@ -148,25 +150,10 @@ void pseudocolorSpan(const Job& j, const PlaneRow& row, uint8_t* o, int from, in
 // channels interleaved into 48 bytes of the picture. Sixteen pixels with a plane value outside a
 // byte go by the spans above.
 
-#define ZC_VBMI __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi")))
-
 // GCC 12 takes the undefined pass-through lanes of the unmasked intrinsics for uninitialized
 // values; they never reach a result.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-
-struct alignas(64) Interleave {
-  uint8_t index[64];
-  constexpr Interleave() : index() {
-    for (int j = 0; j < 16; ++j) {
-      for (int k = 0; k < 3; ++k) index[3 * j + k] = static_cast<uint8_t>(16 * k + j);
-    }
-  }
-};
-constexpr Interleave kInterleave{};
-constexpr __mmask64 kFortyEightBytes = (__mmask64{1} << 48) - 1;
-constexpr __mmask16 kAll16 = 0xFFFF;
-constexpr __mmask64 kAll64 = ~__mmask64{0};
 
 struct VectorRows {
   __m512i min[4], max[4];
@@ -183,7 +170,7 @@ ZC_VBMI void loadVectorRows(const ByteTables& t, const ColorRange& range, Vector
   for (int k = 0; k < 3; ++k) {
     for (int q = 0; q < 4; ++q) v.mix[k][q] = _mm512_loadu_si512(t.mix[k] + 64 * q);
   }
-  v.interleave = _mm512_load_si512(kInterleave.index);
+  v.interleave = _mm512_load_si512(kChannelInterleave.index);
   v.known = t.known;
 }
 

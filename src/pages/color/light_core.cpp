@@ -9,6 +9,8 @@
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
+
+#include "core/pixel_steps_x86.h"
 #define ZC_LIGHT_CORE_X86 1
 #endif
 
@@ -47,31 +49,13 @@ unsigned rowByTable(const int32_t* const p[3], uint8_t* o, int from, int width, 
 
 #ifdef ZC_LIGHT_CORE_X86
 
-// Sixteen pixels a step: the three planes' cells narrowed to bytes side by side, looked up in the
-// table held in four registers, and interleaved into 48 bytes of the picture.
-struct alignas(64) Interleave {
-  uint8_t index[64];
-  constexpr Interleave() : index() {
-    for (int j = 0; j < 16; ++j) {
-      for (int k = 0; k < 3; ++k) index[3 * j + k] = static_cast<uint8_t>(16 * k + j);
-    }
-  }
-};
-constexpr Interleave kInterleave{};
-constexpr __mmask64 kFortyEightBytes = (__mmask64{1} << 48) - 1;
-// The masked forms throughout: the unmasked ones leave GCC 12 warning of undefined lanes.
-constexpr __mmask16 kAll16 = 0xFFFF;
-constexpr __mmask64 kAll64 = ~__mmask64{0};
-
-#define ZC_VBMI __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi")))
-
 ZC_VBMI unsigned rowVbmi(const int32_t* const p[3], uint8_t* o, int width, const Table& table,
                          Stretch stretch) {
   const __m512i t0 = _mm512_load_si512(table.value);
   const __m512i t1 = _mm512_load_si512(table.value + 64);
   const __m512i t2 = _mm512_load_si512(table.value + 128);
   const __m512i t3 = _mm512_load_si512(table.value + 192);
-  const __m512i interleave = _mm512_load_si512(kInterleave.index);
+  const __m512i interleave = _mm512_load_si512(kChannelInterleave.index);
   const __m512i high = _mm512_set1_epi32(~0xFF);
   __m512i any = _mm512_setzero_si512();
   unsigned anyOutside = 0;

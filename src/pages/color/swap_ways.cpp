@@ -8,6 +8,8 @@
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
+
+#include "core/pixel_steps_x86.h"
 #define ZC_SWAP_X86 1
 #endif
 
@@ -30,23 +32,10 @@ void spanPlain(const int32_t* b, const int32_t* g, const int32_t* r, uint8_t* o,
 
 #ifdef ZC_SWAP_X86
 
-#define ZC_VBMI __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi")))
-
 // GCC 12 takes the undefined pass-through lanes of the unmasked intrinsics for uninitialized
 // values; they never reach a result.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-
-struct alignas(64) Interleave {
-  uint8_t index[64];
-  constexpr Interleave() : index() {
-    for (int j = 0; j < 16; ++j) {
-      for (int k = 0; k < 3; ++k) index[3 * j + k] = static_cast<uint8_t>(16 * k + j);
-    }
-  }
-};
-constexpr Interleave kInterleave{};
-constexpr __mmask64 kFortyEightBytes = (__mmask64{1} << 48) - 1;
 
 // Sixty-four pixels a step: the way's formula over the step's cells into three byte rows, a loop
 // of plain arithmetic the compiler widens to AVX-512 (the formula is inlined into it), then the
@@ -55,7 +44,7 @@ template <typename Way>
 ZC_VBMI int rowVbmi(const int32_t* b, const int32_t* g, const int32_t* r, uint8_t* o, int width,
                     Way way) {
   constexpr int kStep = 64;
-  const __m512i interleave = _mm512_load_si512(kInterleave.index);
+  const __m512i interleave = _mm512_load_si512(kChannelInterleave.index);
   alignas(64) uint8_t nb[kStep], ng[kStep], nr[kStep];
   int x = 0;
   for (; x + kStep <= width; x += kStep) {

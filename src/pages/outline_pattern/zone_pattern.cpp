@@ -5,6 +5,8 @@
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
+
+#include "core/pixel_steps_x86.h"
 #endif
 
 namespace zc {
@@ -29,44 +31,23 @@ inline void onePixel(uint8_t* px, int32_t* mark, uint8_t p, int greyFrom, int gr
 #if defined(__x86_64__) || defined(__i386__)
 #define ZC_ZONE_X86 1
 
-// Sixteen pixels a step. The grey in integers: with t = 299 R + 587 G + 114 B the double grey
-// truncates to t / 1000 unless t is a multiple of 1000, where it may fall one short (the fine
-// outline's kernel relies on the same and a test checks it over every colour); a step holding
-// such a pixel is worked pixel by pixel. t / 1000 is (t * 4294968) >> 32, exact for t < 2^22.
-struct alignas(64) Shuffles {
-  uint8_t gather[64];   // byte k of pixel j at 16 k + j
-  uint8_t toPixel[64];  // byte 3 j + k from pixel j
-  constexpr Shuffles() : gather(), toPixel() {
-    for (int j = 0; j < 16; ++j) {
-      for (int k = 0; k < 3; ++k) {
-        gather[16 * k + j] = static_cast<uint8_t>(3 * j + k);
-        toPixel[3 * j + k] = static_cast<uint8_t>(j);
-      }
-    }
-  }
-};
-constexpr Shuffles kShuffles{};
+#define ZC_VBMI_DQ __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi,avx512dq")))
 
-#define ZC_VBMI __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi,avx512dq")))
-
-ZC_VBMI int rowVbmi(uint8_t* px, int32_t* mark, int width, uint8_t p, int greyFrom, int greyTo,
-                    long& matched, long& patternCount) {
-  const __m512i gather = _mm512_load_si512(kShuffles.gather);
-  const __m512i toPixel = _mm512_load_si512(kShuffles.toPixel);
+ZC_VBMI_DQ int rowVbmi(uint8_t* px, int32_t* mark, int width, uint8_t p, int greyFrom, int greyTo,
+                       long& matched, long& patternCount) {
+  const __m512i gather = _mm512_load_si512(kChannelGather.index);
+  const __m512i toPixel = _mm512_load_si512(kPixelSpread.index);
   const __m512i zoneByte = _mm512_set1_epi8(static_cast<char>(p));
   const __m512i from = _mm512_set1_epi32(greyFrom), to = _mm512_set1_epi32(greyTo);
   const __m512i thousand = _mm512_set1_epi32(1000), inverse = _mm512_set1_epi64(4294968);
   const __m512i white = _mm512_set1_epi8(static_cast<char>(255));
   const __m512i grey192 = _mm512_set1_epi8(static_cast<char>(192));
-  constexpr __mmask64 kFortyEightBytes = (__mmask64{1} << 48) - 1;
-  constexpr __mmask64 kAll = ~__mmask64{0};
   int x = 0;
   for (; x + 16 <= width; x += 16) {
     uint8_t* at = px + 3 * x;
     const bool whole = x + 32 <= width;
-    const __m512i bytes =
-        whole ? _mm512_loadu_si512(at) : _mm512_maskz_loadu_epi8(kFortyEightBytes, at);
-    const __m512i byPlane = _mm512_maskz_permutexvar_epi8(kAll, gather, bytes);
+    const __m512i bytes = loadPixelStep(at, whole);
+    const __m512i byPlane = _mm512_maskz_permutexvar_epi8(kAll64, gather, bytes);
     const __m512i b =
         _mm512_maskz_cvtepu8_epi32(0xFFFF, _mm512_maskz_extracti32x4_epi32(0xF, byPlane, 0));
     const __m512i g =
@@ -91,13 +72,8 @@ ZC_VBMI int rowVbmi(uint8_t* px, int32_t* mark, int width, uint8_t p, int greyFr
     const uint64_t same = _mm512_cmpeq_epi8_mask(byPlane, zoneByte);
     const __mmask16 zone = inRange | static_cast<__mmask16>(same & (same >> 16) & (same >> 32));
     const __m512i values = _mm512_mask_blend_epi8(zone, grey192, white);  // one byte per pixel
-    // The step's 48 bytes as 32 and 16: a store reaching into the next step's bytes would keep
-    // that step's load from being served until the store has gone out.
-    const __m512i out = _mm512_maskz_permutexvar_epi8(kAll, toPixel, values);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(at),
-                        _mm512_maskz_extracti64x4_epi64(0xF, out, 0));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(at + 32),
-                     _mm512_maskz_extracti32x4_epi32(0xF, out, 2));
+    const __m512i out = _mm512_maskz_permutexvar_epi8(kAll64, toPixel, values);
+    storePixelStep(at, out);
     _mm512_storeu_si512(mark + x, _mm512_maskz_set1_epi32(static_cast<__mmask16>(~zone), 1));
     matched += __builtin_popcount(inRange);
     patternCount += 16 - __builtin_popcount(zone);

@@ -8,6 +8,8 @@
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
+
+#include "core/pixel_steps_x86.h"
 #define ZC_COMPOSE_X86 1
 #endif
 
@@ -15,21 +17,11 @@ namespace zc {
 namespace {
 
 #ifdef ZC_COMPOSE_X86
-// Byte 3 j + k of sixteen pixels belongs to pixel j.
-struct alignas(64) ToPixel {
-  uint8_t index[64];
-  constexpr ToPixel() : index() {
-    for (int b = 0; b < 48; ++b) index[b] = static_cast<uint8_t>(b / 3);
-  }
-};
-constexpr ToPixel kToPixel{};
-
 // Gradation 0, sixteen pixels a step: the transfer bytes where the mask is 0, the back bytes
 // where it is 1. Returns how many pixels were done.
-__attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi"))) long takeTransferVbmi(
-    const uint8_t* mask, const uint8_t* transfer, uint8_t* back, long cells) {
-  const __m512i toPixel = _mm512_load_si512(kToPixel.index);
-  constexpr __mmask64 kFortyEightBytes = (__mmask64{1} << 48) - 1;
+ZC_VBMI long takeTransferVbmi(const uint8_t* mask, const uint8_t* transfer, uint8_t* back,
+                              long cells) {
+  const __m512i toPixel = _mm512_load_si512(kPixelSpread.index);
   long i = 0;
   for (; i + 16 <= cells; i += 16) {
     const __m512i passes =
@@ -41,30 +33,13 @@ __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi"))) long takeTransfe
     if (!take) continue;  // every pixel passes: the back stays
     // A whole 64 bytes read where the picture goes on past them; the step's 48 stored as 32 and
     // 16, since a store reaching into the next step's bytes would hold up that step's load.
-    const __m512i b = i + 32 <= cells ? _mm512_loadu_si512(back + 3 * i)
-                                      : _mm512_maskz_loadu_epi8(kFortyEightBytes, back + 3 * i);
+    const __m512i b = loadPixelStep(back + 3 * i, i + 32 <= cells);
     const __m512i t = _mm512_maskz_loadu_epi8(kFortyEightBytes, transfer + 3 * i);
     const __m512i out = _mm512_mask_blend_epi8(take, b, t);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(back + 3 * i),
-                        _mm512_maskz_extracti64x4_epi64(0xF, out, 0));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(back + 3 * i + 32),
-                     _mm512_maskz_extracti32x4_epi32(0xF, out, 2));
+    storePixelStep(back + 3 * i, out);
   }
   return i;
 }
-
-// Byte k of pixel j of sixteen pixels, from bytes gathered by plane (16 k + j).
-struct alignas(64) Interleave {
-  uint8_t index[64];
-  constexpr Interleave() : index() {
-    for (int j = 0; j < 16; ++j) {
-      for (int k = 0; k < 3; ++k) index[3 * j + k] = static_cast<uint8_t>(16 * k + j);
-    }
-  }
-};
-constexpr Interleave kInterleave{};
-
-#define ZC_VBMI __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi")))
 
 // (n * m) >> 32 in every lane, n < 2^32 and m < 2^32.
 ZC_VBMI inline __m512i highProduct(__m512i n, __m512i m) {
@@ -96,35 +71,27 @@ ZC_VBMI inline __m512i blendPlane(__m512i out, __m512i bb, __m512i tt, __m512i p
 ZC_VBMI int blendRowVbmi(const uint8_t* t, uint8_t* b, const uint32_t* windows, int x, int end,
                          uint32_t k, uint32_t m) {
   const __m512i gather = _mm512_load_si512(kChannelGather.index);
-  const __m512i interleave = _mm512_load_si512(kInterleave.index);
+  const __m512i interleave = _mm512_load_si512(kChannelInterleave.index);
   const __m512i kk = _mm512_set1_epi32(static_cast<int>(k));
   const __m512i mm = _mm512_set1_epi32(static_cast<int>(m));
-  constexpr __mmask64 kFortyEightBytes = (__mmask64{1} << 48) - 1;
-  constexpr __mmask64 kAll = ~__mmask64{0};
   for (; x + 16 <= end; x += 16) {
     const __m512i pass = _mm512_loadu_si512(windows + x);
     if (_mm512_cmpeq_epi32_mask(pass, kk) == 0xFFFF) continue;  // the back pixels stay
     const __m512i rest = _mm512_sub_epi32(kk, pass);
     if (_mm512_cmpeq_epi32_mask(rest, kk) == 0xFFFF) {  // nothing passes: the transfer pixels
       const __m512i tt = _mm512_maskz_loadu_epi8(kFortyEightBytes, t + 3 * x);
-      _mm256_storeu_si256(reinterpret_cast<__m256i*>(b + 3 * x),
-                          _mm512_maskz_extracti64x4_epi64(0xF, tt, 0));
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(b + 3 * x + 32),
-                       _mm512_maskz_extracti32x4_epi32(0xF, tt, 2));
+      storePixelStep(b + 3 * x, tt);
       continue;
     }
     const __m512i bb = _mm512_maskz_permutexvar_epi8(
-        kAll, gather, _mm512_maskz_loadu_epi8(kFortyEightBytes, b + 3 * x));
+        kAll64, gather, _mm512_maskz_loadu_epi8(kFortyEightBytes, b + 3 * x));
     const __m512i tt = _mm512_maskz_permutexvar_epi8(
-        kAll, gather, _mm512_maskz_loadu_epi8(kFortyEightBytes, t + 3 * x));
+        kAll64, gather, _mm512_maskz_loadu_epi8(kFortyEightBytes, t + 3 * x));
     __m512i out = blendPlane<0>(_mm512_setzero_si512(), bb, tt, pass, rest, mm);
     out = blendPlane<1>(out, bb, tt, pass, rest, mm);
     out = blendPlane<2>(out, bb, tt, pass, rest, mm);
-    out = _mm512_maskz_permutexvar_epi8(kAll, interleave, out);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(b + 3 * x),
-                        _mm512_maskz_extracti64x4_epi64(0xF, out, 0));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(b + 3 * x + 32),
-                     _mm512_maskz_extracti32x4_epi32(0xF, out, 2));
+    out = _mm512_maskz_permutexvar_epi8(kAll64, interleave, out);
+    storePixelStep(b + 3 * x, out);
   }
   return x;
 }

@@ -7,6 +7,8 @@
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
+
+#include "core/pixel_steps_x86.h"
 #define ZC_FILL_X86 1
 #endif
 
@@ -48,11 +50,9 @@ ZC_AVX512 int boundaryColumnsVbmi(const int32_t* row, int width, std::vector<int
 ZC_AVX512 int fillBitsVbmi(const uint8_t* row, int width, uint8_t e, uint64_t* bits) {
   const __m512i gather = _mm512_load_si512(kChannelGather.index);
   const __m512i fill = _mm512_set1_epi8(static_cast<char>(e));
-  constexpr __mmask64 kFortyEightBytes = (__mmask64{1} << 48) - 1;
   int c = 0;
   for (; c + 16 <= width; c += 16) {
-    const __m512i bytes = c + 32 <= width ? _mm512_loadu_si512(row + 3 * c)
-                                          : _mm512_maskz_loadu_epi8(kFortyEightBytes, row + 3 * c);
+    const __m512i bytes = loadPixelStep(row + 3 * c, c + 32 <= width);
     const __m512i byPlane = _mm512_maskz_permutexvar_epi8(~__mmask64{0}, gather, bytes);
     const uint64_t same = _mm512_cmpeq_epi8_mask(byPlane, fill);
     const uint64_t pixels = same & (same >> 16) & (same >> 32) & 0xFFFFu;

@@ -4,6 +4,8 @@
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
+
+#include "core/pixel_steps_x86.h"
 #define ZC_PASS_X86 1
 #endif
 
@@ -21,11 +23,9 @@ __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi"))) long markExactVb
   const __m512i gather = _mm512_load_si512(kChannelGather.index);
   const __m512i wanted = _mm512_set1_epi8(static_cast<char>(value));
   const __m128i one = _mm_set1_epi8(1);
-  constexpr __mmask64 kFortyEightBytes = (__mmask64{1} << 48) - 1;
   long i = 0;
   for (; i + 16 <= cells; i += 16) {
-    const __m512i bytes = i + 32 <= cells ? _mm512_loadu_si512(p + 3 * i)
-                                          : _mm512_maskz_loadu_epi8(kFortyEightBytes, p + 3 * i);
+    const __m512i bytes = loadPixelStep(p + 3 * i, i + 32 <= cells);
     const uint64_t same =
         _mm512_cmpeq_epi8_mask(_mm512_maskz_permutexvar_epi8(~__mmask64{0}, gather, bytes), wanted);
     const __mmask16 pass = static_cast<__mmask16>(same & (same >> 16) & (same >> 32));
