@@ -15,16 +15,7 @@ namespace {
 
 using namespace bench;
 
-struct LightCoreScene {
-  std::vector<int32_t> cells = std::vector<int32_t>(static_cast<size_t>(kWidth) * kHeight * 3);
-  std::vector<uint8_t> bytes = photographPixels();
-  LightCoreScene() { copyPixelsToPlanes(canvas(), planes()); }
-  PlaneView planes() {
-    const size_t n = static_cast<size_t>(kWidth) * kHeight;
-    return PlaneView{{cells.data(), cells.data() + n, cells.data() + 2 * n}, kWidth, kHeight};
-  }
-  PixelView canvas() { return PixelView{bytes.data(), kWidth, kHeight}; }
-};
+using LightCoreScene = PhotoScene;
 
 // The start and end of the light core for a factor.
 struct Range {

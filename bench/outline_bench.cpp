@@ -56,16 +56,7 @@ void BM_OutlinePaintBrushStroke(benchmark::State& state) {
 
 // ---- The kernel against its plain loop --------------------------------------------------------
 
-struct KernelScene {
-  std::vector<int32_t> cells = std::vector<int32_t>(static_cast<size_t>(kWidth) * kHeight * 3);
-  std::vector<uint8_t> bytes = photographPixels();
-  KernelScene() { copyPixelsToPlanes(canvas(), planes()); }
-  PlaneView planes() {
-    const size_t n = static_cast<size_t>(kWidth) * kHeight;
-    return PlaneView{{cells.data(), cells.data() + n, cells.data() + 2 * n}, kWidth, kHeight};
-  }
-  PixelView canvas() { return PixelView{bytes.data(), kWidth, kHeight}; }
-};
+using KernelScene = PhotoScene;
 
 std::vector<double>& times(int which) {
   static std::vector<double> t[3];

@@ -64,16 +64,7 @@ void BM_PaintOutline(benchmark::State& s) {
 }
 
 // The copies alone, on the photograph: the fast forms against the plain loops.
-struct CopyScene {
-  std::vector<int32_t> cells = std::vector<int32_t>(static_cast<size_t>(kWidth) * kHeight * 3);
-  std::vector<uint8_t> bytes = photographPixels();
-  CopyScene() { copyPixelsToPlanesReference(canvas(), planes()); }
-  PlaneView planes() {
-    const size_t n = static_cast<size_t>(kWidth) * kHeight;
-    return PlaneView{{cells.data(), cells.data() + n, cells.data() + 2 * n}, kWidth, kHeight};
-  }
-  PixelView canvas() { return PixelView{bytes.data(), kWidth, kHeight}; }
-};
+using CopyScene = PhotoScene;
 CopyScene& copyScene() {
   static CopyScene scene;
   return scene;

@@ -18,24 +18,17 @@ namespace {
 
 using namespace bench;
 
-// The photograph as our planes and canvas, and as a three-band byte image of libvips.
-struct PeerScene {
-  std::vector<int32_t> cells = std::vector<int32_t>(static_cast<size_t>(kWidth) * kHeight * 3);
-  std::vector<uint8_t> bytes = photographPixels();
+// The photograph as our planes, a picture for our results and a three-band byte image of libvips.
+struct PeerScene : PhotoScene {
   std::vector<uint8_t> out = std::vector<uint8_t>(bytes.size());
   VipsImage* image = nullptr;
   PeerScene() {
-    copyPixelsToPlanes(PixelView{bytes.data(), kWidth, kHeight}, planes());
     if (VIPS_INIT("zindle-bench") != 0) return;
     vips_cache_set_max(0);
     image = vips_image_new_from_memory(bytes.data(), bytes.size(), kWidth, kHeight, 3,
                                        VIPS_FORMAT_UCHAR);
   }
-  PlaneView planes() {
-    const size_t n = static_cast<size_t>(kWidth) * kHeight;
-    return PlaneView{{cells.data(), cells.data() + n, cells.data() + 2 * n}, kWidth, kHeight};
-  }
-  PixelView canvas() { return PixelView{out.data(), kWidth, kHeight}; }
+  PixelView result() { return PixelView{out.data(), kWidth, kHeight}; }
 };
 
 PeerScene& scene() {
@@ -73,7 +66,7 @@ constexpr int kThresholdStart = 128;
 
 void BM_PeerOursStretch(benchmark::State& state) {
   for (auto _ : state) {
-    applyLightCore(scene().planes(), scene().canvas(), kStretchStart, kStretchEnd);
+    applyLightCore(scene().planes(), scene().result(), kStretchStart, kStretchEnd);
     benchmark::DoNotOptimize(scene().out.data());
   }
 }
@@ -92,7 +85,7 @@ void BM_PeerVipsStretch(benchmark::State& state) {
 // Way 12 reverses all three channels.
 void BM_PeerOursInvert(benchmark::State& state) {
   for (auto _ : state) {
-    applySwapWay(scene().planes(), scene().canvas(), 12);
+    applySwapWay(scene().planes(), scene().result(), 12);
     benchmark::DoNotOptimize(scene().out.data());
   }
 }
@@ -105,7 +98,7 @@ void BM_PeerVipsInvert(benchmark::State& state) {
 
 void BM_PeerOursThreshold(benchmark::State& state) {
   for (auto _ : state) {
-    applyLightCore(scene().planes(), scene().canvas(), kThresholdStart, kThresholdStart + 1);
+    applyLightCore(scene().planes(), scene().result(), kThresholdStart, kThresholdStart + 1);
     benchmark::DoNotOptimize(scene().out.data());
   }
 }

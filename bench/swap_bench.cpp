@@ -12,16 +12,7 @@ namespace {
 
 using namespace bench;
 
-struct SwapScene {
-  std::vector<int32_t> cells = std::vector<int32_t>(static_cast<size_t>(kWidth) * kHeight * 3);
-  std::vector<uint8_t> bytes = photographPixels();
-  SwapScene() { copyPixelsToPlanes(canvas(), planes()); }
-  PlaneView planes() {
-    const size_t n = static_cast<size_t>(kWidth) * kHeight;
-    return PlaneView{{cells.data(), cells.data() + n, cells.data() + 2 * n}, kWidth, kHeight};
-  }
-  PixelView canvas() { return PixelView{bytes.data(), kWidth, kHeight}; }
-};
+using SwapScene = PhotoScene;
 
 template <void (*Way)(const PlaneView&, const PixelView&, int)>
 void swapBench(benchmark::State& state) {
