@@ -2,12 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <system_error>
-#include <thread>
 #include <utility>
 
 #include "core/image_buffers.h"
-#include "core/row_bands.h"
 #include "core/workspace.h"
 #include "pages/color/channel_stats.h"
 #include "pages/color/color_balance.h"
@@ -386,43 +383,6 @@ bool press(int x, int y) {
   return pressPanel(kPanel, x, y, filter().helpTopic);
 }
 
-// The channel points of the planes, counted on a second thread while this one shows the light
-// core and draws the panel: the planes stay as they are until finish(), which is called before
-// anything reads the points or changes the planes. Without a second core they are counted at
-// once, and so are those of a picture too small to share.
-struct StatsMeanwhile {
-  ChannelStatsState counted;  // the points the count keeps where it finds none
-  std::thread helper;
-  bool counting = false;
-
-  void start(const PlaneView& planes) {
-    counted = ws().channelStats;
-    counting = true;
-    if (rowBandCount(planes.height, 0) >= 2) {
-      try {
-        helper = std::thread([this, planes] {
-          computeChannelStats(planes, counted, ChannelStatsTuning{.bands = 1});
-        });
-        return;
-      } catch (const std::system_error&) {
-      }
-    }
-    computeChannelStats(planes, counted);
-  }
-  bool helped() const { return helper.joinable(); }
-  void finish() {
-    if (helper.joinable()) helper.join();
-    if (counting) ws().channelStats = counted;
-    counting = false;
-  }
-  ~StatsMeanwhile() { finish(); }
-};
-
-bool operationPending() {
-  const FilterPageState& f = filter();
-  return f.colorPowerAction || f.peach || f.berry;
-}
-
 // Colour power, peach and berry change the planes; the shown picture follows at the next paint.
 bool runPendingOperation() {
   FilterPageState& f = filter();
@@ -456,27 +416,23 @@ bool switchOffLightCore() {
 void paint(Surface& s) {
   FilterPageState& f = filter();
   restoreOrCallStep(kTab);
-  StatsMeanwhile stats;
-  stats.start(workPlanes());
   // The light core writes every byte of the working image from the planes, so the plain copy it
-  // would overwrite is left out. While the points are counted beside it, it keeps to this thread.
+  // would overwrite is left out.
   if (f.lightCoreMode == kLightCoreShown) {
-    applyLightCore(workPlanes(), workCanvas(), f.start, f.end,
-                   LightCoreTuning{.bands = stats.helped() ? 1 : 0});
+    applyLightCore(workPlanes(), workCanvas(), f.start, f.end);
   } else {
     planesToCanvas();
   }
   drawPanelStage(s, kPanel, kFrameStage);
   if (runCalculator(calculatorTarget())) validateFilterValues(f);
   holdSpectrumCore(f);
+  computeChannelStats(workPlanes(), ws().channelStats);
   // The next paint shows the changed planes and measures them again.
-  if (operationPending()) stats.finish();
   if (runPendingOperation()) platform().invalidate();
   for (uint8_t stage : {kValueStage, kKeepStage, kActionStage}) drawPanelStage(s, kPanel, stage);
   drawTabBar(s);
   commentStep(s, kTab, f.helpTopic);
   showCanvas(s, 0);
-  stats.finish();
   const bool kept = keepStep(kTab);
   const bool saved = saveStep();
   if (kept || saved) endLiveView(switchOffLightCore);
