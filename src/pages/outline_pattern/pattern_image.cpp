@@ -5,7 +5,7 @@
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 
-#include "core/pixel_steps_x86.h"
+#include "pages/outline_pattern/pattern_step_x86.h"
 #define ZC_PATTERN_X86 1
 #endif
 
@@ -27,10 +27,7 @@ inline long onePixel(uint8_t* px, int32_t* mark, uint8_t p) {
 // `zoneCount`.
 ZC_VBMI int rowVbmi(uint8_t* px, int32_t* mark, int width, uint8_t p, long& zoneCount) {
   const __m512i gather = _mm512_load_si512(kChannelGather.index);
-  const __m512i toPixel = _mm512_load_si512(kPixelSpread.index);
   const __m512i zoneByte = _mm512_set1_epi8(static_cast<char>(p));
-  const __m512i white = _mm512_set1_epi8(static_cast<char>(255));
-  const __m512i grey192 = _mm512_set1_epi8(static_cast<char>(192));
   int x = 0;
   for (; x + 16 <= width; x += 16) {
     uint8_t* at = px + 3 * x;
@@ -39,10 +36,7 @@ ZC_VBMI int rowVbmi(uint8_t* px, int32_t* mark, int width, uint8_t p, long& zone
     const uint64_t same =
         _mm512_cmpeq_epi8_mask(_mm512_maskz_permutexvar_epi8(kAll64, gather, bytes), zoneByte);
     const __mmask16 zone = static_cast<__mmask16>(same & (same >> 16) & (same >> 32));
-    const __m512i values = _mm512_mask_blend_epi8(zone, grey192, white);  // one byte per pixel
-    const __m512i out = _mm512_maskz_permutexvar_epi8(kAll64, toPixel, values);
-    storePixelStep(at, out);
-    _mm512_storeu_si512(mark + x, _mm512_maskz_set1_epi32(static_cast<__mmask16>(~zone), 1));
+    storePatternStep(at, mark + x, zone);
     zoneCount += __builtin_popcount(zone);
   }
   return x;

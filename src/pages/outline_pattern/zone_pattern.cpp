@@ -6,7 +6,7 @@
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 
-#include "core/pixel_steps_x86.h"
+#include "pages/outline_pattern/pattern_step_x86.h"
 #endif
 
 namespace zc {
@@ -36,12 +36,9 @@ inline void onePixel(uint8_t* px, int32_t* mark, uint8_t p, int greyFrom, int gr
 ZC_VBMI_DQ int rowVbmi(uint8_t* px, int32_t* mark, int width, uint8_t p, int greyFrom, int greyTo,
                        long& matched, long& patternCount) {
   const __m512i gather = _mm512_load_si512(kChannelGather.index);
-  const __m512i toPixel = _mm512_load_si512(kPixelSpread.index);
   const __m512i zoneByte = _mm512_set1_epi8(static_cast<char>(p));
   const __m512i from = _mm512_set1_epi32(greyFrom), to = _mm512_set1_epi32(greyTo);
   const __m512i thousand = _mm512_set1_epi32(1000), inverse = _mm512_set1_epi64(4294968);
-  const __m512i white = _mm512_set1_epi8(static_cast<char>(255));
-  const __m512i grey192 = _mm512_set1_epi8(static_cast<char>(192));
   int x = 0;
   for (; x + 16 <= width; x += 16) {
     uint8_t* at = px + 3 * x;
@@ -71,10 +68,7 @@ ZC_VBMI_DQ int rowVbmi(uint8_t* px, int32_t* mark, int width, uint8_t p, int gre
     const __mmask16 inRange = _mm512_cmpge_epi32_mask(q, from) & _mm512_cmple_epi32_mask(q, to);
     const uint64_t same = _mm512_cmpeq_epi8_mask(byPlane, zoneByte);
     const __mmask16 zone = inRange | static_cast<__mmask16>(same & (same >> 16) & (same >> 32));
-    const __m512i values = _mm512_mask_blend_epi8(zone, grey192, white);  // one byte per pixel
-    const __m512i out = _mm512_maskz_permutexvar_epi8(kAll64, toPixel, values);
-    storePixelStep(at, out);
-    _mm512_storeu_si512(mark + x, _mm512_maskz_set1_epi32(static_cast<__mmask16>(~zone), 1));
+    storePatternStep(at, mark + x, zone);
     matched += __builtin_popcount(inRange);
     patternCount += 16 - __builtin_popcount(zone);
   }
