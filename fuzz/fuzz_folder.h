@@ -2,6 +2,7 @@
 // The working folder of a fuzz target: made once, in memory when the system has one.
 #include <fcntl.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +30,17 @@ inline int openFuzzFolder(const std::string& name, std::string& path) {
     std::abort();
   }
   return folder;
+}
+
+// Works inside `folder` from here on; answers the folder the call started in, for leaveFuzzFolder.
+inline int enterFuzzFolder(int folder) {
+  const int caller = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (caller < 0 || ::fchdir(folder) != 0) std::abort();
+  return caller;
+}
+inline void leaveFuzzFolder(int caller) {
+  if (::fchdir(caller) != 0) std::abort();
+  ::close(caller);
 }
 
 }  // namespace zc

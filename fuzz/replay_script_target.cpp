@@ -76,13 +76,9 @@ struct Session {
     });
     writePicture(folder);
   }
-  void enter() {
-    caller = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (caller < 0 || ::fchdir(folder) != 0) std::abort();
-  }
+  void enter() { caller = enterFuzzFolder(folder); }
   void leave() {
-    if (::fchdir(caller) != 0) std::abort();
-    ::close(caller);
+    leaveFuzzFolder(caller);
     emptyFolder(folder);
   }
 };

@@ -60,14 +60,8 @@ struct Session {
     resetWorkspace();
     setPlatform(&platform);
   }
-  void enter() {
-    caller = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (caller < 0 || ::fchdir(folder) != 0) std::abort();
-  }
-  void leave() {
-    if (::fchdir(caller) != 0) std::abort();
-    ::close(caller);
-  }
+  void enter() { caller = enterFuzzFolder(folder); }
+  void leave() { leaveFuzzFolder(caller); }
 };
 
 [[noreturn]] void fault(const char* what, Size canvas, Size work) {
